@@ -1,0 +1,41 @@
+# The two commands of the README: `make play` and `make test`.
+# Both install what a fresh Debian 12 machine is missing, then build.
+
+ARGS ?=
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: play test deps build-release build-asan bench soak format clean
+
+play: deps build-release
+	./build/release/zaldrun $(ARGS)
+
+test: deps build-asan
+	ctest --preset asan -j $(JOBS)
+
+deps:
+	@./scripts/install-deps.sh
+
+build-release:
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+build-asan:
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+
+# Benchmarks run on the release build.
+bench: deps
+	cmake --preset release -DZALDRUN_BUILD_BENCH=ON >/dev/null
+	cmake --build --preset release -j $(JOBS)
+	./scripts/run-benchmarks.sh build/release
+
+# A long soak run: random keys across many seeds under the sanitizers.
+SOAK_SEEDS ?= 2000
+soak: deps build-asan
+	ZALDRUN_SOAK_SEEDS=$(SOAK_SEEDS) ./build/asan/tests/zaldrun_tests --gtest_filter='Soak*'
+
+format:
+	find src tests tools bench -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+
+clean:
+	rm -rf build

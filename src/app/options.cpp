@@ -1,0 +1,63 @@
+#include "app/options.hpp"
+
+#include <charconv>
+
+namespace zaldrun {
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string* error) {
+  Options options;
+  auto fail = [&](const std::string& why) {
+    if (error) *error = why;
+    return std::nullopt;
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](const char* name) -> const std::string* {
+      if (i + 1 >= args.size()) return nullptr;
+      (void)name;
+      return &args[++i];
+    };
+    if (arg == "--window") {
+      options.frontend = FrontendChoice::kWindow;
+    } else if (arg == "--terminal") {
+      options.frontend = FrontendChoice::kTerminal;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--dir") {
+      const std::string* dir = value("--dir");
+      if (dir == nullptr || dir->empty()) return fail("--dir: укажите папку");
+      options.folder = *dir;
+    } else if (arg == "--map") {
+      const std::string* file = value("--map");
+      if (file == nullptr || file->empty()) return fail("--map: укажите файл карты");
+      options.map_file = *file;
+    } else if (arg == "--seed") {
+      const std::string* text = value("--seed");
+      uint64_t seed = 0;
+      if (text == nullptr) return fail("--seed: укажите число");
+      const auto [ptr, ec] = std::from_chars(text->data(), text->data() + text->size(), seed);
+      if (ec != std::errc() || ptr != text->data() + text->size()) {
+        return fail("--seed: \"" + *text + "\" не число");
+      }
+      options.seed = seed;
+    } else {
+      return fail("неизвестный параметр \"" + arg + "\"");
+    }
+  }
+  return options;
+}
+
+std::string UsageText() {
+  return "Использование: zaldrun [параметры]\n"
+         "  --window      играть в окне (по умолчанию, если есть экран)\n"
+         "  --terminal    играть в терминале\n"
+         "  --dir ПАПКА   папка программы: данные, Zaldrun.ini, Messages.log, Save/\n"
+         "  --seed N      начальное число случайных чисел (повторяемая игра)\n"
+         "  --map ФАЙЛ    песочница: уровень из текстового файла 80 x 40\n"
+         "  --help        эта справка\n"
+         "  --version     версия программы\n";
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,27 @@
+// The command line: which front end, which program folder, which seed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zaldrun {
+
+enum class FrontendChoice { kAuto, kWindow, kTerminal };
+
+struct Options {
+  FrontendChoice frontend = FrontendChoice::kAuto;
+  std::string folder;  // empty: the executable's folder
+  std::optional<uint64_t> seed;
+  std::string map_file;  // a sandbox level to play in
+  bool help = false;
+  bool version = false;
+};
+
+// Parses argv[1..]. Returns nothing, with the reason in *error, for an unknown option or a bad value.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string* error);
+
+std::string UsageText();
+
+}  // namespace zaldrun

@@ -1,0 +1,99 @@
+#include "app/program.hpp"
+
+#include <unistd.h>
+
+#include <exception>
+#include <memory>
+#include <ostream>
+#include <system_error>
+
+#include "platform/sdl/sdl_frontend.hpp"
+#include "platform/terminal/terminal_frontend.hpp"
+#include "state/game.hpp"
+#include "ui/main_window.hpp"
+#include "ui/screen.hpp"
+
+namespace zaldrun {
+namespace {
+
+constexpr const char* kNoDisplay =
+    "Нет экрана для окна: переменные DISPLAY и WAYLAND_DISPLAY не заданы.\n"
+    "Запустите игру в терминале: zaldrun --terminal";
+
+std::unique_ptr<platform::Frontend> OpenFrontend(FrontendChoice choice, std::ostream& err) {
+  std::string error;
+  if (choice == FrontendChoice::kWindow || (choice == FrontendChoice::kAuto &&
+                                            platform::DisplayAvailable())) {
+    if (!platform::DisplayAvailable()) {
+      err << kNoDisplay << "\n";
+      return nullptr;
+    }
+    auto window = platform::CreateSdlFrontend(platform::SdlOptions{}, &error);
+    if (window || choice == FrontendChoice::kWindow) {
+      if (!window) err << error << "\n";
+      return window;
+    }
+    // No window after all: the terminal will do when there is one.
+  }
+  auto terminal = platform::CreateTerminalFrontend(&error);
+  if (!terminal) err << error << "\n";
+  return terminal;
+}
+
+}  // namespace
+
+std::filesystem::path ProgramFolder(const Options& options, std::string* error) {
+  std::error_code ec;
+  if (!options.folder.empty()) {
+    const std::filesystem::path folder = std::filesystem::absolute(options.folder, ec);
+    if (!ec) std::filesystem::create_directories(folder, ec);
+    if (ec || !std::filesystem::is_directory(folder)) {
+      if (error) *error = "Не удалось открыть папку " + options.folder + ": " + ec.message();
+      return {};
+    }
+    return folder;
+  }
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) {
+    if (error) *error = "Не удалось найти папку программы: " + ec.message();
+    return {};
+  }
+  return exe.parent_path();
+}
+
+int RunGame(const Options& options, const std::filesystem::path& folder,
+            platform::Frontend& frontend) {
+  Game game;
+  game.folder = folder;
+  Screen screen(frontend);
+  game.io = &screen;
+  MainWindow window(game, screen);
+  try {
+    return window.Run(options.seed);
+  } catch (const platform::InputEnded&) {
+    // The keys ran out (a script, or the terminal went away): end as a close would.
+    return 0;
+  }
+}
+
+int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.help) {
+    out << UsageText();
+    return 0;
+  }
+  if (options.version) {
+    out << "Залдрун " << ZALDRUN_VERSION << "\n";
+    return 0;
+  }
+  std::string error;
+  const std::filesystem::path folder = ProgramFolder(options, &error);
+  if (folder.empty()) {
+    err << error << "\n";
+    return 1;
+  }
+  std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
+  if (!frontend) return 2;
+  return RunGame(options, folder, *frontend);
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,34 @@
+// The one small interface between the game and a screen: draw the grid, wait for a key, pause, beep.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/grid.hpp"
+#include "platform/key.hpp"
+
+namespace platform {
+
+// Thrown by a front end whose input has ended for good (scripted keys used up, terminal gone).
+// The program unwinds to its top level and ends cleanly.
+class InputEnded : public std::runtime_error {
+ public:
+  InputEnded() : std::runtime_error("input ended") {}
+};
+
+class Frontend {
+ public:
+  virtual ~Frontend() = default;
+
+  // Shows the grid. The front end keeps a copy to redraw it when the window is exposed or resized.
+  virtual void Present(const Grid& grid) = 0;
+  // Blocks until the next key press, click or close request. Redraws the last grid while it waits.
+  virtual Key NextKey() = 0;
+  virtual void SleepMs(int ms) = 0;
+  virtual void Beep() = 0;
+  // The window title; front ends without one (the terminal) ignore it and the game draws a title row.
+  virtual void SetTitle(const std::string& utf8) = 0;
+  virtual bool HasTitleBar() const = 0;
+};
+
+}  // namespace platform

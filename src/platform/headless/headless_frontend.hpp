@@ -1,0 +1,63 @@
+// Headless front end: scripted keys in, the last presented grid out. Used by tests, benchmarks, soak.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/frontend.hpp"
+
+namespace platform {
+
+class HeadlessFrontend : public Frontend {
+ public:
+  HeadlessFrontend() = default;
+
+  void Present(const Grid& grid) override;
+  // Returns the next scripted key; throws InputEnded when the script is used up.
+  Key NextKey() override;
+  void SleepMs(int ms) override { slept_ms_ += ms; }
+  void Beep() override { ++beeps_; }
+  void SetTitle(const std::string& utf8) override { title_ = utf8; }
+  bool HasTitleBar() const override { return has_title_bar_; }
+
+  // Script building.
+  void PushKey(const Key& key) { keys_.push_back(key); }
+  void PushCode(int code);
+  // Each character of the UTF-8 text becomes one typed key.
+  void PushText(std::string_view utf8);
+  // A compact script: plain characters are typed; {Name} is a fixed key
+  // ({Enter} {Esc} {Space} {Up} {Down} {Left} {Right} {Home} {End} {PgUp} {PgDn} {Clear} {Tab}
+  // {Backspace} {F10} {Close} and {Ctrl+X}).
+  void PushScript(std::string_view script);
+  void PushClick(int x, int y);
+  void PushClose();
+  size_t pending_keys() const { return keys_.size(); }
+
+  void set_has_title_bar(bool value) { has_title_bar_ = value; }
+
+  // What the game last showed.
+  const std::optional<Grid>& last_grid() const { return last_grid_; }
+  std::string ScreenText() const;
+  int presents() const { return presents_; }
+  long slept_ms() const { return slept_ms_; }
+  int beeps() const { return beeps_; }
+  const std::string& title() const { return title_; }
+
+ private:
+  std::deque<Key> keys_;
+  std::optional<Grid> last_grid_;
+  std::string title_;
+  bool has_title_bar_ = false;
+  int presents_ = 0;
+  long slept_ms_ = 0;
+  int beeps_ = 0;
+};
+
+// The key a front end delivers for a typed character (code derived from the character for letters,
+// digits and the fixed keys it doubles as, Windows-1251 byte filled in).
+Key TypedKey(char32_t ch);
+
+}  // namespace platform

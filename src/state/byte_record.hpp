@@ -1,0 +1,61 @@
+// Little-endian record writing and reading for the game's binary files.
+// Readers never run past their buffer: a short read sets the failure mark and yields zeros.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zaldrun {
+
+class RecordWriter {
+ public:
+  void U8(uint8_t v) { bytes_.push_back(v); }
+  void I16(int16_t v);
+  void U16(uint16_t v);
+  void I32(int32_t v);
+  void F32(float v);
+  // A fixed text of `width` bytes: UTF-8 in, Windows-1251 out, blank-padded, cut at the width.
+  void Text(std::string_view utf8, size_t width);
+  void Raw(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::vector<uint8_t> Take() { return std::move(bytes_); }
+  size_t size() const { return bytes_.size(); }
+
+ private:
+  std::vector<uint8_t> bytes_;
+};
+
+class RecordReader {
+ public:
+  explicit RecordReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+  uint8_t U8();
+  int16_t I16();
+  uint16_t U16();
+  int32_t I32();
+  float F32();
+  // A fixed text of `width` bytes, Windows-1251 in, UTF-8 out, trailing blanks kept.
+  std::string Text(size_t width);
+  void Skip(size_t count);
+
+  size_t position() const { return position_; }
+  size_t remaining() const { return failed_ ? 0 : bytes_.size() - position_; }
+  // True once any read asked for more bytes than were left.
+  bool failed() const { return failed_; }
+
+ private:
+  bool Take(size_t count, const uint8_t** out);
+
+  std::span<const uint8_t> bytes_;
+  size_t position_ = 0;
+  bool failed_ = false;
+};
+
+// Fixed texts are blank-padded; names are used right-trimmed.
+std::string_view TrimRight(std::string_view text);
+
+}  // namespace zaldrun

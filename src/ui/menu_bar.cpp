@@ -1,0 +1,83 @@
+#include "ui/menu_bar.hpp"
+
+#include <array>
+#include <string>
+
+#include "state/utf8.hpp"
+#include "ui/layout.hpp"
+#include "ui/widgets.hpp"
+
+namespace zaldrun {
+namespace {
+
+struct Entry {
+  MenuItem item;
+  const char* caption;
+};
+constexpr std::array<Entry, 3> kEntries = {{{MenuItem::kNewGame, "Начать Игру"},
+                                            {MenuItem::kSettings, "Настройки"},
+                                            {MenuItem::kAbout, "О программе"}}};
+constexpr const char* kCaption = "Залдрун";
+constexpr int kFirstColumn = 1;
+
+// Column of each entry: entries are separated by one blank and padded by one on each side.
+int EntryColumn(size_t index) {
+  int column = kFirstColumn;
+  for (size_t i = 0; i < index; ++i) column += static_cast<int>(Utf8Length(kEntries[i].caption)) + 3;
+  return column;
+}
+
+}  // namespace
+
+void MenuBar::Draw(platform::Grid& grid, bool show_caption) const {
+  using ui::palette::kMenuBg;
+  grid.Fill(0, layout::kMenuRow, grid.width(), 1, U' ', ui::palette::kWindowFg, kMenuBg);
+  for (size_t i = 0; i < kEntries.size(); ++i) {
+    const bool highlighted = open_ && static_cast<int>(i) == selected_;
+    const platform::Color fg = highlighted ? ui::palette::kFocusFg : ui::palette::kWindowFg;
+    const platform::Color bg = highlighted ? ui::palette::kFocusBg : kMenuBg;
+    grid.PutText(EntryColumn(i), layout::kMenuRow, std::string(" ") + kEntries[i].caption + " ", fg,
+                 bg);
+  }
+  if (show_caption) {
+    const int length = static_cast<int>(Utf8Length(kCaption));
+    grid.PutText(grid.width() - length - 2, layout::kMenuRow, kCaption, ui::palette::kTitle, kMenuBg);
+  }
+}
+
+std::optional<MenuItem> MenuBar::HandleKey(const platform::Key& key) {
+  const int count = static_cast<int>(kEntries.size());
+  switch (key.code) {
+    case platform::keys::kLeft:
+    case platform::keys::kUp:
+      selected_ = (selected_ + count - 1) % count;
+      return std::nullopt;
+    case platform::keys::kRight:
+    case platform::keys::kDown:
+    case platform::keys::kTab:
+      selected_ = (selected_ + 1) % count;
+      return std::nullopt;
+    case platform::keys::kEnter:
+    case platform::keys::kSpace:
+      open_ = false;
+      return kEntries[static_cast<size_t>(selected_)].item;
+    case platform::keys::kEscape:
+    case platform::keys::kF10:
+      open_ = false;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<MenuItem> MenuBar::ItemAt(int x, int y) const {
+  if (y != layout::kMenuRow) return std::nullopt;
+  for (size_t i = 0; i < kEntries.size(); ++i) {
+    const int left = EntryColumn(i);
+    const int width = static_cast<int>(Utf8Length(kEntries[i].caption)) + 2;
+    if (x >= left && x < left + width) return kEntries[i].item;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zaldrun

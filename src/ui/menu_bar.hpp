@@ -1,0 +1,36 @@
+// The main window's menu: "Начать Игру", "Настройки", "О программе" on the top row.
+#pragma once
+
+#include <optional>
+
+#include "platform/grid.hpp"
+#include "platform/key.hpp"
+
+namespace zaldrun {
+
+enum class MenuItem { kNewGame, kSettings, kAbout };
+
+class MenuBar {
+ public:
+  // Draws the bar; the caption goes at the right end when the front end has no title bar.
+  void Draw(platform::Grid& grid, bool show_caption) const;
+
+  bool open() const { return open_; }
+  void Open() {
+    open_ = true;
+    selected_ = 0;
+  }
+  void Close() { open_ = false; }
+
+  // Handles a key while the menu is open: arrows move, Enter chooses, Escape closes.
+  // Returns the chosen item (the menu closes).
+  std::optional<MenuItem> HandleKey(const platform::Key& key);
+  // The item under a click on the bar, if any (the menu need not be open).
+  std::optional<MenuItem> ItemAt(int x, int y) const;
+
+ private:
+  bool open_ = false;
+  int selected_ = 0;
+};
+
+}  // namespace zaldrun

@@ -1,0 +1,62 @@
+#include "ui/screen.hpp"
+
+#include <algorithm>
+
+#include "ui/layout.hpp"
+#include "ui/message_box.hpp"
+
+namespace zaldrun {
+
+Screen::Screen(platform::Frontend& frontend)
+    : frontend_(frontend), grid_(layout::kGridWidth, layout::kGridHeight) {}
+
+void Screen::Pop(const Layer* layer) {
+  const auto it = std::find(layers_.rbegin(), layers_.rend(), layer);
+  if (it != layers_.rend()) layers_.erase(std::next(it).base());
+}
+
+const platform::Grid& Screen::Compose() {
+  grid_.Clear();
+  for (const Layer* layer : layers_) layer->Draw(grid_);
+  return grid_;
+}
+
+void Screen::Present() { frontend_.Present(Compose()); }
+
+platform::Key Screen::NextKey() {
+  Present();
+  while (true) {
+    const platform::Key key = frontend_.NextKey();
+    if (key.kind != platform::KeyKind::kCloseRequest) return key;
+    close_requested_ = true;
+  }
+}
+
+platform::Key Screen::NextIdleKey() {
+  if (close_requested_) {
+    close_requested_ = false;
+    platform::Key key;
+    key.kind = platform::KeyKind::kCloseRequest;
+    return key;
+  }
+  Present();
+  return frontend_.NextKey();
+}
+
+platform::Key Screen::NextWindowKey() {
+  platform::Key key;
+  if (!close_requested_) {
+    Present();
+    key = frontend_.NextKey();
+    if (key.kind != platform::KeyKind::kCloseRequest) return key;
+    close_requested_ = true;
+  }
+  key.kind = platform::KeyKind::kCloseRequest;
+  return key;
+}
+
+void Screen::MessageBox(std::string_view text, std::string_view title) {
+  RunMessageBox(*this, text, title);
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,71 @@
+// Screen: composes the main window and the windows open over it into the cell grid, hands the grid
+// to the front end and brings back keys. The game's Io.
+#pragma once
+
+#include <vector>
+
+#include "engine/io.hpp"
+#include "platform/frontend.hpp"
+#include "platform/grid.hpp"
+
+namespace zaldrun {
+
+// Anything drawn on the grid: the main window, and each window or box open over it.
+class Layer {
+ public:
+  virtual ~Layer() = default;
+  virtual void Draw(platform::Grid& grid) const = 0;
+};
+
+class Screen : public Io {
+ public:
+  explicit Screen(platform::Frontend& frontend);
+
+  platform::Frontend& frontend() { return frontend_; }
+  const platform::Grid& grid() const { return grid_; }
+
+  // Layers are drawn bottom to top in the order they were pushed.
+  void Push(const Layer* layer) { layers_.push_back(layer); }
+  void Pop(const Layer* layer);
+
+  // Io: the key of an ongoing action; close requests are held back until the game is idle.
+  platform::Key NextKey() override;
+  void Present() override;
+  void SleepMs(int ms) override { frontend_.SleepMs(ms); }
+  void Beep() override { frontend_.Beep(); }
+  void MessageBox(std::string_view text, std::string_view title) override;
+
+  // The next key while the game is idle or a window waits for input: delivers a close request,
+  // one held back earlier included.
+  platform::Key NextIdleKey();
+  // The next key of a window open over the main window: a close request (new, or held back) comes
+  // back as a key and stays pending so that the idle loop closes the program afterwards.
+  platform::Key NextWindowKey();
+  bool close_requested() const { return close_requested_; }
+  void ClearCloseRequest() { close_requested_ = false; }
+
+  const platform::Grid& Compose();
+
+ private:
+  platform::Frontend& frontend_;
+  platform::Grid grid_;
+  std::vector<const Layer*> layers_;
+  bool close_requested_ = false;
+};
+
+// Pushes a layer for the lifetime of a scope.
+class LayerScope {
+ public:
+  LayerScope(Screen& screen, const Layer& layer) : screen_(screen), layer_(layer) {
+    screen_.Push(&layer_);
+  }
+  ~LayerScope() { screen_.Pop(&layer_); }
+  LayerScope(const LayerScope&) = delete;
+  LayerScope& operator=(const LayerScope&) = delete;
+
+ private:
+  Screen& screen_;
+  const Layer& layer_;
+};
+
+}  // namespace zaldrun

@@ -1,0 +1,114 @@
+#include "ui/main_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/program_harness.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::ProgramHarness;
+namespace fs = std::filesystem;
+
+TEST(MainWindow, ShowsItsLayoutAndCaption) {
+  ProgramHarness program;
+  program.Keys("{Ctrl+Q}");
+  EXPECT_EQ(program.Run(), 0);
+  const std::string screen = program.ScreenText();
+  for (const char* text : {"Начать Игру", "Настройки", "О программе", "HP:", "PP:", "Exp:",
+                           "УРОВЕНЬ", "Деньги:", "Залдрун"}) {
+    EXPECT_NE(screen.find(text), std::string::npos) << text;
+  }
+  EXPECT_EQ(program.frontend().title(), "Залдрун");
+}
+
+TEST(MainWindow, CaptionRowOnlyWithoutATitleBar) {
+  ProgramHarness program;
+  program.frontend().set_has_title_bar(true);
+  program.Keys("{Ctrl+Q}");
+  program.Run();
+  EXPECT_EQ(program.frontend().last_grid()->RowText(0).find("Залдрун"), std::string::npos);
+}
+
+TEST(MainWindow, StartUpPreparesTheProgramFolder) {
+  ProgramHarness program;
+  const fs::path folder = program.folder().path();
+  fs::create_directory(folder / "Save");
+  testing::WriteFileText(folder / "Save" / "Lev1_3.lev", "old");
+  testing::WriteFileText(folder / "Save" / "Hero.sav", "keep");
+  testing::WriteFileText(folder / "Messages.log", "old run");
+  program.Keys("{Esc}");  // keys run out while the menu is open: no close happened
+  EXPECT_EQ(program.Run(), -1);
+  EXPECT_FALSE(fs::exists(folder / "Save" / "Lev1_3.lev"));
+  EXPECT_TRUE(fs::exists(folder / "Save" / "Hero.sav"));
+  EXPECT_FALSE(fs::exists(folder / "Messages.log"));
+  EXPECT_TRUE(fs::exists(folder / "Zaldrun.ini"));
+  EXPECT_EQ(program.game().settings.name, "Вася");
+}
+
+TEST(MainWindow, BadSettingsAreReplacedByDefaultsWithAMessage) {
+  ProgramHarness program;
+  testing::WriteFileText(program.folder() / "Zaldrun.ini", "[Controls]\r\nDrop=300\r\n");
+  program.Keys("{Enter}{Ctrl+Q}");
+  // The box is the first thing shown; capture it before it is dismissed.
+  program.frontend().PushScript("");
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.game().settings.Binding(Command::kDrop), 'd');
+  Settings reread;
+  EXPECT_TRUE(ReadSettings(program.folder() / "Zaldrun.ini", &reread));
+}
+
+TEST(MainWindow, SettingsErrorBoxNamesTheFile) {
+  ProgramHarness program;
+  testing::WriteFileText(program.folder() / "Zaldrun.ini", "nonsense");
+  EXPECT_EQ(program.Run(), -1);  // no keys: stops at the message box
+  EXPECT_TRUE(program.ScreenHas("В Zaldrun.ini ошибка! Настройки поставлены по умолчанию!"));
+  EXPECT_TRUE(program.ScreenHas("Настройки"));
+}
+
+TEST(MainWindow, ClosingWithoutAGameDeletesLevelFilesAndWritesNoRecord) {
+  ProgramHarness program;
+  const fs::path folder = program.folder().path();
+  program.Keys("{Close}");
+  // Level files that appear during the run are gone after the close.
+  fs::create_directories(folder / "Save");
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_TRUE(program.game().saved);
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_NE(entry.path().extension(), ".txt") << "no character record";
+  }
+}
+
+TEST(MainWindow, MenuOpensTheAboutWindowByKeysAndByMouse) {
+  ProgramHarness program;
+  program.Keys("{F10}{Right}{Right}{Enter}");
+  EXPECT_EQ(program.Run(), -1);
+  EXPECT_TRUE(program.ScreenHas("Пошаговая игра-исследование подземелий."));
+  EXPECT_TRUE(program.ScreenHas("█"));
+
+  ProgramHarness clicked;
+  clicked.frontend().PushClick(28, 0);  // "О программе" on the menu row
+  EXPECT_EQ(clicked.Run(), -1);
+  EXPECT_TRUE(clicked.ScreenHas("Пошаговая игра-исследование подземелий."));
+}
+
+TEST(MainWindow, EscapeClosesTheMenuWithoutChoosing) {
+  ProgramHarness program;
+  program.Keys("{Esc}{Esc}{Ctrl+Q}");
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_FALSE(program.ScreenHas("Прокрутка"));
+}
+
+TEST(MainWindow, UnwritableFolderEndsWithAClearMessage) {
+  ProgramHarness program;
+  // A "folder" that is a plain file cannot take files, whoever runs the test.
+  testing::WriteFileText(program.folder() / "plain-file", "");
+  program.game().folder = program.folder() / "plain-file";
+  EXPECT_EQ(program.Run(), -1);  // waits on the message box
+  EXPECT_TRUE(program.ScreenHas("Игре нужна папка, в которую можно писать"));
+}
+
+}  // namespace
+}  // namespace zaldrun
