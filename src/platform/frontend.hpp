@@ -1,4 +1,5 @@
-// The one small interface between the game and a screen: draw the grid, wait for a key, pause, beep.
+// The one small interface between the game and a screen: draw the grid, wait for a key, pause,
+// beep.
 #pragma once
 
 #include <stdexcept>
@@ -26,7 +27,8 @@ class Frontend {
   virtual Key NextKey() = 0;
   virtual void SleepMs(int ms) = 0;
   virtual void Beep() = 0;
-  // The window title; front ends without one (the terminal) ignore it and the game draws a title row.
+  // The window title; front ends without one (the terminal) ignore it and the game draws a title
+  // row.
   virtual void SetTitle(const std::string& utf8) = 0;
   virtual bool HasTitleBar() const = 0;
 };

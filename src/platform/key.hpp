@@ -1,4 +1,5 @@
-// Key presses as the game sees them: key codes for the fixed keys, the typed character for the rest.
+// Key presses as the game sees them: key codes for the fixed keys, the typed character for the
+// rest.
 #pragma once
 
 #include <cstdint>

@@ -36,10 +36,10 @@ void HeadlessFrontend::PushText(std::string_view utf8) {
 
 void HeadlessFrontend::PushScript(std::string_view script) {
   static const std::map<std::string, int, std::less<>> kNamed = {
-      {"Enter", keys::kEnter},  {"Esc", keys::kEscape},      {"Space", keys::kSpace},
-      {"Up", keys::kUp},        {"Down", keys::kDown},       {"Left", keys::kLeft},
-      {"Right", keys::kRight},  {"Home", keys::kHome},       {"End", keys::kEnd},
-      {"PgUp", keys::kPageUp},  {"PgDn", keys::kPageDown},   {"Clear", keys::kClear},
+      {"Enter", keys::kEnter},  {"Esc", keys::kEscape},          {"Space", keys::kSpace},
+      {"Up", keys::kUp},        {"Down", keys::kDown},           {"Left", keys::kLeft},
+      {"Right", keys::kRight},  {"Home", keys::kHome},           {"End", keys::kEnd},
+      {"PgUp", keys::kPageUp},  {"PgDn", keys::kPageDown},       {"Clear", keys::kClear},
       {"Tab", keys::kTab},      {"Backspace", keys::kBackspace}, {"F10", keys::kF10},
       {"Delete", keys::kDelete}};
   size_t i = 0;
@@ -66,9 +66,12 @@ void HeadlessFrontend::PushScript(std::string_view script) {
     // One UTF-8 character.
     size_t len = 1;
     const auto lead = static_cast<unsigned char>(script[i]);
-    if (lead >= 0xF0) len = 4;
-    else if (lead >= 0xE0) len = 3;
-    else if (lead >= 0xC0) len = 2;
+    if (lead >= 0xF0)
+      len = 4;
+    else if (lead >= 0xE0)
+      len = 3;
+    else if (lead >= 0xC0)
+      len = 2;
     PushText(script.substr(i, len));
     i += len;
   }

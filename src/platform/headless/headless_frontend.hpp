@@ -1,4 +1,5 @@
-// Headless front end: scripted keys in, the last presented grid out. Used by tests, benchmarks, soak.
+// Headless front end: scripted keys in, the last presented grid out. Used by tests, benchmarks,
+// soak.
 #pragma once
 
 #include <deque>

@@ -1,9 +1,391 @@
-// Placeholder until the window front end lands.
 #include "platform/sdl/sdl_frontend.hpp"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "platform/png_writer.hpp"
+#include "platform/sdl/cell_font.hpp"
+#include "platform/sdl/glyph_atlas.hpp"
+#include "platform/sdl/grid_layout.hpp"
+#include "platform/sdl/grid_mesh.hpp"
+#include "platform/sdl/sdl_beep.hpp"
+#include "platform/sdl/sdl_key_translator.hpp"
+
 namespace platform {
-std::unique_ptr<Frontend> CreateSdlFrontend(const SdlOptions&, std::string* error) {
-  if (error) *error = "no window yet";
-  return nullptr;
+namespace {
+
+constexpr const char* kTitle = "Залдрун";
+constexpr const char* kTryTerminal = ". Запустите игру в терминале: zaldrun --terminal";
+// A key-down's text arrives in the same batch of events; input methods may take a moment longer.
+constexpr Uint32 kTextWaitMs = 10;
+// How often a pause looks at the window.
+constexpr Uint32 kSleepSliceMs = 5;
+
+bool EnvironmentSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && value[0] != '\0';
 }
-bool DisplayAvailable() { return false; }
+
+class SdlFrontend final : public Frontend {
+ public:
+  static std::unique_ptr<SdlFrontend> Create(const SdlOptions& options, std::string* error);
+  ~SdlFrontend() override;
+
+  void Present(const Grid& grid) override;
+  Key NextKey() override;
+  void SleepMs(int ms) override;
+  void Beep() override { beeper_->Play(); }
+  void SetTitle(const std::string& utf8) override { SDL_SetWindowTitle(window_, utf8.c_str()); }
+  bool HasTitleBar() const override { return true; }
+
+  bool SaveScreenshot(const std::string& png_path, std::string* error);
+  CellSize cell_size() const { return {font_->cell_width(), font_->cell_height()}; }
+  SDL_Window* window() const { return window_; }
+
+ private:
+  SdlFrontend() = default;
+
+  bool Open(const SdlOptions& options, std::string* error);
+  void Render();
+  void Redraw();
+  // Handles the events that concern only the window; returns false for input events.
+  bool HandleWindowEvent(const SDL_Event& event);
+  // Handles the window events waiting in the queue and redraws if needed; input stays queued.
+  void ServiceWindow();
+  void RunCommand(WindowCommand command);
+  void ChangeFontSize(int step);
+  void FitWindowToGrid();
+  // Window sizes are in points, which may be larger than pixels on high-density screens.
+  double PixelsPerPoint() const;
+
+  bool video_started_ = false;
+  bool ttf_started_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  bool software_renderer_ = false;  // colours glyphs in the atlas rather than by vertex
+  FontFiles font_files_;
+  int font_px_ = 0;
+  std::unique_ptr<CellFont> font_;
+  GlyphAtlas atlas_;
+  GridMesh mesh_;
+  GridLayout layout_;
+  SdlKeyTranslator translator_;
+  std::unique_ptr<SdlBeeper> beeper_ = std::make_unique<SdlBeeper>();
+  std::optional<Grid> grid_;
+  int columns_ = 0;
+  int rows_ = 0;
+  bool needs_redraw_ = false;
+};
+
+std::unique_ptr<SdlFrontend> SdlFrontend::Create(const SdlOptions& options, std::string* error) {
+  std::unique_ptr<SdlFrontend> frontend(new SdlFrontend());
+  std::string reason;
+  if (!frontend->Open(options, &reason)) {
+    if (error) *error = reason + kTryTerminal;
+    return nullptr;  // the destructor closes whatever was opened
+  }
+  return frontend;
+}
+
+bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
+  // A desktop program should not switch off the desktop's compositor.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
+    return false;
+  }
+  video_started_ = true;
+  if (TTF_Init() != 0) {
+    *error = std::string("Не удалось запустить вывод шрифтов: ") + TTF_GetError();
+    return false;
+  }
+  ttf_started_ = true;
+
+  font_files_ = FontFiles{options.bitmap_font, options.scalable_font};
+  font_px_ = options.font_px;
+  font_ = CellFont::Open(font_px_, font_files_, error);
+  if (font_ == nullptr) return false;
+
+  columns_ = std::max(1, options.columns);
+  rows_ = std::max(1, options.rows);
+  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             columns_ * font_->cell_width(), rows_ * font_->cell_height(),
+                             SDL_WINDOW_RESIZABLE);
+  if (window_ == nullptr) {
+    *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
+    return false;
+  }
+  if (!options.software) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer_ == nullptr) {
+    *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
+    return false;
+  }
+  SDL_RendererInfo info{};
+  software_renderer_ =
+      SDL_GetRendererInfo(renderer_, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  if (!atlas_.Reset(renderer_, font_.get(), software_renderer_, error)) return false;
+
+  // Motion and releases mean nothing to the game; ignoring them spares wake-ups and keeps them
+  // from coming between a key-down and its text.
+  for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL, SDL_KEYUP,
+                      SDL_FINGERMOTION, SDL_FINGERDOWN, SDL_FINGERUP}) {
+    SDL_EventState(type, SDL_IGNORE);
+  }
+  SDL_StartTextInput();
+  Redraw();
+  return true;
+}
+
+SdlFrontend::~SdlFrontend() {
+  // Everything made with SDL goes before SDL itself, textures before their renderer.
+  beeper_.reset();
+  atlas_.Release();
+  font_.reset();
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  if (ttf_started_) TTF_Quit();
+  if (video_started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+}
+
+void SdlFrontend::Present(const Grid& grid) {
+  const bool resized = !grid_ || grid.width() != columns_ || grid.height() != rows_;
+  if (grid_) {
+    *grid_ = grid;  // reuses the cells' storage
+  } else {
+    grid_.emplace(grid);
+  }
+  if (resized) {
+    columns_ = grid.width();
+    rows_ = grid.height();
+    FitWindowToGrid();
+  }
+  Redraw();
+}
+
+Key SdlFrontend::NextKey() {
+  for (;;) {
+    while (std::optional<TranslatedInput> input = translator_.Pop()) {
+      if (input->command == WindowCommand::kNone) return input->key;
+      RunCommand(input->command);
+    }
+    SDL_Event event;
+    if (translator_.awaiting_text()) {
+      if (!SDL_WaitEventTimeout(&event, kTextWaitMs)) {
+        translator_.EndOfEvents();
+        continue;
+      }
+    } else {
+      if (needs_redraw_ && !SDL_PollEvent(nullptr)) Redraw();
+      if (!SDL_WaitEvent(&event)) throw InputEnded();
+    }
+    if (!HandleWindowEvent(event)) translator_.Feed(event);
+  }
+}
+
+void SdlFrontend::SleepMs(int ms) {
+  const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(ms, 0));
+  for (;;) {
+    ServiceWindow();
+    const Uint64 now = SDL_GetTicks64();
+    if (now >= deadline) return;
+    SDL_Delay(static_cast<Uint32>(std::min<Uint64>(deadline - now, kSleepSliceMs)));
+  }
+}
+
+bool SdlFrontend::HandleWindowEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          needs_redraw_ = true;
+          break;
+        default:
+          break;
+      }
+      return true;
+    case SDL_RENDER_TARGETS_RESET:
+      needs_redraw_ = true;
+      return true;
+    case SDL_RENDER_DEVICE_RESET: {
+      // The device took every texture with it.
+      std::string ignored;
+      atlas_.Reset(renderer_, font_.get(), software_renderer_, &ignored);
+      needs_redraw_ = true;
+      return true;
+    }
+    case SDL_KEYDOWN:
+    case SDL_TEXTINPUT:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_QUIT:
+      return false;
+    default:
+      return true;  // nothing the game or the window needs
+  }
+}
+
+void SdlFrontend::ServiceWindow() {
+  SDL_PumpEvents();
+  SDL_Event event;
+  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) > 0 ||
+         SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET,
+                        SDL_RENDER_DEVICE_RESET) > 0) {
+    HandleWindowEvent(event);
+  }
+  if (needs_redraw_) Redraw();
+}
+
+void SdlFrontend::RunCommand(WindowCommand command) {
+  switch (command) {
+    case WindowCommand::kFontLarger:
+      ChangeFontSize(+1);
+      break;
+    case WindowCommand::kFontSmaller:
+      ChangeFontSize(-1);
+      break;
+    case WindowCommand::kToggleFullScreen: {
+      const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+      SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+      needs_redraw_ = true;
+      break;
+    }
+    case WindowCommand::kNone:
+      break;
+  }
+}
+
+void SdlFrontend::ChangeFontSize(int step) {
+  const int wanted = NextFontSize(font_px_, step);
+  if (wanted == font_px_) return;
+  std::string error;
+  std::unique_ptr<CellFont> font = CellFont::Open(wanted, font_files_, &error);
+  if (font == nullptr) return;  // keep the size that works
+  // Growing is refused once the grid would no longer fit on the screen.
+  SDL_Rect usable{};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (step > 0 && display >= 0 && SDL_GetDisplayUsableBounds(display, &usable) == 0) {
+    const double pixels_per_point = PixelsPerPoint();
+    if (columns_ * font->cell_width() > usable.w * pixels_per_point ||
+        rows_ * font->cell_height() > usable.h * pixels_per_point) {
+      return;
+    }
+  }
+  atlas_.Release();
+  font_ = std::move(font);
+  font_px_ = wanted;
+  atlas_.Reset(renderer_, font_.get(), software_renderer_, &error);
+  FitWindowToGrid();
+  needs_redraw_ = true;
+}
+
+void SdlFrontend::FitWindowToGrid() {
+  // A full-screen or maximised window keeps its size; the grid is centred in it.
+  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) return;
+  const double pixels_per_point = PixelsPerPoint();
+  const int grid_w = columns_ * font_->cell_width();
+  const int grid_h = rows_ * font_->cell_height();
+  SDL_SetWindowSize(window_, static_cast<int>(std::ceil(grid_w / pixels_per_point)),
+                    static_cast<int>(std::ceil(grid_h / pixels_per_point)));
+  needs_redraw_ = true;
+}
+
+double SdlFrontend::PixelsPerPoint() const {
+  int window_w = 0;
+  int window_h = 0;
+  int output_w = 0;
+  int output_h = 0;
+  SDL_GetWindowSize(window_, &window_w, &window_h);
+  SDL_GetRendererOutputSize(renderer_, &output_w, &output_h);
+  return window_w > 0 && output_w > 0 ? 1.0 * output_w / window_w : 1.0;
+}
+
+void SdlFrontend::Render() {
+  int output_w = 0;
+  int output_h = 0;
+  int window_w = 0;
+  int window_h = 0;
+  SDL_GetRendererOutputSize(renderer_, &output_w, &output_h);
+  SDL_GetWindowSize(window_, &window_w, &window_h);
+  layout_ =
+      CenterGrid(output_w, output_h, columns_, rows_, font_->cell_width(), font_->cell_height());
+  translator_.set_layout(layout_);
+  if (window_w > 0 && window_h > 0) {
+    translator_.set_pixels_per_point(static_cast<float>(output_w) / static_cast<float>(window_w),
+                                     static_cast<float>(output_h) / static_cast<float>(window_h));
+  }
+
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  if (!grid_) return;
+  mesh_.Build(*grid_, layout_, atlas_);
+  if (mesh_.indices().empty()) return;
+  SDL_RenderGeometry(renderer_, atlas_.texture(), mesh_.vertices().data(),
+                     static_cast<int>(mesh_.vertices().size()), mesh_.indices().data(),
+                     static_cast<int>(mesh_.indices().size()));
+}
+
+void SdlFrontend::Redraw() {
+  Render();
+  SDL_RenderPresent(renderer_);
+  needs_redraw_ = false;
+}
+
+bool SdlFrontend::SaveScreenshot(const std::string& png_path, std::string* error) {
+  // What a renderer holds after presenting is undefined, so draw the frame again to read it.
+  Render();
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(renderer_, &width, &height);
+  std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+  const int read =
+      SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB24, rgb.data(), width * 3);
+  SDL_RenderPresent(renderer_);
+  if (read != 0) {
+    if (error) *error = std::string("Не удалось прочитать изображение окна: ") + SDL_GetError();
+    return false;
+  }
+  return WritePng(png_path, width, height, rgb, error);
+}
+
+}  // namespace
+
+std::unique_ptr<Frontend> CreateSdlFrontend(const SdlOptions& options, std::string* error) {
+  return SdlFrontend::Create(options, error);
+}
+
+bool DisplayAvailable() {
+  return EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY") ||
+         EnvironmentSet("SDL_VIDEODRIVER");
+}
+
+bool SaveSdlScreenshot(Frontend& frontend, const std::string& png_path, std::string* error) {
+  auto* window = dynamic_cast<SdlFrontend*>(&frontend);
+  if (window == nullptr) {
+    if (error) *error = "Снимок экрана можно сделать только в окне.";
+    return false;
+  }
+  return window->SaveScreenshot(png_path, error);
+}
+
+CellSize CellPixelSize(Frontend& frontend) {
+  auto* window = dynamic_cast<SdlFrontend*>(&frontend);
+  return window ? window->cell_size() : CellSize{};
+}
+
+SDL_Window* SdlWindowOf(Frontend& frontend) {
+  auto* window = dynamic_cast<SdlFrontend*>(&frontend);
+  return window ? window->window() : nullptr;
+}
+
 }  // namespace platform

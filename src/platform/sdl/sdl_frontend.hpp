@@ -6,6 +6,8 @@
 
 #include "platform/frontend.hpp"
 
+struct SDL_Window;
+
 namespace platform {
 
 struct SdlOptions {
@@ -15,6 +17,10 @@ struct SdlOptions {
   int font_px = 20;
   // Software renderer (tests and benchmarks under the dummy video driver).
   bool software = false;
+  // The bitmap font with its built-in sizes, and the scalable font for other sizes and for the
+  // characters the bitmap font lacks.
+  std::string bitmap_font = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+  std::string scalable_font = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
 };
 
 // Opens the window. Returns nothing, with a message for the player in *error, when there is no
@@ -24,5 +30,20 @@ std::unique_ptr<Frontend> CreateSdlFrontend(const SdlOptions& options, std::stri
 // True when a desktop display is reachable (DISPLAY or WAYLAND_DISPLAY set, or SDL_VIDEODRIVER
 // names a driver).
 bool DisplayAvailable();
+
+// Saves what the window shows as a PNG file. False, with a message in *error, when the front end
+// is not a window or the picture cannot be read back or written.
+bool SaveSdlScreenshot(Frontend& frontend, const std::string& png_path, std::string* error);
+
+struct CellSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The size of one grid cell in window pixels ({0, 0} for a front end that is not a window).
+CellSize CellPixelSize(Frontend& frontend);
+
+// The SDL window of the front end (tests resize it as a player would); null for other front ends.
+SDL_Window* SdlWindowOf(Frontend& frontend);
 
 }  // namespace platform

@@ -1,0 +1,35 @@
+// Test helper: reads back the PNG files the screenshot writer makes (RGB, stored deflate blocks),
+// checking every CRC, the zlib header and the Adler-32 on the way.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform::testing {
+
+struct Rgb {
+  uint8_t r = 0;
+  uint8_t g = 0;
+  uint8_t b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct DecodedPng {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> rgb;
+
+  Rgb At(int x, int y) const {
+    const size_t at = (static_cast<size_t>(y) * width + x) * 3;
+    return Rgb{rgb[at], rgb[at + 1], rgb[at + 2]};
+  }
+};
+
+// Nothing, with the reason in *error, for anything but a well-formed file of that kind.
+std::optional<DecodedPng> DecodeStoredPng(std::span<const uint8_t> bytes, std::string* error);
+std::optional<DecodedPng> ReadStoredPng(const std::string& path, std::string* error);
+
+}  // namespace platform::testing
