@@ -33,6 +33,19 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       const std::string* file = value("--map");
       if (file == nullptr || file->empty()) return fail("--map: укажите файл карты");
       options.map_file = *file;
+    } else if (arg == "--hero") {
+      const std::string* choice = value("--hero");
+      if (choice == nullptr || choice->empty())
+        return fail("--hero: укажите РАСА,КЛАСС,ОРУЖИЕ,МЕТАТЕЛЬНОЕ");
+      options.hero = *choice;
+    } else if (arg == "--hp") {
+      const std::string* text = value("--hp");
+      int hp = 0;
+      const auto end = text == nullptr ? nullptr : text->data() + text->size();
+      if (text == nullptr || std::from_chars(text->data(), end, hp).ptr != end || hp < 1) {
+        return fail("--hp: укажите число от 1");
+      }
+      options.hero_hp = hp;
     } else if (arg == "--seed") {
       const std::string* text = value("--seed");
       uint64_t seed = 0;
@@ -56,6 +69,9 @@ std::string UsageText() {
          "  --dir ПАПКА   папка программы: данные, Zaldrun.ini, Messages.log, Save/\n"
          "  --seed N      начальное число случайных чисел (повторяемая игра)\n"
          "  --map ФАЙЛ    песочница: уровень из текстового файла 80 x 40\n"
+         "  --hero Р,К,О,М  герой песочницы: раса 1..5, класс 1..4, оружие, метательное\n"
+         "                (по умолчанию 1,1,1,0)\n"
+         "  --hp N        герой песочницы начинает раненым, с N очками жизни\n"
          "  --help        эта справка\n"
          "  --version     версия программы\n";
 }

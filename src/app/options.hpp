@@ -14,12 +14,15 @@ struct Options {
   FrontendChoice frontend = FrontendChoice::kAuto;
   std::string folder;  // empty: the executable's folder
   std::optional<uint64_t> seed;
-  std::string map_file;  // a sandbox level to play in
+  std::string map_file;          // a sandbox level to play in
+  std::string hero = "1,1,1,0";  // the sandbox hero: race, class, weapon, missile
+  int hero_hp = 0;               // the sandbox hero's starting hit points (0: full)
   bool help = false;
   bool version = false;
 };
 
-// Parses argv[1..]. Returns nothing, with the reason in *error, for an unknown option or a bad value.
+// Parses argv[1..]. Returns nothing, with the reason in *error, for an unknown option or a bad
+// value.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string* error);
 
 std::string UsageText();

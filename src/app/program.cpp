@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <ostream>
@@ -12,6 +13,7 @@
 #include "state/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
+#include "world/game_data.hpp"
 
 namespace zaldrun {
 namespace {
@@ -22,8 +24,8 @@ constexpr const char* kNoDisplay =
 
 std::unique_ptr<platform::Frontend> OpenFrontend(FrontendChoice choice, std::ostream& err) {
   std::string error;
-  if (choice == FrontendChoice::kWindow || (choice == FrontendChoice::kAuto &&
-                                            platform::DisplayAvailable())) {
+  if (choice == FrontendChoice::kWindow ||
+      (choice == FrontendChoice::kAuto && platform::DisplayAvailable())) {
     if (!platform::DisplayAvailable()) {
       err << kNoDisplay << "\n";
       return nullptr;
@@ -62,14 +64,19 @@ std::filesystem::path ProgramFolder(const Options& options, std::string* error) 
 }
 
 int RunGame(const Options& options, const std::filesystem::path& folder,
-            platform::Frontend& frontend) {
-  Game game;
-  game.folder = folder;
+            platform::Frontend& frontend, const SandboxLevel* sandbox, const HeroChoice* hero) {
+  auto game = std::make_unique<Game>();
+  game->folder = folder;
+  // The data files come with the program; a folder given with --dir need not hold copies.
+  std::error_code ec;
+  const std::filesystem::path executable_folder =
+      std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  if (!HasDataFiles(folder) && !ec) game->data_folder = executable_folder;
   Screen screen(frontend);
-  game.io = &screen;
-  MainWindow window(game, screen);
+  game->io = &screen;
+  MainWindow window(*game, screen);
   try {
-    return window.Run(options.seed);
+    return window.Run(options.seed, sandbox, hero);
   } catch (const platform::InputEnded&) {
     // The keys ran out (a script, or the terminal went away): end as a close would.
     return 0;
@@ -91,9 +98,25 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     err << error << "\n";
     return 1;
   }
+  // A sandbox level is read before any screen opens, so a fault in it is told plainly.
+  std::unique_ptr<SandboxLevel> sandbox;
+  HeroChoice hero;
+  if (!ParseHeroChoice(options.hero, &hero, &error)) {
+    err << error << "\n";
+    return 2;
+  }
+  hero.wounded_hp = static_cast<int16_t>(std::min(options.hero_hp, 30000));
+  if (!options.map_file.empty()) {
+    auto loaded = LoadSandbox(options.map_file, &error);
+    if (!loaded) {
+      err << error << "\n";
+      return 2;
+    }
+    sandbox = std::make_unique<SandboxLevel>(std::move(*loaded));
+  }
   std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
   if (!frontend) return 2;
-  return RunGame(options, folder, *frontend);
+  return RunGame(options, folder, *frontend, sandbox.get(), &hero);
 }
 
 }  // namespace zaldrun

@@ -7,6 +7,7 @@
 
 #include "app/options.hpp"
 #include "platform/frontend.hpp"
+#include "world/sandbox.hpp"
 
 namespace zaldrun {
 
@@ -16,7 +17,8 @@ std::filesystem::path ProgramFolder(const Options& options, std::string* error);
 
 // Runs the main window on a front end until the program closes; returns the exit code.
 int RunGame(const Options& options, const std::filesystem::path& folder,
-            platform::Frontend& frontend);
+            platform::Frontend& frontend, const SandboxLevel* sandbox = nullptr,
+            const HeroChoice* hero = nullptr);
 
 // The whole program after the command line is read; messages for the player go to `err`.
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err);

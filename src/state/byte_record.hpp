@@ -19,7 +19,9 @@ class RecordWriter {
   void F32(float v);
   // A fixed text of `width` bytes: UTF-8 in, Windows-1251 out, blank-padded, cut at the width.
   void Text(std::string_view utf8, size_t width);
-  void Raw(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+  void Raw(std::span<const uint8_t> bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  }
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
   std::vector<uint8_t> Take() { return std::move(bytes_); }

@@ -12,8 +12,8 @@ enum class Condition : uint8_t { kPoisoned, kConfused, kParalyzed, kBlind, kWeak
 inline constexpr int kConditionCount = 6;
 
 struct StatusLabels {
-  std::string hp;     // "15(34)"
-  std::string pp;     // "3(10)"
+  std::string hp;  // "15(34)"
+  std::string pp;  // "3(10)"
   std::string exp;
   std::string level;
   std::string money;  // "534$"

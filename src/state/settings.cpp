@@ -93,18 +93,18 @@ const CommandInfo& InfoOf(Command command) { return Commands()[static_cast<size_
 const std::array<Command, kCommandCount>& FileOrder() {
   using C = Command;
   static constexpr std::array<Command, kCommandCount> kOrder = {
-      C::kPickUp, C::kDrop,   C::kEquip,  C::kInv,  C::kKick,   C::kOpen,  C::kRead, C::kDrink,
-      C::kEat,    C::kZap,    C::kInfo,   C::kSearch, C::kDip,  C::kSkills, C::kGoDown, C::kQuit,
-      C::kSave,   C::kLook,   C::kCast,   C::kShoot, C::kChat,  C::kNotes};
+      C::kPickUp, C::kDrop, C::kEquip, C::kInv,    C::kKick, C::kOpen,   C::kRead,   C::kDrink,
+      C::kEat,    C::kZap,  C::kInfo,  C::kSearch, C::kDip,  C::kSkills, C::kGoDown, C::kQuit,
+      C::kSave,   C::kLook, C::kCast,  C::kShoot,  C::kChat, C::kNotes};
   return kOrder;
 }
 
 const std::array<Command, kCommandCount - 1>& MatchOrder() {
   using C = Command;
   static constexpr std::array<Command, kCommandCount - 1> kOrder = {
-      C::kPickUp, C::kDrop,  C::kEquip,  C::kInv,    C::kKick,   C::kOpen, C::kRead,
-      C::kDrink,  C::kEat,   C::kZap,    C::kInfo,   C::kShoot,  C::kSearch, C::kDip,
-      C::kSkills, C::kGoDown, C::kQuit,  C::kLook,   C::kChat,   C::kSave, C::kNotes};
+      C::kPickUp, C::kDrop,   C::kEquip, C::kInv,  C::kKick,  C::kOpen,   C::kRead,
+      C::kDrink,  C::kEat,    C::kZap,   C::kInfo, C::kShoot, C::kSearch, C::kDip,
+      C::kSkills, C::kGoDown, C::kQuit,  C::kLook, C::kChat,  C::kSave,   C::kNotes};
   return kOrder;
 }
 

@@ -13,8 +13,28 @@ namespace zaldrun {
 // The commands that have a key binding, in the order of the settings window's slots (1..21);
 // Cast is kept in the file but shown nowhere.
 enum class Command : uint8_t {
-  kPickUp, kDrop, kEat, kDrink, kRead, kKick, kOpen, kChat, kInv, kEquip, kInfo,
-  kSkills, kZap, kShoot, kGoDown, kSearch, kDip, kLook, kQuit, kSave, kNotes, kCast,
+  kPickUp,
+  kDrop,
+  kEat,
+  kDrink,
+  kRead,
+  kKick,
+  kOpen,
+  kChat,
+  kInv,
+  kEquip,
+  kInfo,
+  kSkills,
+  kZap,
+  kShoot,
+  kGoDown,
+  kSearch,
+  kDip,
+  kLook,
+  kQuit,
+  kSave,
+  kNotes,
+  kCast,
 };
 inline constexpr int kCommandCount = 22;
 inline constexpr int kDialogSlots = 21;

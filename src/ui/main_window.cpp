@@ -3,13 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/message_line.hpp"
+#include "state/cp1251.hpp"
 #include "state/game.hpp"
 #include "state/utf8.hpp"
 #include "ui/about_window.hpp"
+#include "ui/commands.hpp"
 #include "ui/layout.hpp"
 #include "ui/settings_window.hpp"
 #include "ui/startup.hpp"
 #include "ui/widgets.hpp"
+#include "world/game_data.hpp"
 
 namespace zaldrun {
 namespace {
@@ -42,8 +46,58 @@ MainWindow::MainWindow(Game& game, Screen& screen) : game_(game), screen_(screen
 void MainWindow::Draw(platform::Grid& grid) const {
   menu_.Draw(grid, !screen_.frontend().HasTitleBar());
   DrawMessageLine(grid);
+  if (game_.game_in_progress) DrawMap(grid);
   DrawStatusPanel(grid);
+  DrawEntryAndAnswers(grid);
   DrawHints(grid);
+}
+
+void MainWindow::DrawMap(platform::Grid& grid) const {
+  const FieldModel& field = game_.field;
+  auto put = [&](int x, int y, uint8_t glyph, int32_t colour) {
+    grid.Put(layout::kMapLeft + x, layout::kMapTop + y, Cp1251ToUnicode(glyph),
+             platform::FromPackedBgr(static_cast<uint32_t>(colour)), platform::colors::kBlack);
+  };
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const DrawnCell& cell = field.At(x, y);
+      if (cell.glyph != 0) put(x, y, cell.glyph, cell.colour);
+    }
+  }
+  if (field.hero_visible && Level::Inside(field.hero_x, field.hero_y)) {
+    put(field.hero_x, field.hero_y, '@', 0xFFFFFF);
+  }
+  if (field.selection_visible && Level::Inside(field.selection_x, field.selection_y)) {
+    put(field.selection_x, field.selection_y, field.selection_glyph, field.selection_colour);
+  }
+}
+
+void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
+  const int x = layout::kPanelLeft;
+  if (game_.number_input.visible) {
+    const int y = layout::kChatTop - 2;
+    std::string text = game_.number_input.text + "_";
+    grid.Fill(x, y, layout::kPanelWidth - 1, 1, U' ', platform::colors::kBlack,
+              platform::colors::kWhite);
+    grid.PutText(x, y,
+                 Utf8Length(text) < static_cast<size_t>(layout::kPanelWidth - 1)
+                     ? text
+                     : Utf8Prefix(text, layout::kPanelWidth - 2),
+                 platform::colors::kBlack, platform::colors::kWhite);
+  }
+  const AnswerList& chat = game_.chat;
+  if (!chat.visible) return;
+  grid.PutText(x, layout::kChatTop, "Что ответить?", platform::colors::kYellow,
+               platform::colors::kBlack);
+  int y = layout::kChatTop + 1;
+  for (size_t i = 0; i < chat.lines.size() && y < layout::kHintRow; ++i) {
+    const bool chosen = static_cast<int>(i) == chat.selected;
+    for (const std::string& row : ui::WrapText(chat.lines[i], layout::kPanelWidth - 1)) {
+      if (y >= layout::kHintRow) break;
+      grid.PutText(x, y++, row, chosen ? ui::palette::kFocusFg : kMessageColour,
+                   chosen ? ui::palette::kFocusBg : platform::colors::kBlack);
+    }
+  }
 }
 
 void MainWindow::DrawMessageLine(platform::Grid& grid) const {
@@ -100,10 +154,19 @@ void MainWindow::DrawHints(platform::Grid& grid) const {
                platform::colors::kBlack);
 }
 
-int MainWindow::Run(std::optional<uint64_t> seed) {
+int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
+                    const HeroChoice* hero) {
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
+  if (sandbox != nullptr) {
+    const std::string error = LoadGameData(game_);
+    if (!error.empty()) {
+      screen_.MessageBox(error, kCaption);
+      return 1;
+    }
+    StartSandbox(game_, *sandbox, hero);
+  }
   while (true) {
     const platform::Key key = screen_.NextIdleKey();
     if (HandleIdleKey(key)) return 0;
@@ -111,15 +174,20 @@ int MainWindow::Run(std::optional<uint64_t> seed) {
 }
 
 bool MainWindow::HandleIdleKey(const platform::Key& key) {
-  if (key.kind == platform::KeyKind::kCloseRequest) return Close();
+  if (key.kind == platform::KeyKind::kCloseRequest) return Close(true);
   if (key.kind == platform::KeyKind::kMouseClick) {
     if (const auto item = menu_.ItemAt(key.x, key.y)) Choose(*item);
     return false;
   }
-  if (key.ctrl && key.code == 'Q') return Close();
+  if (game_.GameOver()) return Close(false);  // after death every key ends the game
+  if (key.ctrl && key.code == 'Q') return Close(true);
   if (key.code == keys::kF10 || key.code == keys::kEscape) {
     RunMenu();
     return false;
+  }
+  if (game_.game_in_progress) {
+    HandleGameKey(game_, key);
+    if (game_.unload_requested) return Close(false);
   }
   return false;
 }
@@ -147,9 +215,12 @@ void MainWindow::RunMenu() {
 
 void MainWindow::Choose(MenuItem item) {
   switch (item) {
-    case MenuItem::kNewGame:
-      screen_.MessageBox("Создание героя пока не готово.", kCaption);
+    case MenuItem::kNewGame: {
+      // A game starts only with sound data files.
+      const std::string error = LoadGameData(game_);
+      screen_.MessageBox(error.empty() ? "Окно создания героя пока не готово." : error, kCaption);
       break;
+    }
     case MenuItem::kSettings:
       RunSettingsWindow(game_, screen_);
       break;
@@ -159,9 +230,19 @@ void MainWindow::Choose(MenuItem item) {
   }
 }
 
-bool MainWindow::Close() {
-  // With no game in progress there is nothing to save: no character record is due.
-  if (!game_.game_in_progress) game_.saved = true;
+bool MainWindow::Close(bool from_window) {
+  if (!game_.game_in_progress) {
+    // With no game in progress there is nothing to save: no character record is due.
+    game_.saved = true;
+  } else if (from_window && !game_.GameOver() && game_.hooks.save_game != nullptr) {
+    ShowMessage(game_, "Сохранить игру?", msg::kQuestion);
+    if (TakeYes(game_)) {
+      game_.saved = game_.hooks.save_game(game_);
+    } else {
+      game_.end_reason = 1;
+      game_.saved = false;
+    }
+  }
   UnloadFiles(game_);
   return true;
 }

@@ -6,6 +6,7 @@
 
 #include "ui/menu_bar.hpp"
 #include "ui/screen.hpp"
+#include "world/sandbox.hpp"
 
 namespace zaldrun {
 
@@ -15,8 +16,10 @@ class MainWindow : public Layer {
  public:
   MainWindow(Game& game, Screen& screen);
 
-  // Start-up, then keys until the program closes. Returns the process exit code.
-  int Run(std::optional<uint64_t> seed);
+  // Start-up, then keys until the program closes. Returns the process exit code. With a sandbox
+  // level, play starts on it at once.
+  int Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox = nullptr,
+          const HeroChoice* hero = nullptr);
 
   void Draw(platform::Grid& grid) const override;
 
@@ -27,12 +30,15 @@ class MainWindow : public Layer {
   bool HandleIdleKey(const platform::Key& key);
   void Choose(MenuItem item);
   void RunMenu();
-  // The close query and unload steps; returns true when the window closes.
-  bool Close();
+  // The close query (from the window's close button) and the unload steps; returns true when the
+  // window closes.
+  bool Close(bool from_window);
 
   void DrawMessageLine(platform::Grid& grid) const;
   void DrawStatusPanel(platform::Grid& grid) const;
   void DrawHints(platform::Grid& grid) const;
+  void DrawMap(platform::Grid& grid) const;
+  void DrawEntryAndAnswers(platform::Grid& grid) const;
 
   Game& game_;
   Screen& screen_;

@@ -23,7 +23,8 @@ constexpr int kFirstColumn = 1;
 // Column of each entry: entries are separated by one blank and padded by one on each side.
 int EntryColumn(size_t index) {
   int column = kFirstColumn;
-  for (size_t i = 0; i < index; ++i) column += static_cast<int>(Utf8Length(kEntries[i].caption)) + 3;
+  for (size_t i = 0; i < index; ++i)
+    column += static_cast<int>(Utf8Length(kEntries[i].caption)) + 3;
   return column;
 }
 
@@ -41,7 +42,8 @@ void MenuBar::Draw(platform::Grid& grid, bool show_caption) const {
   }
   if (show_caption) {
     const int length = static_cast<int>(Utf8Length(kCaption));
-    grid.PutText(grid.width() - length - 2, layout::kMenuRow, kCaption, ui::palette::kTitle, kMenuBg);
+    grid.PutText(grid.width() - length - 2, layout::kMenuRow, kCaption, ui::palette::kTitle,
+                 kMenuBg);
   }
 }
 

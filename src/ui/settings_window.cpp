@@ -249,7 +249,8 @@ double LeadingNumber(const std::string& text) {
     ++i;
   }
   double value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = value * 10 + (text[i] - '0');
   if (i < text.size() && text[i] == '.') {
     double scale = 0.1;
     for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10) {

@@ -48,7 +48,9 @@ TEST(SettingsFile, AnyBadValueFailsTheWholeRead) {
       {"negative", replaced("Eat=101", "Eat=-1")},
       {"empty value", replaced("Zap=122", "Zap=")},
       {"duplicate key", replaced("Zap=122\r\n", "Zap=122\r\nzap=1\r\n")},
-      {"not text", replaced("Info=64", std::string("Info=6\0" "4", 7))},
+      {"not text", replaced("Info=64", std::string("Info=6\0"
+                                                   "4",
+                                                   7))},
       {"enormous line", replaced("Look=108", "Look=" + std::string(5000, '1'))},
       {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0", 11)},
       {"empty", ""},

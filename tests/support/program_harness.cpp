@@ -4,12 +4,13 @@ namespace zaldrun::testing {
 
 ProgramHarness::ProgramHarness() : screen_(frontend_), window_(game_, screen_) {
   game_.folder = folder_.path();
+  game_.data_folder = ZALDRUN_BINARY_DIR;
   game_.io = &screen_;
 }
 
-int ProgramHarness::Run(uint64_t seed) {
+int ProgramHarness::Run(uint64_t seed, const SandboxLevel* sandbox, const HeroChoice* hero) {
   try {
-    return window_.Run(seed);
+    return window_.Run(seed, sandbox, hero);
   } catch (const platform::InputEnded&) {
     return -1;
   }

@@ -28,7 +28,8 @@ class ProgramHarness {
   }
   // Runs the main window until it closes or the keys run out. Returns the exit code, or -1 when the
   // keys ran out first.
-  int Run(uint64_t seed = 1);
+  int Run(uint64_t seed = 1, const SandboxLevel* sandbox = nullptr,
+          const HeroChoice* hero = nullptr);
 
   // The text of the last screen shown.
   std::string ScreenText() const { return frontend_.ScreenText(); }

@@ -17,8 +17,8 @@ TEST(MainWindow, ShowsItsLayoutAndCaption) {
   program.Keys("{Ctrl+Q}");
   EXPECT_EQ(program.Run(), 0);
   const std::string screen = program.ScreenText();
-  for (const char* text : {"Начать Игру", "Настройки", "О программе", "HP:", "PP:", "Exp:",
-                           "УРОВЕНЬ", "Деньги:", "Залдрун"}) {
+  for (const char* text : {"Начать Игру", "Настройки", "О программе",
+                           "HP:", "PP:", "Exp:", "УРОВЕНЬ", "Деньги:", "Залдрун"}) {
     EXPECT_NE(screen.find(text), std::string::npos) << text;
   }
   EXPECT_EQ(program.frontend().title(), "Залдрун");

@@ -102,8 +102,7 @@ TEST(SettingsWindow, CheckBoxAndCancel) {
 
 TEST(SettingsWindow, CastKeepsItsValueThroughTheWindow) {
   ProgramHarness program;
-  testing::WriteFileText(program.folder() / "Zaldrun.ini",
-                         SettingsFileText([] {
+  testing::WriteFileText(program.folder() / "Zaldrun.ini", SettingsFileText([] {
                            Settings s = DefaultSettings();
                            s.Binding(Command::kCast) = 'K';
                            return s;

@@ -1,0 +1,55 @@
+#include "combat/doors.hpp"
+
+#include "engine/message_line.hpp"
+#include "engine/turn.hpp"
+#include "field/field.hpp"
+#include "field/sight.hpp"
+#include "state/game.hpp"
+
+namespace zaldrun {
+
+void DarkenSight(Game& game) {
+  SelRound(game, game.hero.x, game.hero.y, game.hero.sight_radius + 1, CellOperation::kDarken, 0);
+}
+
+void OpenDoor(Game& game, int x, int y) {
+  if (Level::Inside(x, y)) {
+    MapCell& cell = game.level.Cell(x, y);
+    const bool own_cell = x == game.hero.x && y == game.hero.y;
+    if (cell.feature == feature::kClosedDoor && cell.params[0] == 1) {
+      ShowMessage(game, "Эта дверь заперта!");
+    } else if (cell.feature == feature::kClosedDoor) {
+      ShowMessage(game, "Ты открыл дверь.");
+      cell.feature = feature::kOpenDoor;
+      DarkenSight(game);
+      Renew(game, x, y);
+    } else if (cell.feature == feature::kCache) {
+      const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
+                            game.piles[static_cast<size_t>(cell.item)].count > 0;
+      if (has_pile) {
+        if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
+      } else {
+        ShowMessage(game, "В этом тайнике нет ничего кроме плесени.");
+      }
+    } else if (own_cell) {
+      ShowMessage(game, "СЕБЯ открыть захотел?");
+    } else if (cell.feature == feature::kOpenDoor) {
+      if (cell.item != 0) {
+        ShowMessage(game, "Какой-то хлам мешает закрыть дверь.");
+      } else if (cell.monster != 0) {
+        // A door closed on a creature would shut it inside the wall.
+        ShowMessage(game, "В дверях кто-то стоит!");
+      } else {
+        ShowMessage(game, "Ты закрыл дверь.");
+        cell.feature = feature::kClosedDoor;
+        DarkenSight(game);
+        Renew(game, x, y);
+      }
+    } else {
+      ShowMessage(game, "Нет тут никакой двери!");
+    }
+  }
+  AdvanceTime(game, game.hero.action_cost);
+}
+
+}  // namespace zaldrun

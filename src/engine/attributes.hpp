@@ -1,0 +1,14 @@
+// The hero's attributes and what follows from them: speed, defence, to-hit, sight, carrying,
+// the gains of each new level, prices and three resistances.
+#pragma once
+
+namespace zaldrun {
+
+struct Game;
+
+// Sums attribute a's parts into its current value (at least 1) and refreshes exactly the figures
+// that depend on it.
+void RecomputeDerived(Game& game, int attribute);
+void RecomputeAllDerived(Game& game);
+
+}  // namespace zaldrun

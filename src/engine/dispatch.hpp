@@ -1,0 +1,19 @@
+// Calling event handlers and monster behaviours by the names the world stores.
+#pragma once
+
+#include <string_view>
+
+namespace zaldrun {
+
+struct Game;
+
+// Calls the event (or talk) handler of that name. A name no handler answers to is written once to
+// Messages.log and skipped. Returns true when a handler ran.
+bool CallEventHandler(Game& game, std::string_view name);
+// Calls the behaviour of that name for the monster in `slot`, likewise.
+bool CallBehaviour(Game& game, std::string_view name, int slot);
+
+// Writes a line about a data fault to Messages.log, once per distinct text.
+void ReportOnce(Game& game, const std::string& text);
+
+}  // namespace zaldrun

@@ -1,0 +1,68 @@
+#include "engine/monsters_on_level.hpp"
+
+#include "field/field.hpp"
+#include "field/sight.hpp"
+#include "state/game.hpp"
+
+namespace zaldrun {
+
+void MoveMonster(Game& game, int slot, int x, int y) {
+  Level& level = game.level;
+  if (slot < 1 || slot > level.monster_count || !Level::Inside(x, y)) return;
+  MapCell& target = level.Cell(x, y);
+  if (target.monster != 0) return;
+  MonsterRecord& monster = level.Monster(slot);
+  level.Cell(monster.x, monster.y).monster = 0;
+  Eras(game, monster.x, monster.y);
+  PlaceShadow(game, monster.x, monster.y);
+  target.monster = static_cast<int16_t>(slot);
+  monster.x = static_cast<uint8_t>(x);
+  monster.y = static_cast<uint8_t>(y);
+  const bool trap = target.feature == feature::kHiddenTrap ||
+                    (target.feature >= feature::kFirstTrap && target.feature <= feature::kLastTrap);
+  if (trap && game.hooks.trap_at != nullptr &&
+      SeePlayer(game, game.hero.x, game.hero.y, x, y, game.hero.sight_radius)) {
+    game.hooks.trap_at(game, x, y);
+  }
+}
+
+void RemoveMonster(Game& game, int slot) {
+  Level& level = game.level;
+  if (slot < 1 || slot > level.monster_count) return;
+  const MonsterRecord& removed = level.Monster(slot);
+  Eras(game, removed.x, removed.y);
+  level.Cell(removed.x, removed.y).monster = 0;
+  for (int i = slot; i < level.monster_count; ++i) {
+    level.Monster(i) = level.Monster(i + 1);
+    const MonsterRecord& moved = level.Monster(i);
+    level.Cell(moved.x, moved.y).monster = static_cast<int16_t>(i);
+  }
+  level.Monster(level.monster_count) = MonsterRecord{};
+  --level.monster_count;
+  // The target follows its monster down a slot, and is forgotten with it.
+  if (game.target_monster == slot)
+    game.target_monster = 0;
+  else if (game.target_monster > slot)
+    --game.target_monster;
+  game.removed_monster_slots.push_back(slot);
+}
+
+bool PlaceMonster(Game& game, const MonsterRecord& monster) {
+  Level& level = game.level;
+  if (level.monster_count >= kMaxMonsters || !Level::Inside(monster.x, monster.y)) return false;
+  MapCell& cell = level.Cell(monster.x, monster.y);
+  if (cell.monster != 0) return false;
+  ++level.monster_count;
+  level.Monster(level.monster_count) = monster;
+  cell.monster = level.monster_count;
+  return true;
+}
+
+int ValidTarget(Game& game) {
+  if (game.target_monster < 1 || game.target_monster > game.level.monster_count) {
+    game.target_monster = 0;
+  }
+  return game.target_monster;
+}
+
+}  // namespace zaldrun

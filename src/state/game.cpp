@@ -1,0 +1,7 @@
+#include "state/game.hpp"
+
+namespace zaldrun {
+
+Game::Game() : piles(kPileCount) {}
+
+}  // namespace zaldrun

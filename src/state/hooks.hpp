@@ -1,0 +1,62 @@
+// Calls from the engine into the subsystems built on top of it (combat, traps, rooms, items,
+// level changes). Each subsystem fills its entries when it is installed; an entry that is empty
+// means the subsystem is not part of the game yet, and the engine goes on without that call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zaldrun {
+
+struct Game;
+struct ItemRecord;
+
+struct Hooks {
+  // Melee: the hero strikes the monster in `slot` with hand 0 (right) or 1 (left).
+  void (*hero_attack)(Game& game, int slot, int hand) = nullptr;
+  // True when the hero fights with a second weapon in the left hand.
+  bool (*left_hand_attacks)(const Game& game) = nullptr;
+  // True when the last blow killed its target.
+  bool (*last_blow_killed)(const Game& game) = nullptr;
+
+  // A trap on (x, y) springs under whoever stands there.
+  void (*trap_at)(Game& game, int x, int y) = nullptr;
+  // The hero steps into room `room` at (x, y).
+  void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
+  // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
+  void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
+
+  // The displayed name of an item; items are identified on sight by skill.
+  std::string (*item_name)(const Game& game, const ItemRecord& item) = nullptr;
+  // The first name of an item type (plants are named by their crop).
+  std::string (*item_type_name)(const Game& game, int type) = nullptr;
+  // Identifies a loose weapon or ammunition the hero is skilled enough to know (returns true when
+  // the item is now identified).
+  bool (*identify_on_sight)(Game& game, ItemRecord& item) = nullptr;
+
+  // Opens the inventory window on a pile in pick-up mode.
+  void (*open_pile)(Game& game, int pile) = nullptr;
+  // Opens the inventory window on the pack: a group's items, or the equipment list.
+  void (*open_inventory)(Game& game, int group, bool equipment) = nullptr;
+  // The character sheet, the skills window and the notebook.
+  void (*open_character_sheet)(Game& game) = nullptr;
+  void (*open_skills)(Game& game) = nullptr;
+  void (*open_notebook)(Game& game) = nullptr;
+  // Picks up what lies on the hero's cell (a loose item, a pile, a plant's crop).
+  void (*pick_up_here)(Game& game) = nullptr;
+
+  // Kicking, talking and shooting at a cell.
+  void (*kick_at)(Game& game, int x, int y) = nullptr;
+  void (*talk_at)(Game& game, int x, int y) = nullptr;
+  void (*shoot_at)(Game& game, int x, int y) = nullptr;
+  // True when a missile weapon and its missiles are ready.
+  bool (*missile_ready)(const Game& game) = nullptr;
+
+  // After strength changed: the burden is weighed again and the hands' damage rebuilt.
+  void (*strength_changed)(Game& game) = nullptr;
+
+  // Writes the current level and the save file; false when it could not be saved.
+  bool (*save_game)(Game& game) = nullptr;
+};
+
+}  // namespace zaldrun

@@ -1,0 +1,332 @@
+#include "ui/commands.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "engine/message_line.hpp"
+#include "engine/movement.hpp"
+#include "engine/search.hpp"
+#include "engine/turn.hpp"
+#include "field/field.hpp"
+#include "field/sight.hpp"
+#include "state/game.hpp"
+#include "state/settings.hpp"
+#include "ui/prompts.hpp"
+
+namespace zaldrun {
+namespace {
+
+namespace keys = platform::keys;
+
+// Pack groups: the item categories.
+constexpr int kPotions = 4;
+constexpr int kScrolls = 5;
+constexpr int kBooks = 6;
+constexpr int kWands = 7;
+constexpr int kFood = 8;
+constexpr int kMostSatiation = 6500;
+
+bool Confused(const Game& game) { return game.labels.Has(Condition::kConfused); }
+
+// Commands that a confused hero cannot carry out say so and stop.
+bool RefuseWhenConfused(Game& game) {
+  if (!Confused(game)) return false;
+  ShowMessage(game, "Ты не можешь это делать в таком состоянии!", msg::kAcknowledge);
+  return true;
+}
+
+bool PackGroupEmpty(const Game& game, int group) { return game.piles[0].GroupCount(group) == 0; }
+
+void OpenInventory(Game& game, const char* operation, int group, bool equipment = false) {
+  game.pending_operation = operation;
+  if (game.hooks.open_inventory != nullptr) game.hooks.open_inventory(game, group, equipment);
+}
+
+void FirstNonEmptyGroup(Game& game, const char* operation) {
+  int group = 0;
+  while (group < kPileGroups - 1 && PackGroupEmpty(game, group)) ++group;
+  OpenInventory(game, operation, group);
+}
+
+void StepBy(Game& game, int dx, int dy) { MoveHero(game, game.hero.x + dx, game.hero.y + dy); }
+
+void Stumble(Game& game) {
+  const int dx = static_cast<int>(game.random.Next() * 3) - 1;
+  const int dy = static_cast<int>(game.random.Next() * 3) - 1;
+  StepBy(game, dx, dy);
+}
+
+void PickUp(Game& game) {
+  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  if (cell.item == 0 && cell.feature != feature::kPlant) {
+    ShowMessage(game, "Тут ничего нет.", msg::kNoLog);
+    return;
+  }
+  if (game.hooks.pick_up_here != nullptr) game.hooks.pick_up_here(game);
+}
+
+void Search(Game& game) {
+  if (RefuseWhenConfused(game)) return;
+  if (game.OnOverworld()) {
+    const Hero& hero = game.hero;
+    MapCell& cell = game.level.Cell(hero.x, hero.y);
+    if (hero.x == 37 && hero.y == 33 && cell.feature == feature::kNone) {
+      ShowMessage(game, "Ты обнаружил вход в гигансткий муравейник!", msg::kAcknowledge);
+      cell.feature = feature::kEntrance;
+      game.level.SetTerrain(hero.x, hero.y, 'X');
+    } else {
+      ShowMessage(game, "Ты не нашёл ничего особенного.");
+    }
+    AdvanceTime(game, kOverworldStepCost);
+    return;
+  }
+  SearchAround(game, kActivePerPoint, kActiveBase);
+}
+
+void GoDown(Game& game) {
+  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  const auto p = cell.params;
+  auto change = [&](int place, int level, int x, int y) {
+    if (game.hooks.change_level != nullptr) game.hooks.change_level(game, place, level, x, y);
+  };
+  switch (cell.feature) {
+    case feature::kStairsDown:
+      change(p[0], p[1], p[2], p[3]);
+      ShowMessage(game, "Ты спустился вниз.");
+      break;
+    case feature::kStairsUp:
+      change(p[0], p[1], p[2], p[3]);
+      ShowMessage(game, "Ты поднялся наверх.");
+      break;
+    case feature::kEntrance:
+      change(p[0] / 100, p[0] % 100, p[2], p[3]);
+      break;
+    default:
+      ShowMessage(game, "Здесь нет никаких лестниц или входов.", msg::kNoLog);
+      break;
+  }
+}
+
+void Shoot(Game& game) {
+  if (RefuseWhenConfused(game)) return;
+  if (game.hooks.missile_ready == nullptr || !game.hooks.missile_ready(game)) {
+    ShowMessage(game, "Нечем стрельнуть...", msg::kNoLog);
+    return;
+  }
+  const Hero& hero = game.hero;
+  if (game.target_monster < 1 || game.target_monster > game.level.monster_count) {
+    game.target_monster = 0;
+    SelRound(game, hero.x, hero.y, hero.sight_radius, CellOperation::kTarget, 0);
+  }
+  int x = hero.x;
+  int y = hero.y;
+  if (game.target_monster >= 1 && game.target_monster <= game.level.monster_count) {
+    const MonsterRecord& target = game.level.Monster(game.target_monster);
+    x = target.x;
+    y = target.y;
+  }
+  SelMove(game, x, y, kCursorGlyph, kCursorColour);
+  game.pending_operation = "Shoot";
+  RunCursorPrompt(game);
+}
+
+void Look(Game& game) {
+  game.pending_operation = "None";
+  SelMove(game, game.hero.x, game.hero.y, kCursorGlyph, kCursorColour);
+  RunCursorPrompt(game);
+}
+
+void AskAndEnd(Game& game, const char* question, bool save) {
+  ShowMessage(game, question, msg::kQuestion);
+  if (!TakeYes(game)) return;
+  if (save) {
+    if (game.hooks.save_game == nullptr || !game.hooks.save_game(game)) return;
+    game.saved = true;
+  } else {
+    game.end_reason = 1;
+  }
+  game.unload_requested = true;
+}
+
+// The diagnostic line: the pending operation, the prompt state and the number of events, then the
+// hero's attributes and figures (until the character sheet shows them).
+void ShowDiagnostics(Game& game) {
+  const Hero& hero = game.hero;
+  static constexpr const char* kShort[kAttributeCount] = {"Сил", "Ум", "Вол", "Лов", "Вын",
+                                                          "Хар", "Вн", "Маг", "Вос"};
+  std::string text = game.pending_operation + " " + std::to_string(game.prompt_state) + " " +
+                     std::to_string(game.event_count) + " |";
+  for (int a = 0; a < kAttributeCount; ++a) {
+    text += std::string(" ") + kShort[a] + " " + std::to_string(hero.Current(a));
+  }
+  text += " | Скор " + std::to_string(hero.speed_base + hero.speed_bonus) + " Защ " +
+          std::to_string(hero.defence) + " Точн " + std::to_string(hero.to_hit) + " Обзор " +
+          std::to_string(hero.sight_radius) + " Груз " + std::to_string(hero.max_weight) + " Еда " +
+          std::to_string(hero.satiation) + " Реген " + std::to_string(hero.regen_rate);
+  ShowMessage(game, text, msg::kNoLog);
+}
+
+void RunCommand(Game& game, Command command) {
+  switch (command) {
+    case Command::kPickUp:
+      PickUp(game);
+      break;
+    case Command::kDrop:
+      FirstNonEmptyGroup(game, "Drop");
+      break;
+    case Command::kEquip:
+      OpenInventory(game, "None", 0, true);
+      break;
+    case Command::kInv:
+      FirstNonEmptyGroup(game, "None");
+      break;
+    case Command::kKick:
+      if (RefuseWhenConfused(game)) return;
+      game.pending_operation = "None";
+      ShowMessage(game, "В каком направлении?", msg::kNoLog);
+      RunKickPrompt(game);
+      break;
+    case Command::kOpen:
+      if (RefuseWhenConfused(game)) return;
+      game.pending_operation = "None";
+      ShowMessage(game, "В каком направлении?", msg::kNoLog);
+      RunOpenPrompt(game);
+      break;
+    case Command::kRead:
+      if (RefuseWhenConfused(game)) return;
+      if (game.hero.SkillAt(skill::kLiteracy).value < 1) {
+        ShowMessage(game, "Да ты читать не умеешь!");
+      } else if (PackGroupEmpty(game, kScrolls) && PackGroupEmpty(game, kBooks)) {
+        ShowMessage(game, "А читать-то нечего!", msg::kNoLog);
+      } else {
+        OpenInventory(game, "Read", kScrolls);
+      }
+      break;
+    case Command::kDrink:
+      if (PackGroupEmpty(game, kPotions))
+        ShowMessage(game, "А пить-то нечего!", msg::kNoLog);
+      else
+        OpenInventory(game, "Drink", kPotions);
+      break;
+    case Command::kEat:
+      if (PackGroupEmpty(game, kFood)) {
+        ShowMessage(game, "А есть-то нечего!", msg::kNoLog);
+      } else if (game.hero.satiation > kMostSatiation) {
+        ShowMessage(game, "Ты больше не можешь ничего есть!");
+      } else {
+        OpenInventory(game, "Eat", kFood);
+      }
+      break;
+    case Command::kZap:
+      if (RefuseWhenConfused(game)) return;
+      if (PackGroupEmpty(game, kWands))
+        ShowMessage(game, "Нету жезлов", msg::kNoLog);
+      else
+        OpenInventory(game, "Zap", kWands);
+      break;
+    case Command::kInfo:
+      if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
+      break;
+    case Command::kShoot:
+      Shoot(game);
+      break;
+    case Command::kSearch:
+      Search(game);
+      break;
+    case Command::kDip:
+      if (RefuseWhenConfused(game)) return;
+      if (PackGroupEmpty(game, kPotions)) {
+        ShowMessage(game, "Нету зелий.", msg::kNoLog);
+      } else {
+        game.effect_handler = "Dip";
+        OpenInventory(game, "SelectItem", 0);
+      }
+      break;
+    case Command::kSkills:
+      if (game.hooks.open_skills != nullptr) game.hooks.open_skills(game);
+      break;
+    case Command::kGoDown:
+      GoDown(game);
+      break;
+    case Command::kQuit:
+      AskAndEnd(game, "Действительно выйти?", false);
+      break;
+    case Command::kLook:
+      Look(game);
+      break;
+    case Command::kChat:
+      game.pending_operation = "Chat";
+      ShowMessage(game, "С кем поговорить?", msg::kNoLog);
+      RunOpenPrompt(game);
+      break;
+    case Command::kSave:
+      AskAndEnd(game, "Сохранить и выйти?", true);
+      break;
+    case Command::kNotes:
+      if (game.hooks.open_notebook != nullptr) game.hooks.open_notebook(game);
+      break;
+    case Command::kCast:
+      break;
+  }
+}
+
+// Key-down: the fixed keys (directions and waiting).
+bool HandleFixedKey(Game& game, const platform::Key& key) {
+  if (key.code == keys::kSpace) game.prompt_state = prompt::kIdle;
+  const bool direction = keys::IsDirection(key.code);
+  if (direction && game.prompt_state != prompt::kIdle && game.settings.fast_more != 0) {
+    game.prompt_state = prompt::kIdle;
+    return true;
+  }
+  if (game.prompt_state != prompt::kIdle) return false;
+  ClearMessageLine(game);
+  if (!direction && key.code != keys::kClear) return false;
+  if (Confused(game)) {
+    Stumble(game);
+  } else if (key.code == keys::kClear) {
+    AdvanceTime(game, game.hero.action_cost);
+  } else {
+    const auto offset = DirectionOf(key.code);
+    StepBy(game, offset->dx, offset->dy);
+  }
+  return true;
+}
+
+// Key-press: the bound characters, then "/" and Ctrl+E.
+void HandleCharacter(Game& game, uint8_t ch) {
+  if (ch == 'y' && game.prompt_state == prompt::kWaiting) game.prompt_state = prompt::kYes;
+  if (ch == 'n') game.prompt_state = prompt::kIdle;
+  if (ch != 'y' && game.prompt_state != prompt::kIdle && game.settings.fast_more != 0) {
+    game.prompt_state = prompt::kIdle;
+    return;
+  }
+  if (game.prompt_state != prompt::kIdle) return;
+  ClearMessageLine(game);
+  for (Command command : MatchOrder()) {
+    if (game.settings.Binding(command) == ch) {
+      RunCommand(game, command);
+      return;
+    }
+  }
+  if (ch == '/')
+    ShowDiagnostics(game);
+  else if (ch == 5)
+    ShowMap(game);
+}
+
+}  // namespace
+
+void HandleGameKey(Game& game, const platform::Key& key) {
+  if (key.kind != platform::KeyKind::kKey) return;
+  if (game.GameOver()) {
+    game.unload_requested = true;
+    return;
+  }
+  if (HandleFixedKey(game, key)) return;
+  if (key.ch != 0 && key.code != keys::kSpace) {
+    const uint8_t ch = key.cp1251;
+    if (ch != 0) HandleCharacter(game, ch);
+  }
+}
+
+}  // namespace zaldrun

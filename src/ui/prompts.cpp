@@ -1,0 +1,203 @@
+#include "ui/prompts.hpp"
+
+#include <string>
+
+#include "combat/doors.hpp"
+#include "engine/dispatch.hpp"
+#include "engine/io.hpp"
+#include "engine/message_line.hpp"
+#include "engine/turn.hpp"
+#include "field/field.hpp"
+#include "items/effect_registry.hpp"
+#include "state/byte_record.hpp"
+#include "state/game.hpp"
+#include "ui/describe_cell.hpp"
+
+namespace zaldrun {
+namespace {
+
+namespace keys = platform::keys;
+
+constexpr const char* kStrangeDirection = "Странное направление.";
+
+enum class Prologue { kHandle, kSwallow, kEnd };
+
+// What every prompt does with a key first: after death the game ends; a pending "more" is
+// served (Space clears it and the key then counts as an ordinary one).
+Prologue ServePrologue(Game& game, const platform::Key& key, bool cursor) {
+  if (game.GameOver()) {
+    game.unload_requested = true;
+    return Prologue::kEnd;
+  }
+  if (cursor) {
+    ClearMessageLine(game);
+  } else if (!game.game_in_progress) {
+    return Prologue::kEnd;
+  }
+  if (key.code == keys::kSpace) game.prompt_state = prompt::kIdle;
+  if (game.prompt_state != prompt::kIdle) {
+    if (game.settings.fast_more != 0) game.prompt_state = prompt::kIdle;
+    return Prologue::kSwallow;
+  }
+  return Prologue::kHandle;
+}
+
+// The next key the prompt handles, or nothing when the prompt ends without one.
+std::optional<platform::Key> PromptKey(Game& game, bool cursor) {
+  while (true) {
+    const platform::Key key = game.io->NextKey();
+    if (key.kind != platform::KeyKind::kKey) continue;
+    switch (ServePrologue(game, key, cursor)) {
+      case Prologue::kEnd:
+        return std::nullopt;
+      case Prologue::kSwallow:
+        continue;
+      case Prologue::kHandle:
+        return key;
+    }
+  }
+}
+
+bool IsCentre(const Offset& offset) { return offset.dx == 0 && offset.dy == 0; }
+
+void OpenOwnCell(Game& game) {
+  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  if (cell.feature != feature::kChest) {
+    ShowMessage(game, "ГГ выполнил недопустимую операцию и будет ЗАКРЫТ :)");
+    return;
+  }
+  const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
+                        game.piles[static_cast<size_t>(cell.item)].count > 0;
+  if (!has_pile) {
+    ShowMessage(game, "А сундучок-то пустой!");
+    return;
+  }
+  if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
+  AdvanceTime(game, game.hero.action_cost);
+}
+
+}  // namespace
+
+std::optional<Offset> DirectionOf(int key_code) {
+  switch (key_code) {
+    case keys::kPageUp:
+      return Offset{1, -1};
+    case keys::kPageDown:
+      return Offset{1, 1};
+    case keys::kEnd:
+      return Offset{-1, 1};
+    case keys::kHome:
+      return Offset{-1, -1};
+    case keys::kLeft:
+      return Offset{-1, 0};
+    case keys::kUp:
+      return Offset{0, -1};
+    case keys::kRight:
+      return Offset{1, 0};
+    case keys::kDown:
+      return Offset{0, 1};
+    case keys::kClear:
+      return Offset{0, 0};
+    default:
+      return std::nullopt;
+  }
+}
+
+void CallEffectHandler(Game& game, int aim_kind, int x, int y) {
+  EffectAim aim;
+  aim.kind = static_cast<EffectAim::Kind>(aim_kind);
+  aim.x = x;
+  aim.y = y;
+  const auto* entry = EffectRegistry().Find(game.effect_handler);
+  if (entry == nullptr || entry->fn == nullptr) {
+    ReportOnce(game,
+               "Нет действия предмета \"" + std::string(TrimRight(game.effect_handler)) + "\".");
+    ShowMessage(game, "Ничего не происходит.");
+    return;
+  }
+  entry->fn(game, aim);
+}
+
+void RunKickPrompt(Game& game) {
+  const auto key = PromptKey(game, false);
+  if (!key) return;
+  const auto offset = DirectionOf(key->code);
+  if (!offset) {
+    ShowMessage(game, kStrangeDirection);
+  } else if (IsCentre(*offset)) {
+    ShowMessage(game, "Ты неудачно попытался пнуть себя.");
+  } else if (game.hooks.kick_at != nullptr) {
+    game.hooks.kick_at(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+  }
+}
+
+void RunOpenPrompt(Game& game) {
+  const auto key = PromptKey(game, false);
+  if (!key) return;
+  const auto offset = DirectionOf(key->code);
+  const std::string& operation = game.pending_operation;
+  if (operation == "Chat") {
+    ClearMessageLine(game);
+    if (!offset) {
+      ShowMessage(game, kStrangeDirection);
+    } else if (IsCentre(*offset)) {
+      ShowMessage(game, "Ты немного поговорил сам с собой.");
+    } else if (game.hooks.talk_at != nullptr) {
+      game.hooks.talk_at(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+    }
+  } else if (operation == "Zap") {
+    if (!offset) {
+      ShowMessage(game, kStrangeDirection);
+    } else if (IsCentre(*offset)) {
+      CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kPosition), game.hero.x,
+                        game.hero.y);
+    } else {
+      CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kDirection), offset->dx,
+                        offset->dy);
+    }
+  } else if (!offset) {
+    ShowMessage(game, kStrangeDirection);
+  } else if (IsCentre(*offset)) {
+    OpenOwnCell(game);
+  } else {
+    OpenDoor(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+  }
+}
+
+void RunCursorPrompt(Game& game) {
+  while (true) {
+    const auto key = PromptKey(game, true);
+    if (!key) {
+      SelOff(game);
+      return;
+    }
+    if (const auto offset = DirectionOf(key->code)) {
+      DescribeCell(game, game.cursor_x + offset->dx, game.cursor_y + offset->dy);
+      continue;
+    }
+    if (key->code != keys::kEnter && key->code != 'T') {
+      SelOff(game);
+      return;
+    }
+    const int x = game.cursor_x;
+    const int y = game.cursor_y;
+    game.target_monster = game.level.Cell(x, y).monster;
+    SelOff(game);
+    const std::string& operation = game.pending_operation;
+    if (operation == "Read" || operation == "Zap") {
+      game.target_x = static_cast<int16_t>(x);
+      game.target_y = static_cast<int16_t>(y);
+      CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kNone), 0, 0);
+      AdvanceTime(game, game.hero.action_cost);
+    } else if (operation == "Shoot") {
+      if (x == game.hero.x && y == game.hero.y) {
+        ShowMessage(game, "В себя ты точно не попадёшь!");
+      } else if (game.hooks.shoot_at != nullptr) {
+        game.hooks.shoot_at(game, x, y);
+      }
+    }
+    return;
+  }
+}
+
+}  // namespace zaldrun

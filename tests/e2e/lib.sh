@@ -1,0 +1,65 @@
+# Shared helpers of the end-to-end scripts: the game in a private tmux server.
+# Usage: source lib.sh; start_game ARGS...; send KEYS...; wait_for TEXT; finish
+
+set -euo pipefail
+
+BIN=${1:?the zaldrun binary}
+SOCKET_BASE="zaldrun-e2e-$$-$RANDOM"
+SOCKET="$SOCKET_BASE-0"
+RUNS=0
+WORK=$(mktemp -d)
+SESSION=game
+
+cleanup() {
+  for i in $(seq 0 "$RUNS"); do tmux -L "$SOCKET_BASE-$i" kill-server 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "---- screen ----" >&2
+  tmux -L "$SOCKET" capture-pane -p -t "$SESSION" 2>/dev/null >&2 || true
+  exit 1
+}
+
+# Starts the game in the terminal front end inside a 110 x 50 tmux window (a tmux server of its
+# own for every run).
+start_game() {
+  RUNS=$((RUNS + 1))
+  SOCKET="$SOCKET_BASE-$RUNS"
+  tmux -L "$SOCKET" -f /dev/null new-session -d -s "$SESSION" -x 110 -y 50 \
+    "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 $BIN --terminal --dir $WORK $*; sleep 30"
+}
+
+screen() { tmux -L "$SOCKET" capture-pane -p -t "$SESSION"; }
+
+# Waits (up to 15 s) until the screen shows the text.
+wait_for() {
+  local text=$1
+  for _ in $(seq 1 150); do
+    if screen | grep -qF -- "$text"; then return 0; fi
+    sleep 0.1
+  done
+  fail "the screen never showed: $text"
+}
+
+# Waits until the screen stops changing.
+settle() {
+  local before=""
+  local now
+  for _ in $(seq 1 50); do
+    now=$(screen)
+    [ "$now" = "$before" ] && return 0
+    before=$now
+    sleep 0.1
+  done
+}
+
+send() {
+  tmux -L "$SOCKET" send-keys -t "$SESSION" "$@"
+  settle
+}
+
+# The message log as UTF-8.
+log_text() { iconv -f CP1251 -t UTF-8 "$WORK/Messages.log" 2>/dev/null || true; }

@@ -1,0 +1,113 @@
+#include "field/sight.hpp"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "field/field.hpp"
+#include "support/game_fixture.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+std::vector<std::pair<int, int>> LineCells(int x1, int y1, int x2, int y2) {
+  std::vector<std::pair<int, int>> cells;
+  StepLine(x1, y1, x2, y2, [&](int x, int y) {
+    cells.emplace_back(x, y);
+    return true;
+  });
+  return cells;
+}
+
+TEST(LineStepping, TiesRoundToEven) {
+  using Cells = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(LineCells(0, 0, 4, 2), (Cells{{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}}));
+  EXPECT_EQ(LineCells(5, 5, 5, 5), (Cells{{5, 5}}));
+  EXPECT_EQ(LineCells(3, 6, 3, 4), (Cells{{3, 6}, {3, 5}, {3, 4}}));
+  EXPECT_EQ(LineCells(0, 0, 1, 3), (Cells{{0, 0}, {0, 1}, {1, 2}, {1, 3}}));
+}
+
+// A corridor with a door, a wall beside the viewer and an open cell behind the wall.
+const std::vector<std::string> kCorridor = {
+    "AAAAAAAAAAAA",
+    "AC@CC+CCCCCA",
+    "AAAAAAAAAAAA",
+};
+
+TEST(Sight, WallsAndClosedDoorsStopSightAndAreSeen) {
+  GameFixture fixture(kCorridor);
+  Game& game = fixture.game();
+  Clear(game);
+  LOSLine(game, 2, 1, 2, 1, 8);
+  EXPECT_EQ(game.level.Cell(2, 1).seen, 1) << "a line to the own cell draws it only";
+  EXPECT_EQ(game.level.Cell(3, 1).seen, 0);
+  LOSRound(game, 2, 1, 8);
+  EXPECT_EQ(game.level.Cell(5, 1).seen, 1) << "the closed door is seen";
+  EXPECT_EQ(game.level.Cell(6, 1).seen, 0) << "nothing behind it";
+  EXPECT_EQ(game.level.Cell(2, 0).seen, 1) << "the wall next to the viewer";
+  game.level.Cell(5, 1).feature = feature::kOpenDoor;
+  LOSRound(game, 2, 1, 8);
+  EXPECT_EQ(game.level.Cell(8, 1).seen, 1) << "an open door does not stop sight";
+  EXPECT_EQ(game.level.Cell(11, 1).seen, 0) << "beyond the radius";
+}
+
+TEST(Sight, SeePlayerIsFalseWhenAnEndBlocks) {
+  GameFixture fixture(kCorridor);
+  Game& game = fixture.game();
+  EXPECT_TRUE(SeePlayer(game, 1, 1, 4, 1, 8));
+  EXPECT_FALSE(SeePlayer(game, 1, 1, 5, 1, 8)) << "the door at the end";
+  EXPECT_FALSE(SeePlayer(game, 2, 0, 4, 1, 8)) << "the wall at the start";
+  EXPECT_FALSE(SeePlayer(game, 1, 1, 7, 1, 8)) << "behind the door";
+  game.level.Cell(5, 1).feature = feature::kSecretDoor;
+  EXPECT_FALSE(SeePlayer(game, 1, 1, 7, 1, 8)) << "a secret door blocks like the wall";
+}
+
+TEST(Sight, SeePlayerStraightDownFailsBeyondTheRadius) {
+  GameFixture fixture({"AAAA", "ACCA", "AC@A", "ACCA", "ACCA", "ACCA", "AAAA"});
+  EXPECT_TRUE(SeePlayer(fixture.game(), 1, 1, 1, 5, 4));
+  EXPECT_FALSE(SeePlayer(fixture.game(), 1, 1, 1, 5, 3));
+}
+
+TEST(Sweeps, DiscsVisitEachCellOnce) {
+  GameFixture fixture(
+      {"AAAAAAA", "ACCCCCA", "ACCCCCA", "ACC@CCA", "ACCCCCA", "ACCCCCA", "AAAAAAA"});
+  Game& game = fixture.game();
+  auto swept = [&](int r) {
+    game.field.cell_list.clear();
+    game.hero.x = 0;  // the hero's cell is no free cell; move him out of the way
+    game.hero.y = 0;
+    SelRound(game, 3, 3, r, CellOperation::kPusto, 0);
+    return game.field.cell_list;
+  };
+  EXPECT_EQ(swept(0), "0303") << "radius 0 is the centre only";
+  EXPECT_EQ(swept(1), "020203020402020403040404020303030403");
+  const std::string two = swept(2);
+  EXPECT_EQ(two.size() / 4, 21u) << "rows of 5, 5, 5 and 3, 3: each cell once";
+}
+
+TEST(Sweeps, MissilesLandAtTheTargetOverOpenGround) {
+  GameFixture fixture(kCorridor);
+  Game& game = fixture.game();
+  game.field.landing_pending = 1;
+  SelLine(game, 4, 1, 1, 1, CellOperation::kCheck, 0, 0, 0);
+  EXPECT_EQ(game.field.landing_x, 4);
+  // With the door in the way the missile stops in front of it.
+  game.field.landing_pending = 1;
+  SelLine(game, 8, 1, 2, 1, CellOperation::kCheck, 0, 0, 0);
+  EXPECT_EQ(game.field.landing_x, 4);
+}
+
+TEST(Sweeps, FlyingObjectsPauseForTheFlightDelay) {
+  GameFixture fixture(kCorridor);
+  Game& game = fixture.game();
+  game.settings.fly_delay = 30;
+  SelLine(game, 1, 1, 4, 1, CellOperation::kFly, 0, 0, 0);
+  EXPECT_EQ(fixture.frontend().slept_ms(), 4 * 30);
+  EXPECT_EQ(game.field.selection_x, 4);
+}
+
+}  // namespace
+}  // namespace zaldrun
