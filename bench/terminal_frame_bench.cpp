@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/grid.hpp"
+#include "platform/terminal/terminal_colors.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
 
 namespace {
@@ -14,25 +15,8 @@ namespace {
 using platform::Color;
 using platform::Grid;
 
-// The colours of the game's map and windows.
-constexpr std::array<Color, 16> kPalette = {{
-    {0, 0, 0},
-    {128, 0, 0},
-    {0, 128, 0},
-    {128, 128, 0},
-    {0, 0, 128},
-    {128, 0, 128},
-    {0, 128, 128},
-    {192, 192, 192},
-    {128, 128, 128},
-    {255, 0, 0},
-    {0, 255, 0},
-    {255, 255, 0},
-    {0, 0, 255},
-    {255, 0, 255},
-    {0, 255, 255},
-    {255, 255, 255},
-}};
+// Colour n of the 16 basic ones, among them the colours of the game's map and windows.
+Color Basic(int n) { return platform::Xterm256Color(n % 16); }
 
 // Two frames that differ in every cell: character, foreground and background. The colours change
 // every colour_run cells along a row: 1 is the worst case, a colour change in every cell; the
@@ -42,8 +26,8 @@ Grid MakeFrame(int phase, int colour_run) {
   for (int y = 0; y < grid.height(); ++y) {
     for (int x = 0; x < grid.width(); ++x) {
       const int i = x + y + phase;
-      grid.Put(x, y, static_cast<char32_t>(U'А' + i % 32), kPalette[(x / colour_run + phase) % 16],
-               kPalette[(y + 2 * phase + 5) % 16]);
+      grid.Put(x, y, static_cast<char32_t>(U'А' + i % 32), Basic(x / colour_run + phase),
+               Basic(y + 2 * phase + 5));
     }
   }
   return grid;

@@ -1,18 +1,15 @@
 // Items.dat from data/items.toml: one [[item]] per item type 1..207, checked against the type
 // table, the record checks and the item operations registry; and a record dumped back as TOML.
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "compilers.hpp"
 #include "items/item_names_check.hpp"
 #include "items/item_types.hpp"
 #include "items/materials.hpp"
+#include "source_words.hpp"
 #include "state/item_record.hpp"
-#include "toml_source.hpp"
 
 namespace zaldrun::datac {
 
@@ -37,51 +34,6 @@ std::string EntryLabel(const toml::table& entry) {
   return label;
 }
 
-// A word of a closed list; records an error and returns false when unknown.
-bool ReadWord(EntryReader& r, const char* field, std::span<const ItemWord> words,
-              const std::string& word, int* value) {
-  if (ItemValueOf(words, word, value)) return true;
-  std::string known;
-  for (const ItemWord& w : words) known += (known.empty() ? "" : ", ") + std::string(w.word);
-  r.Error(field, "\"" + word + "\" is not one of: " + known);
-  return false;
-}
-
-// { word = number, ... } with words of a closed list.
-std::vector<std::pair<int, int64_t>> ReadWordTable(EntryReader& r, const char* field,
-                                                   std::span<const ItemWord> words, int64_t low,
-                                                   int64_t high) {
-  std::vector<std::pair<int, int64_t>> out;
-  const toml::node* node = r.table().get(field);
-  if (node == nullptr) return out;
-  const toml::table* table = node->as_table();
-  if (table == nullptr) {
-    r.Error(field, "must be a table of word = number");
-    return out;
-  }
-  for (const auto& [key, value] : *table) {
-    int code = 0;
-    if (!ReadWord(r, field, words, std::string(key.str()), &code)) continue;
-    const auto number = value.value<int64_t>();
-    if (!value.is_integer() || !number || *number < low || *number > high) {
-      r.Error(field, std::string(key.str()) + " must be a whole number within " +
-                         std::to_string(low) + ".." + std::to_string(high));
-      continue;
-    }
-    out.emplace_back(code, *number);
-  }
-  return out;
-}
-
-std::optional<std::pair<int16_t, int16_t>> ReadRange(EntryReader& r, const char* field, int64_t low,
-                                                     int64_t high) {
-  if (!r.Has(field)) return std::nullopt;
-  const auto values = r.IntList(field, 2, 2, low, high);
-  if (values.size() != 2) return std::nullopt;
-  if (values[0] > values[1]) r.Error(field, "the first number must not exceed the second");
-  return std::make_pair(static_cast<int16_t>(values[0]), static_cast<int16_t>(values[1]));
-}
-
 std::optional<bool> ReadBool(EntryReader& r, const char* field) {
   const toml::node* node = r.table().get(field);
   if (node == nullptr) return std::nullopt;
@@ -90,33 +42,6 @@ std::optional<bool> ReadBool(EntryReader& r, const char* field) {
     return std::nullopt;
   }
   return node->value<bool>();
-}
-
-// { min = .., max = .., kind = ".." }
-bool ReadDamage(EntryReader& r, const char* field, const toml::node& node, int16_t* low,
-                int16_t* high, uint8_t* kind) {
-  const toml::table* table = node.as_table();
-  if (table == nullptr) {
-    r.Error(field, "must be { min = .., max = .., kind = \"..\" }");
-    return false;
-  }
-  const auto min = (*table)["min"].value<int64_t>();
-  const auto max = (*table)["max"].value<int64_t>();
-  const auto word = (*table)["kind"].value<std::string>();
-  if (!min || !max || !word || table->size() != 3) {
-    r.Error(field, "must be { min = .., max = .., kind = \"..\" }");
-    return false;
-  }
-  int code = 0;
-  if (!ReadWord(r, field, ItemDamageKindWords(), *word, &code)) return false;
-  if (*min < 0 || *max > 250 || *min > *max) {
-    r.Error(field, "min and max must satisfy 0 <= min <= max <= 250");
-    return false;
-  }
-  *low = static_cast<int16_t>(*min);
-  *high = static_cast<int16_t>(*max);
-  *kind = static_cast<uint8_t>(code);
-  return true;
 }
 
 void ReadNames(EntryReader& r, ItemDescription& d) {
@@ -182,70 +107,55 @@ void ReadMaterials(EntryReader& r, ItemDescription& d) {
 }
 
 void ReadDamageFields(EntryReader& r, ItemDescription& d) {
+  const auto put = [&d](size_t i, const std::optional<DamageEntry>& damage) {
+    if (!damage) return;
+    d.damage_min[i] = damage->min;
+    d.damage_max[i] = damage->max;
+    d.damage_kind[i] = damage->kind;
+  };
   if (const toml::node* node = r.table().get("damage")) {
-    ReadDamage(r, "damage", *node, &d.damage_min[0], &d.damage_max[0], &d.damage_kind[0]);
+    put(0, ReadDamage(r, "damage", *node, 250));
   }
-  const toml::node* extra = r.table().get("extra_damage");
-  if (extra == nullptr) return;
-  const toml::array* list = extra->as_array();
-  if (list == nullptr || list->size() > 3) {
-    r.Error("extra_damage", "must be a list of at most 3 { min, max, kind }");
-    return;
-  }
-  for (size_t i = 0; i < list->size(); ++i) {
-    ReadDamage(r, "extra_damage", *list->get(i), &d.damage_min[i + 1], &d.damage_max[i + 1],
-               &d.damage_kind[i + 1]);
+  const char* extra_error = "must be a list of at most 3 { min, max, kind }";
+  if (const toml::array* list = ReadList(r, "extra_damage", 3, extra_error)) {
+    for (size_t i = 0; i < list->size(); ++i) {
+      put(i + 1, ReadDamage(r, "extra_damage", *list->get(i), 250));
+    }
   }
 }
 
-void ReadSlaying(EntryReader& r, ItemDescription& d) {
-  const toml::node* node = r.table().get("slaying");
-  if (node == nullptr) return;
-  const toml::array* list = node->as_array();
-  if (list == nullptr || list->size() > 4) {
-    r.Error("slaying", "must be a list of at most 4 { against, multiplier, bonus }");
-    return;
-  }
+void ReadSlayingList(EntryReader& r, ItemDescription& d) {
+  const char* list_error = "must be a list of at most 4 { against, multiplier, bonus }";
+  const toml::array* list = ReadList(r, "slaying", 4, list_error);
+  if (list == nullptr) return;
   for (size_t i = 0; i < list->size(); ++i) {
-    const toml::table* t = list->get(i)->as_table();
-    const auto against = t ? (*t)["against"].value<std::string>() : std::nullopt;
-    const auto multiplier = t ? (*t)["multiplier"].value<double>() : std::nullopt;
-    const auto bonus = t ? (*t)["bonus"].value<int64_t>() : std::nullopt;
-    if (!against || !multiplier || !bonus || t->size() != 3) {
-      r.Error("slaying", "each entry is { against = \"..\", multiplier = .., bonus = .. }");
-      continue;
-    }
-    int code = 0;
-    if (!ReadWord(r, "slaying", ItemCreatureClassWords(), *against, &code)) continue;
-    if (*multiplier < 0 || *multiplier > 10 || *bonus < -kFigureLimit || *bonus > kFigureLimit) {
+    const auto entry = ReadSlaying(r, *list->get(i));
+    if (!entry) continue;
+    if (entry->multiplier < 0 || entry->multiplier > 10 || entry->bonus < -kFigureLimit ||
+        entry->bonus > kFigureLimit) {
       r.Error("slaying", "multiplier must lie within 0..10 and bonus within -100..100");
       continue;
     }
-    if (*multiplier == 0 && *bonus == 0) {
+    if (entry->multiplier == 0 && entry->bonus == 0) {
       r.Error("slaying", "an entry must have a multiplier or a bonus");
       continue;
     }
-    d.special_codes[i] = static_cast<uint8_t>(code);
-    d.special_strengths[i] = static_cast<float>(*multiplier);
-    d.special_values[i] = static_cast<int16_t>(*bonus);
+    d.special_codes[i] = static_cast<uint8_t>(entry->against);
+    d.special_strengths[i] = static_cast<float>(entry->multiplier);
+    d.special_values[i] = static_cast<int16_t>(entry->bonus);
   }
 }
 
 void ReadProperties(EntryReader& r, ItemDescription& d) {
-  const toml::node* node = r.table().get("properties");
-  if (node == nullptr) return;
-  const toml::array* list = node->as_array();
-  if (list == nullptr) {
-    r.Error("properties", "must be a list of words");
-    return;
-  }
+  const toml::array* list =
+      ReadList(r, "properties", std::numeric_limits<size_t>::max(), "must be a list of words");
+  if (list == nullptr) return;
   for (const toml::node& element : *list) {
     const auto word = element.value<std::string>();
-    int bit = 0;
     if (!word) {
       r.Error("properties", "must be a list of words");
-    } else if (ReadWord(r, "properties", ItemPropertyWords(), *word, &bit)) {
-      d.kind |= bit;
+    } else if (const auto bit = ReadWord(r, "properties", ItemPropertyWords(), *word)) {
+      d.kind |= *bit;
     }
   }
 }
@@ -270,11 +180,10 @@ void ReadKindSpecific(EntryReader& r, ItemDescription& d, int category) {
       r.Error("charges", "missing");
     }
     const auto aiming = r.table()["aiming"].value<std::string>();
-    int mode = 0;
     if (!aiming) {
       r.Error("aiming", "missing");
-    } else if (ReadWord(r, "aiming", WandAimingWords(), *aiming, &mode)) {
-      d.second_bonus_low = static_cast<int16_t>(mode);
+    } else if (const auto mode = ReadWord(r, "aiming", WandAimingWords(), *aiming)) {
+      d.second_bonus_low = static_cast<int16_t>(*mode);
     }
     return;
   }
@@ -300,8 +209,9 @@ ItemDescription ReadItem(EntryReader& r, int type) {
   ReadMaterials(r, d);
   if (const auto handler = r.OptionalText("handler", kHandlerNameWidth)) d.handler = *handler;
   if (const auto slot = r.table()["slot"].value<std::string>()) {
-    int value = 0;
-    if (ReadWord(r, "slot", ItemSlotWords(), *slot, &value)) d.slot = static_cast<uint8_t>(value);
+    if (const auto value = ReadWord(r, "slot", ItemSlotWords(), *slot)) {
+      d.slot = static_cast<uint8_t>(*value);
+    }
   } else if (r.Has("slot")) {
     r.Error("slot", "must be a word");
   }
@@ -309,14 +219,14 @@ ItemDescription ReadItem(EntryReader& r, int type) {
   ReadKindSpecific(r, d, category);
   if (category != 5 && category != 6) {
     for (const auto& [modifier, value] :
-         ReadWordTable(r, "attributes", ItemAttributeWords(), -kFigureLimit, kFigureLimit)) {
+         ReadWordTable(r, "attributes", AttributeModifierWords(), -kFigureLimit, kFigureLimit)) {
       d.attribute_modifiers[modifier - 1] = static_cast<int16_t>(value);
     }
   } else if (r.Has("attributes")) {
     r.Error("attributes", "scrolls have no attribute modifiers");
   }
   for (const auto& [index, value] :
-       ReadWordTable(r, "protection", ItemProtectionWords(), -kFigureLimit, kFigureLimit)) {
+       ReadWordTable(r, "protection", ProtectionWords(), -kFigureLimit, kFigureLimit)) {
     d.resistances[index] = static_cast<int16_t>(value);
   }
   d.luck = static_cast<int16_t>(r.OptionalInt("luck", -kFigureLimit, kFigureLimit).value_or(0));
@@ -325,7 +235,7 @@ ItemDescription ReadItem(EntryReader& r, int type) {
   d.mana_bonus =
       static_cast<int16_t>(r.OptionalInt("mana_bonus", -kFigureLimit, kFigureLimit).value_or(0));
   ReadProperties(r, d);
-  ReadSlaying(r, d);
+  ReadSlayingList(r, d);
   if (const auto stack = ReadRange(r, "stack", 1, 10000)) {
     d.stack_min = stack->first;
     d.stack_max = stack->second;
@@ -336,46 +246,6 @@ ItemDescription ReadItem(EntryReader& r, int type) {
 }
 
 // --- Dumping --------------------------------------------------------------------------------
-
-std::string Quote(std::string_view text) {
-  std::string out = "\"";
-  for (char ch : text) {
-    if (ch == '"' || ch == '\\') out += '\\';
-    out += ch;
-  }
-  return out + "\"";
-}
-
-std::string FormatFloat(float value) {
-  char buffer[32];
-  for (int precision = 1; precision <= 9; ++precision) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", precision, static_cast<double>(value));
-    if (static_cast<float>(std::strtod(buffer, nullptr)) == value) break;
-  }
-  std::string text = buffer;
-  if (text.find_first_of(".eEn") == std::string::npos) text += ".0";
-  return text;
-}
-
-std::string DamageText(int16_t low, int16_t high, uint8_t kind) {
-  std::string word(ItemWordOf(ItemDamageKindWords(), kind));
-  if (word.empty()) word = std::to_string(kind);
-  return "{ min = " + std::to_string(low) + ", max = " + std::to_string(high) +
-         ", kind = " + Quote(word) + " }";
-}
-
-template <size_t N>
-std::string WordTableText(std::span<const ItemWord> words, const std::array<int16_t, N>& values,
-                          int first_code) {
-  std::string out;
-  for (size_t i = 0; i < N; ++i) {
-    if (values[i] == 0) continue;
-    out += (out.empty() ? "{ " : ", ") +
-           std::string(ItemWordOf(words, static_cast<int>(i) + first_code)) + " = " +
-           std::to_string(values[i]);
-  }
-  return out.empty() ? out : out + " }";
-}
 
 std::string DumpDescription(const ItemDescription& d, int type) {
   const int category = BaseItemType(type).category;
@@ -401,7 +271,7 @@ std::string DumpDescription(const ItemDescription& d, int type) {
   }
   out << " }\n";
   if (!d.handler.empty()) out << "handler = " << Quote(d.handler) << "\n";
-  if (d.slot != 0) out << "slot = " << Quote(ItemWordOf(ItemSlotWords(), d.slot)) << "\n";
+  if (d.slot != 0) out << "slot = " << Quote(WordOf(ItemSlotWords(), d.slot)) << "\n";
   if (d.damage_kind[0] != 0 || d.damage_min[0] != 0 || d.damage_max[0] != 0) {
     out << "damage = " << DamageText(d.damage_min[0], d.damage_max[0], d.damage_kind[0]) << "\n";
   }
@@ -414,7 +284,7 @@ std::string DumpDescription(const ItemDescription& d, int type) {
   if (!extra.empty()) out << "extra_damage = " << extra << "]\n";
   if (category == 7) {
     out << "charges = [" << d.first_bonus_low << ", " << d.first_bonus_high << "]\n";
-    out << "aiming = " << Quote(ItemWordOf(WandAimingWords(), d.second_bonus_low)) << "\n";
+    out << "aiming = " << Quote(WordOf(WandAimingWords(), d.second_bonus_low)) << "\n";
   } else {
     if (d.first_bonus_low != 0 || d.first_bonus_high != 0) {
       out << "first_bonus = [" << d.first_bonus_low << ", " << d.first_bonus_high << "]\n";
@@ -427,11 +297,11 @@ std::string DumpDescription(const ItemDescription& d, int type) {
     out << "used_up = " << (d.attribute_modifiers[0] == 2 ? "false" : "true") << "\n";
     out << "needs_target = " << (d.attribute_modifiers[1] == 1 ? "true" : "false") << "\n";
   } else if (const std::string attributes =
-                 WordTableText(ItemAttributeWords(), d.attribute_modifiers, 1);
+                 WordTableText(AttributeModifierWords(), d.attribute_modifiers, 1);
              !attributes.empty()) {
     out << "attributes = " << attributes << "\n";
   }
-  if (const std::string protection = WordTableText(ItemProtectionWords(), d.resistances, 0);
+  if (const std::string protection = WordTableText(ProtectionWords(), d.resistances, 0);
       !protection.empty()) {
     out << "protection = " << protection << "\n";
   }
@@ -440,20 +310,13 @@ std::string DumpDescription(const ItemDescription& d, int type) {
   if (d.mana_bonus != 0) out << "mana_bonus = " << d.mana_bonus << "\n";
   if (d.kind != 0) {
     std::string words;
-    for (const ItemWord& w : ItemPropertyWords()) {
+    for (const DataWord& w : ItemPropertyWords()) {
       if ((d.kind & w.value) != 0) words += (words.empty() ? "" : ", ") + Quote(w.word);
     }
     out << "properties = [" << words << "]\n";
   }
-  std::string slaying;
-  for (int i = 0; i < 4; ++i) {
-    if (d.special_strengths[i] == 0.0f && d.special_values[i] == 0) continue;
-    slaying += (slaying.empty() ? "[" : ", ") + std::string("{ against = ") +
-               Quote(ItemWordOf(ItemCreatureClassWords(), d.special_codes[i])) +
-               ", multiplier = " + FormatFloat(d.special_strengths[i]) +
-               ", bonus = " + std::to_string(d.special_values[i]) + " }";
-  }
-  if (!slaying.empty()) out << "slaying = " << slaying << "]\n";
+  const std::string slaying = SlayingText(d.special_codes, d.special_strengths, d.special_values);
+  if (!slaying.empty()) out << "slaying = " << slaying << "\n";
   out << "stack = [" << d.stack_min << ", " << d.stack_max << "]\n";
   return out.str();
 }
@@ -461,18 +324,13 @@ std::string DumpDescription(const ItemDescription& d, int type) {
 }  // namespace
 
 CompileResult CompileItems(const std::filesystem::path& data_dir) {
-  CompileResult result;
   SourceErrors errors(kSourceName);
   const auto document = ParseTomlFile(data_dir / kSourceName, errors);
-  if (!document) {
-    result.errors = errors.Take();
-    return result;
-  }
+  if (!document) return Failed(errors);
   const toml::array* entries = (*document)["item"].as_array();
   if (entries == nullptr) {
     errors.Add("", "item", "no [[item]] entries");
-    result.errors = errors.Take();
-    return result;
+    return Failed(errors);
   }
   std::vector<std::optional<ItemDescription>> records(kItemTypeCount + 1);
   for (const toml::node& node : *entries) {
@@ -496,24 +354,15 @@ CompileResult CompileItems(const std::filesystem::path& data_dir) {
   for (int type = 1; type <= kItemTypeCount; ++type) {
     if (!records[type]) errors.Add("", "", "item type " + std::to_string(type) + " is missing");
   }
-  if (!errors.empty()) {
-    result.errors = errors.Take();
-    return result;
-  }
-  for (int type = 1; type <= kItemTypeCount; ++type) {
-    const std::vector<uint8_t> bytes = EncodeItemDescription(*records[type]);
-    result.bytes.insert(result.bytes.end(), bytes.begin(), bytes.end());
-  }
-  return result;
+  return Finish(errors, std::span(records).subspan(1),
+                [](const auto& d) { return EncodeItemDescription(*d); });
 }
 
 std::string DumpItem(std::span<const uint8_t> file, int number) {
-  if (number < 1 || number > kItemTypeCount ||
-      file.size() < static_cast<size_t>(number) * kItemRecordSize) {
-    return {};
-  }
+  const auto bytes = RecordBytes(file, number, kItemTypeCount, kItemRecordSize);
+  if (!bytes) return {};
   ItemDescription d;
-  DecodeItemDescription(file.subspan((number - 1) * kItemRecordSize, kItemRecordSize), &d);
+  DecodeItemDescription(*bytes, &d);
   return DumpDescription(d, number);
 }
 

@@ -1,5 +1,7 @@
 // Monsters.dat from data/monsters.toml, and any of its records back as readable text.
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -10,8 +12,8 @@
 #include "compilers.hpp"
 #include "creatures/monster_names_check.hpp"
 #include "creatures/monster_types.hpp"
+#include "source_words.hpp"
 #include "state/monster_record.hpp"
-#include "toml_source.hpp"
 
 namespace zaldrun::datac {
 
@@ -28,7 +30,7 @@ constexpr const char* kAttackFields[kMonsterAttackSlots] = {"melee_attack", "spa
 
 // The blessing requests of item creation: the stored states, and 6/7 for a random state that the
 // hero does not or does know.
-constexpr MonsterWord kBlessingWords[] = {
+constexpr DataWord kBlessingWords[] = {
     {"cursed_known", 0}, {"uncursed_known", 1}, {"blessed_known", 2}, {"cursed", 3},
     {"uncursed", 4},     {"blessed", 5},        {"random", 6},        {"random_known", 7},
 };
@@ -59,17 +61,9 @@ const std::vector<std::string> kMonsterFields = {"number",
                                                  "on_hit",
                                                  "talk"};
 
-std::string WordList(std::span<const MonsterWord> words) {
-  std::string list;
-  for (const MonsterWord& w : words) {
-    if (!list.empty()) list += ", ";
-    list += w.word;
-  }
-  return list;
-}
-
-std::optional<int32_t> ReadWord(EntryReader& in, const char* field,
-                                std::span<const MonsterWord> words) {
+// A field holding one word of a closed list.
+std::optional<int32_t> ReadWordField(EntryReader& in, const char* field,
+                                     std::span<const DataWord> words) {
   const auto text = in.OptionalText(field, 40);
   if (!text) return std::nullopt;
   const auto value = ValueOf(words, *text);
@@ -78,14 +72,10 @@ std::optional<int32_t> ReadWord(EntryReader& in, const char* field,
 }
 
 // A list of words whose bit values add up.
-int32_t ReadBits(EntryReader& in, const char* field, std::span<const MonsterWord> words) {
-  const toml::node* node = in.table().get(field);
-  if (node == nullptr) return 0;
-  const toml::array* array = node->as_array();
-  if (array == nullptr) {
-    in.Error(field, "must be a list of words");
-    return 0;
-  }
+int32_t ReadBits(EntryReader& in, const char* field, std::span<const DataWord> words) {
+  const toml::array* array =
+      ReadList(in, field, std::numeric_limits<size_t>::max(), "must be a list of words");
+  if (array == nullptr) return 0;
   int32_t bits = 0;
   for (const toml::node& element : *array) {
     const auto word = element.value<std::string>();
@@ -122,12 +112,32 @@ const toml::table* SubTable(EntryReader& in, const char* field) {
   return table;
 }
 
-const toml::array* SubArray(EntryReader& in, const char* field) {
+// A list field and how many of its entries to read: at most `limit`; more are reported.
+struct ListEntries {
+  const toml::array* list = nullptr;
+  size_t count = 0;
+};
+ListEntries SubArray(EntryReader& in, const char* field, size_t limit, const char* entries) {
   const toml::node* node = in.table().get(field);
-  if (node == nullptr) return nullptr;
-  const toml::array* array = node->as_array();
-  if (array == nullptr) in.Error(field, "must be a list");
-  return array;
+  if (node == nullptr) return {};
+  const toml::array* list = node->as_array();
+  if (list == nullptr) {
+    in.Error(field, "must be a list");
+    return {};
+  }
+  if (list->size() > limit) {
+    in.Error(field, "holds " + std::to_string(list->size()) + " " + entries + ", at most " +
+                        std::to_string(limit));
+  }
+  return {list, std::min(list->size(), limit)};
+}
+
+// An entry of a list, in braces.
+const toml::table* SubEntry(const toml::node& node, const std::string& where,
+                            SourceErrors& errors) {
+  const toml::table* table = node.as_table();
+  if (table == nullptr) errors.Add(where, "", "must be a table in braces");
+  return table;
 }
 
 void ReadAttack(EntryReader& in, SourceErrors& errors, int slot, MonsterTypeRecord& r) {
@@ -142,7 +152,8 @@ void ReadAttack(EntryReader& in, SourceErrors& errors, int slot, MonsterTypeReco
   r.damage_low[i] = static_cast<int16_t>(low);
   r.damage_high[i] = static_cast<int16_t>(high);
   if (!attack.Has("kind")) attack.Error("kind", "missing");
-  r.damage_kind[i] = static_cast<int16_t>(ReadWord(attack, "kind", DamageKindWords()).value_or(1));
+  r.damage_kind[i] =
+      static_cast<int16_t>(ReadWordField(attack, "kind", DamageKindWords()).value_or(1));
 }
 
 void ReadResistances(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
@@ -150,7 +161,7 @@ void ReadResistances(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r
   if (table == nullptr) return;
   EntryReader resist(*table, in.entry() + ": resistances", errors);
   std::vector<std::string> known;
-  for (const MonsterWord& w : DamageKindWords()) {
+  for (const DataWord& w : DamageKindWords()) {
     known.emplace_back(w.word);
     const std::string key(w.word);
     const auto value = resist.OptionalInt(key.c_str(), kShortMin, kShortMax);
@@ -160,24 +171,16 @@ void ReadResistances(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r
 }
 
 void ReadActions(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
-  const toml::array* actions = SubArray(in, "actions");
-  if (actions == nullptr) return;
-  if (actions->size() > kMonsterActionEntries) {
-    in.Error("actions", "holds " + std::to_string(actions->size()) + " entries, at most " +
-                            std::to_string(kMonsterActionEntries));
-  }
-  for (size_t n = 0; n < actions->size() && n < kMonsterActionEntries; ++n) {
+  const auto [actions, count] = SubArray(in, "actions", kMonsterActionEntries, "entries");
+  for (size_t n = 0; n < count; ++n) {
     const std::string where = in.entry() + ": actions[" + std::to_string(n + 1) + "]";
-    const toml::table* entry = (*actions)[n].as_table();
-    if (entry == nullptr) {
-      errors.Add(where, "", "must be a table in braces");
-      continue;
-    }
+    const toml::table* entry = SubEntry((*actions)[n], where, errors);
+    if (entry == nullptr) continue;
     EntryReader action(*entry, where, errors);
     action.CheckNoUnknownFields({"action", "weight", "limit"});
     if (!action.Has("action")) action.Error("action", "missing");
     r.action_codes[n] =
-        static_cast<int16_t>(ReadWord(action, "action", MonsterActionWords()).value_or(0));
+        static_cast<int16_t>(ReadWordField(action, "action", MonsterActionWords()).value_or(0));
     r.action_weights[n] = static_cast<uint8_t>(action.Int("weight", 0, 255));
     r.action_limits[n] =
         static_cast<int16_t>(action.OptionalInt("limit", kShortMin, kShortMax).value_or(0));
@@ -185,13 +188,8 @@ void ReadActions(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
 }
 
 void ReadLoot(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
-  const toml::array* rows = SubArray(in, "loot");
-  if (rows == nullptr) return;
-  if (rows->size() > kMonsterLootRows) {
-    in.Error("loot", "holds " + std::to_string(rows->size()) + " rows, at most " +
-                         std::to_string(kMonsterLootRows));
-  }
-  for (size_t row = 0; row < rows->size() && row < kMonsterLootRows; ++row) {
+  const auto [rows, count] = SubArray(in, "loot", kMonsterLootRows, "rows");
+  for (size_t row = 0; row < count; ++row) {
     const std::string row_where = in.entry() + ": loot[" + std::to_string(row + 1) + "]";
     const toml::array* choices = (*rows)[row].as_array();
     if (choices == nullptr || choices->empty() || choices->size() > kMonsterLootChoices) {
@@ -202,11 +200,8 @@ void ReadLoot(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
     }
     for (size_t choice = 0; choice < choices->size(); ++choice) {
       const std::string where = row_where + "[" + std::to_string(choice + 1) + "]";
-      const toml::table* entry = (*choices)[choice].as_table();
-      if (entry == nullptr) {
-        errors.Add(where, "", "must be a table in braces");
-        continue;
-      }
+      const toml::table* entry = SubEntry((*choices)[choice], where, errors);
+      if (entry == nullptr) continue;
       EntryReader item(*entry, where, errors);
       item.CheckNoUnknownFields({"item", "percent", "count", "blessing"});
       const size_t i =
@@ -217,7 +212,7 @@ void ReadLoot(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
       r.loot_count_low[i] = static_cast<int16_t>(low);
       r.loot_count_high[i] = static_cast<int16_t>(high);
       r.loot_blessing[i] = static_cast<uint8_t>(
-          ReadWord(item, "blessing", kBlessingWords).value_or(kDefaultBlessing));
+          ReadWordField(item, "blessing", kBlessingWords).value_or(kDefaultBlessing));
     }
   }
 }
@@ -232,7 +227,7 @@ void ReadOnHit(EntryReader& in, SourceErrors& errors, MonsterTypeRecord& r) {
   r.on_hit_low = static_cast<int16_t>(low);
   r.on_hit_high = static_cast<int16_t>(high);
   r.on_hit_attribute =
-      static_cast<int16_t>(ReadWord(on_hit, "attribute", AttributeWords()).value_or(0));
+      static_cast<int16_t>(ReadWordField(on_hit, "attribute", AttributeWords()).value_or(0));
 }
 
 // One [[monster]] entry: its number (0 when unreadable) and its record.
@@ -259,7 +254,7 @@ std::pair<int, MonsterTypeRecord> ReadMonster(const toml::table& table, size_t p
   r.name_object = in.Text("name_object", kMonsterNameWidth);
   r.name_dative = in.Text("name_dative", kMonsterNameWidth);
   r.name_instrumental = in.Text("name_instrumental", kMonsterNameWidth);
-  r.class_bits = ReadBits(in, "classes", MonsterClassWords());
+  r.class_bits = ReadBits(in, "classes", CreatureClassBitWords());
   r.flags = ReadBits(in, "flags", MonsterFlagWords());
   ReadResistances(in, errors, r);
   r.experience = static_cast<int32_t>(in.Int("experience", kLongMin, kLongMax));
@@ -284,7 +279,7 @@ std::pair<int, MonsterTypeRecord> ReadMonster(const toml::table& table, size_t p
   std::vector<MonsterRecordFault> faults = ValidateMonsterRecord(r);
   const int table_gender = MonsterTypeConstants(number).gender;
   if (!in.Has("gender")) in.Error("gender", "missing");
-  const auto gender = ReadWord(in, "gender", GenderWords());
+  const auto gender = ReadWordField(in, "gender", GenderWords());
   if (gender && number_ok && *gender != table_gender) {
     in.Error("gender", "the type table makes type " + std::to_string(number) + " " +
                            std::string(WordOf(GenderWords(), table_gender)));
@@ -301,14 +296,14 @@ void DumpPair(std::ostringstream& out, const char* field, int low, int high) {
   out << field << ": " << low << ".." << high << "\n";
 }
 
-std::string Worded(std::span<const MonsterWord> words, int32_t value) {
+std::string Worded(std::span<const DataWord> words, int32_t value) {
   const std::string_view word = WordOf(words, value);
   return std::to_string(value) + (word.empty() ? "" : " " + std::string(word));
 }
 
-std::string Bits(std::span<const MonsterWord> words, int32_t bits) {
+std::string Bits(std::span<const DataWord> words, int32_t bits) {
   std::string text = std::to_string(bits);
-  for (const MonsterWord& w : words) {
+  for (const DataWord& w : words) {
     if ((bits & w.value) != 0) text += " " + std::string(w.word);
   }
   return text;
@@ -318,12 +313,8 @@ std::string Bits(std::span<const MonsterWord> words, int32_t bits) {
 
 CompileResult CompileMonsters(const std::filesystem::path& data_dir) {
   SourceErrors errors(kSourceName);
-  CompileResult result;
   const auto root = ParseTomlFile(data_dir / kSourceName, errors);
-  if (!root) {
-    result.errors = errors.Take();
-    return result;
-  }
+  if (!root) return Failed(errors);
   for (const auto& [key, node] : *root) {
     (void)node;
     if (key.str() != "monster") errors.Add("", std::string(key.str()), "unknown table or field");
@@ -331,8 +322,7 @@ CompileResult CompileMonsters(const std::filesystem::path& data_dir) {
   const toml::array* monsters = root->get_as<toml::array>("monster");
   if (monsters == nullptr) {
     errors.Add("", "monster", "no [[monster]] entries");
-    result.errors = errors.Take();
-    return result;
+    return Failed(errors);
   }
   std::map<int, MonsterTypeRecord> records;
   for (size_t i = 0; i < monsters->size(); ++i) {
@@ -357,21 +347,13 @@ CompileResult CompileMonsters(const std::filesystem::path& data_dir) {
       errors.Add("", "monster", "no entry has number " + std::to_string(number));
     }
   }
-  if (!errors.empty()) {
-    result.errors = errors.Take();
-    return result;
-  }
-  for (const auto& [number, record] : records) {
-    const std::vector<uint8_t> bytes = EncodeMonsterRecord(record);
-    result.bytes.insert(result.bytes.end(), bytes.begin(), bytes.end());
-  }
-  return result;
+  return Finish(errors, records,
+                [](const auto& numbered) { return EncodeMonsterRecord(numbered.second); });
 }
 
 std::string DumpMonster(std::span<const uint8_t> file, int number) {
-  if (number < 1 || static_cast<size_t>(number) * kMonsterRecordSize > file.size()) return {};
-  const auto decoded =
-      DecodeMonsterRecord(file.subspan(static_cast<size_t>(number - 1) * kMonsterRecordSize));
+  const auto bytes = RecordBytes(file, number, std::numeric_limits<int>::max(), kMonsterRecordSize);
+  const auto decoded = bytes ? DecodeMonsterRecord(*bytes) : std::nullopt;
   if (!decoded) return {};
   const MonsterTypeRecord& r = *decoded;
   std::ostringstream out;
@@ -380,7 +362,7 @@ std::string DumpMonster(std::span<const uint8_t> file, int number) {
   out << "name_object: " << r.name_object << "\n";
   out << "name_dative: " << r.name_dative << "\n";
   out << "name_instrumental: " << r.name_instrumental << "\n";
-  out << "classes: " << Bits(MonsterClassWords(), r.class_bits) << "\n";
+  out << "classes: " << Bits(CreatureClassBitWords(), r.class_bits) << "\n";
   out << "flags: " << Bits(MonsterFlagWords(), r.flags) << "\n";
   out << "resistances:";
   for (int kind = 1; kind <= kMonsterResistances; ++kind) {

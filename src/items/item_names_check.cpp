@@ -77,7 +77,7 @@ std::vector<std::string> CheckItemNames(const ItemDescription& d, int type) {
     const int wanted = Contains(kDirectionWands, name) ? 2 : 1;
     if (d.second_bonus_low != wanted) {
       errors.push_back("aiming: \"" + name + "\" is aimed with " +
-                       std::string(ItemWordOf(WandAimingWords(), wanted)));
+                       std::string(WordOf(WandAimingWords(), wanted)));
     }
   }
   if (category == 5 || category == 6) {

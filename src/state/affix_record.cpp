@@ -39,58 +39,44 @@ bool IsSingleKnownBit(int32_t flag) {
   return flag > 0 && (flag & (flag - 1)) == 0 && (flag & KnownKindBits()) == flag;
 }
 
+// The record's byte layout, for encoding and decoding alike.
+template <typename Io, typename Record>
+void AffixFields(Io& io, Record& a) {
+  Field(io, a.level);
+  Field(io, a.frequency);
+  Field(io, a.allowed_mask);
+  Field(io, a.unused);
+  Field(io, a.price_multiplier);
+  Field(io, a.price_addend);
+  Field(io, a.attribute_addends);
+  Field(io, a.resistance_addends);
+  Field(io, a.damage_multiplier);
+  Field(io, a.damage_addend);
+  Field(io, a.attribute_multiplier);
+  Field(io, a.extra_damage_min);
+  Field(io, a.extra_damage_max);
+  Field(io, a.extra_damage_kind);
+  Field(io, a.luck_addend);
+  Field(io, a.health_addend);
+  Field(io, a.mana_addend);
+  Field(io, a.kind_flags);
+  Field(io, a.special_codes);
+  Field(io, a.special_strengths);
+  Field(io, a.special_values);
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeAffixRecord(const AffixRecord& a) {
   RecordWriter w;
-  w.U8(a.level);
-  w.U8(a.frequency);
-  w.I32(a.allowed_mask);
-  w.I32(a.unused);
-  w.F32(a.price_multiplier);
-  w.I16(a.price_addend);
-  for (int16_t v : a.attribute_addends) w.I16(v);
-  for (int16_t v : a.resistance_addends) w.I16(v);
-  w.F32(a.damage_multiplier);
-  w.I16(a.damage_addend);
-  w.F32(a.attribute_multiplier);
-  w.I16(a.extra_damage_min);
-  w.I16(a.extra_damage_max);
-  w.U8(a.extra_damage_kind);
-  w.I16(a.luck_addend);
-  w.I16(a.health_addend);
-  w.I16(a.mana_addend);
-  for (int32_t v : a.kind_flags) w.I32(v);
-  for (uint8_t v : a.special_codes) w.U8(v);
-  for (float v : a.special_strengths) w.F32(v);
-  for (int16_t v : a.special_values) w.I16(v);
+  AffixFields(w, a);
   return w.Take();
 }
 
 bool DecodeAffixRecord(std::span<const uint8_t> bytes, AffixRecord* a) {
   if (bytes.size() != kAffixRecordSize) return false;
   RecordReader r(bytes);
-  a->level = r.U8();
-  a->frequency = r.U8();
-  a->allowed_mask = r.I32();
-  a->unused = r.I32();
-  a->price_multiplier = r.F32();
-  a->price_addend = r.I16();
-  for (int16_t& v : a->attribute_addends) v = r.I16();
-  for (int16_t& v : a->resistance_addends) v = r.I16();
-  a->damage_multiplier = r.F32();
-  a->damage_addend = r.I16();
-  a->attribute_multiplier = r.F32();
-  a->extra_damage_min = r.I16();
-  a->extra_damage_max = r.I16();
-  a->extra_damage_kind = r.U8();
-  a->luck_addend = r.I16();
-  a->health_addend = r.I16();
-  a->mana_addend = r.I16();
-  for (int32_t& v : a->kind_flags) v = r.I32();
-  for (uint8_t& v : a->special_codes) v = r.U8();
-  for (float& v : a->special_strengths) v = r.F32();
-  for (int16_t& v : a->special_values) v = r.I16();
+  AffixFields(r, *a);
   return !r.failed() && r.remaining() == 0;
 }
 
@@ -120,12 +106,12 @@ std::vector<std::string> ValidateAffixRecord(const AffixRecord& a) {
   CheckMultiplier("price_multiplier", a.price_multiplier, 0.0f, errors);
   CheckRange("price_addend", a.price_addend, -kPriceAddendLimit, kPriceAddendLimit, errors);
   for (int i = 0; i < 10; ++i) {
-    CheckRange("attributes " + std::string(ItemWordOf(ItemAttributeWords(), i + 1)),
+    CheckRange("attributes " + std::string(WordOf(AttributeModifierWords(), i + 1)),
                a.attribute_addends[i], -kAddendLimit, kAddendLimit, errors);
   }
   for (int i = 0; i < 9; ++i) {
-    CheckRange("protection " + std::string(ItemWordOf(ItemProtectionWords(), i)),
-               a.resistance_addends[i], -kAddendLimit, kAddendLimit, errors);
+    CheckRange("protection " + std::string(WordOf(ProtectionWords(), i)), a.resistance_addends[i],
+               -kAddendLimit, kAddendLimit, errors);
   }
   CheckMultiplier("damage_multiplier", a.damage_multiplier, 0.1f, errors);
   CheckRange("damage_addend", a.damage_addend, -kAddendLimit, kAddendLimit, errors);

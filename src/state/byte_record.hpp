@@ -2,6 +2,7 @@
 // Readers never run past their buffer: a short read sets the failure mark and yields zeros.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -59,5 +60,29 @@ class RecordReader {
 
 // Fixed texts are blank-padded; names are used right-trimmed.
 std::string_view TrimRight(std::string_view text);
+
+// A record's layout written once for both directions: a template listing the fields with
+// Field(io, ...) encodes when `io` is a RecordWriter and decodes when it is a RecordReader.
+// Texts are fixed-width and read back right-trimmed.
+inline void Field(RecordWriter& w, uint8_t v) { w.U8(v); }
+inline void Field(RecordWriter& w, int16_t v) { w.I16(v); }
+inline void Field(RecordWriter& w, int32_t v) { w.I32(v); }
+inline void Field(RecordWriter& w, float v) { w.F32(v); }
+inline void Field(RecordWriter& w, const std::string& text, size_t width) { w.Text(text, width); }
+inline void Field(RecordReader& r, uint8_t& v) { v = r.U8(); }
+inline void Field(RecordReader& r, int16_t& v) { v = r.I16(); }
+inline void Field(RecordReader& r, int32_t& v) { v = r.I32(); }
+inline void Field(RecordReader& r, float& v) { v = r.F32(); }
+inline void Field(RecordReader& r, std::string& text, size_t width) {
+  text = std::string(TrimRight(r.Text(width)));
+}
+template <typename T, size_t N>
+void Field(RecordWriter& w, const std::array<T, N>& values) {
+  for (const T& v : values) Field(w, v);
+}
+template <typename T, size_t N>
+void Field(RecordReader& r, std::array<T, N>& values) {
+  for (T& v : values) Field(r, v);
+}
 
 }  // namespace zaldrun

@@ -11,19 +11,7 @@ namespace zaldrun {
 
 namespace {
 
-constexpr ItemWord kDamageKinds[] = {
-    {"physical_1", 1}, {"physical_2", 2},  {"physical_3", 3}, {"magic", 4}, {"fire", 5},
-    {"cold", 6},       {"electricity", 7}, {"acid", 8},       {"holy", 9},  {"dark", 10},
-};
-constexpr ItemWord kAttributes[] = {
-    {"defence", 1},   {"strength", 2}, {"intellect", 3},  {"will", 4},       {"dexterity", 5},
-    {"endurance", 6}, {"charisma", 7}, {"appearance", 8}, {"magic_link", 9}, {"perception", 10},
-};
-constexpr ItemWord kProtections[] = {
-    {"physical_1", 0}, {"physical_2", 1},  {"physical_3", 2}, {"magic", 3}, {"fire", 4},
-    {"cold", 5},       {"electricity", 6}, {"acid", 7},       {"holy", 8},
-};
-constexpr ItemWord kProperties[] = {
+constexpr DataWord kProperties[] = {
     {"no_prefix", 1},
     {"no_suffix", 2},
     {"pierces_armour", 4},
@@ -44,17 +32,12 @@ constexpr ItemWord kProperties[] = {
     {"reversed_blessing", 262144},
     {"critical_hits", 524288},
 };
-constexpr ItemWord kCreatureClasses[] = {
-    {"humanoid", 0},    {"animal", 1}, {"undead", 2}, {"demon", 3},  {"human", 4}, {"orc", 5},
-    {"intelligent", 6}, {"plant", 7},  {"insect", 8}, {"spider", 9}, {"elf", 10},  {"reptile", 11},
-    {"dragon", 12},     {"giant", 13}, {"golem", 14}, {"evil", 15},  {"good", 16},
-};
-constexpr ItemWord kSlots[] = {
+constexpr DataWord kSlots[] = {
     {"none", 0},    {"head", 1},     {"neck", 2},      {"body", 3},        {"belt", 4},
     {"cloak", 5},   {"one_hand", 6}, {"two_hands", 7}, {"ring", 8},        {"bracelet", 9},
     {"gloves", 10}, {"boots", 11},   {"launcher", 12}, {"ammunition", 13},
 };
-constexpr ItemWord kAiming[] = {{"none", 0}, {"target", 1}, {"direction", 2}};
+constexpr DataWord kAiming[] = {{"none", 0}, {"target", 1}, {"direction", 2}};
 
 // Limits of the record's figures; far beyond any sound item, tight enough to catch damage.
 constexpr int kFigureLimit = 100;
@@ -64,20 +47,38 @@ constexpr int kChargeLimit = 100;
 constexpr int kSpecialCodeLimit = 16;
 constexpr float kSpecialStrengthLimit = 10.0f;
 
-void PutNames(RecordWriter& w, const ItemDescription& d) {
-  for (const std::string* name :
+// The record's byte layout, for encoding and decoding alike.
+template <typename Io, typename Description>
+void ItemFields(Io& io, Description& d) {
+  for (auto* name :
        {&d.name_one, &d.name_many, &d.name_few, &d.unknown_one, &d.unknown_many, &d.unknown_few}) {
-    w.Text(*name, kItemNameWidth);
+    Field(io, *name, kItemNameWidth);
   }
-}
-
-std::string ReadTrimmed(RecordReader& r, size_t width) {
-  return std::string(TrimRight(r.Text(width)));
-}
-
-template <size_t N>
-void ReadBytes(RecordReader& r, std::array<uint8_t, N>& out) {
-  for (uint8_t& b : out) b = r.U8();
+  Field(io, d.blessing_weights);
+  Field(io, d.material_weights);
+  Field(io, d.material_choices);
+  Field(io, d.handler, kHandlerNameWidth);
+  Field(io, d.second_handler, kHandlerNameWidth);
+  Field(io, d.damage_min);
+  Field(io, d.damage_max);
+  Field(io, d.damage_kind);
+  Field(io, d.second_bonus_low);
+  Field(io, d.second_bonus_high);
+  Field(io, d.attribute_modifiers);
+  Field(io, d.slot);
+  Field(io, d.first_bonus_low);
+  Field(io, d.first_bonus_high);
+  Field(io, d.resistances);
+  Field(io, d.luck);
+  Field(io, d.health_bonus);
+  Field(io, d.mana_bonus);
+  Field(io, d.kind);
+  Field(io, d.special_codes);
+  Field(io, d.special_strengths);
+  Field(io, d.special_values);
+  Field(io, d.stack_min);
+  Field(io, d.stack_max);
+  Field(io, d.unused_last);
 }
 
 std::string Describe(std::string_view field, std::string_view message) {
@@ -111,19 +112,6 @@ int AdjectiveGender(const std::u32string& word) {
   if (EndsWith(word, U"ое") || EndsWith(word, U"ее")) return 2;
   if (EndsWith(word, U"ые") || EndsWith(word, U"ие")) return 3;
   return -1;
-}
-
-const char* GenderName(int gender) {
-  switch (gender) {
-    case 0:
-      return "masculine";
-    case 1:
-      return "feminine";
-    case 2:
-      return "neuter";
-    default:
-      return "plural";
-  }
 }
 
 std::string Utf8(const std::u32string& text) { return EncodeUtf8(text); }
@@ -279,7 +267,7 @@ void CheckFigures(const ItemDescription& d, const ItemRecordContext& c,
   const bool scroll = c.category == 5 || c.category == 6;
   for (int i = 0; i < 10; ++i) {
     const int value = d.attribute_modifiers[i];
-    const std::string field = "attributes " + std::string(ItemWordOf(ItemAttributeWords(), i + 1));
+    const std::string field = "attributes " + std::string(WordOf(AttributeModifierWords(), i + 1));
     if (scroll) {
       // Scrolls and books use modifiers 1 and 2 as flags only.
       if (i == 0 && value != 0 && value != 2) {
@@ -296,7 +284,7 @@ void CheckFigures(const ItemDescription& d, const ItemRecordContext& c,
     }
   }
   for (int i = 0; i < 9; ++i) {
-    const std::string field = "protection " + std::string(ItemWordOf(ItemProtectionWords(), i));
+    const std::string field = "protection " + std::string(WordOf(ProtectionWords(), i));
     if (!worn && d.resistances[i] != 0) {
       errors.push_back(Describe(field, "only worn items protect"));
     } else {
@@ -383,67 +371,14 @@ int ItemDescription::MaterialCount() const {
 
 std::vector<uint8_t> EncodeItemDescription(const ItemDescription& d) {
   RecordWriter w;
-  PutNames(w, d);
-  w.Raw(d.blessing_weights);
-  w.Raw(d.material_weights);
-  w.Raw(d.material_choices);
-  w.Text(d.handler, kHandlerNameWidth);
-  w.Text(d.second_handler, kHandlerNameWidth);
-  for (int16_t v : d.damage_min) w.I16(v);
-  for (int16_t v : d.damage_max) w.I16(v);
-  w.Raw(d.damage_kind);
-  w.I16(d.second_bonus_low);
-  w.I16(d.second_bonus_high);
-  for (int16_t v : d.attribute_modifiers) w.I16(v);
-  w.U8(d.slot);
-  w.I16(d.first_bonus_low);
-  w.I16(d.first_bonus_high);
-  for (int16_t v : d.resistances) w.I16(v);
-  w.I16(d.luck);
-  w.I16(d.health_bonus);
-  w.I16(d.mana_bonus);
-  w.I32(d.kind);
-  w.Raw(d.special_codes);
-  for (float v : d.special_strengths) w.F32(v);
-  for (int16_t v : d.special_values) w.I16(v);
-  w.I16(d.stack_min);
-  w.I16(d.stack_max);
-  w.U8(d.unused_last);
+  ItemFields(w, d);
   return w.Take();
 }
 
 bool DecodeItemDescription(std::span<const uint8_t> bytes, ItemDescription* d) {
   if (bytes.size() != kItemRecordSize) return false;
   RecordReader r(bytes);
-  for (std::string* name : {&d->name_one, &d->name_many, &d->name_few, &d->unknown_one,
-                            &d->unknown_many, &d->unknown_few}) {
-    *name = ReadTrimmed(r, kItemNameWidth);
-  }
-  ReadBytes(r, d->blessing_weights);
-  ReadBytes(r, d->material_weights);
-  ReadBytes(r, d->material_choices);
-  d->handler = ReadTrimmed(r, kHandlerNameWidth);
-  d->second_handler = ReadTrimmed(r, kHandlerNameWidth);
-  for (int16_t& v : d->damage_min) v = r.I16();
-  for (int16_t& v : d->damage_max) v = r.I16();
-  ReadBytes(r, d->damage_kind);
-  d->second_bonus_low = r.I16();
-  d->second_bonus_high = r.I16();
-  for (int16_t& v : d->attribute_modifiers) v = r.I16();
-  d->slot = r.U8();
-  d->first_bonus_low = r.I16();
-  d->first_bonus_high = r.I16();
-  for (int16_t& v : d->resistances) v = r.I16();
-  d->luck = r.I16();
-  d->health_bonus = r.I16();
-  d->mana_bonus = r.I16();
-  d->kind = r.I32();
-  ReadBytes(r, d->special_codes);
-  for (float& v : d->special_strengths) v = r.F32();
-  for (int16_t& v : d->special_values) v = r.I16();
-  d->stack_min = r.I16();
-  d->stack_max = r.I16();
-  d->unused_last = r.U8();
+  ItemFields(r, *d);
   return !r.failed() && r.remaining() == 0;
 }
 
@@ -467,8 +402,9 @@ std::vector<std::string> CheckNameForms(std::string_view field, std::string_view
     const int adjective = AdjectiveGender(w_one[0]);
     if (adjective >= 0 && adjective != gender) {
       errors.push_back(Describe(base + "_one", "\"" + Utf8(w_one[0]) + "\" is " +
-                                                   GenderName(adjective) + ", the type is " +
-                                                   GenderName(gender)));
+                                                   std::string(WordOf(GenderWords(), adjective)) +
+                                                   ", the type is " +
+                                                   std::string(WordOf(GenderWords(), gender))));
     }
     if (adjective >= 0) {
       // After numbers the adjective takes the genitive plural: 5 Длинных Мечей, 2 Длинных Меча.
@@ -516,35 +452,14 @@ std::vector<std::string> ValidateItemRecord(const ItemDescription& d, const Item
   return errors;
 }
 
-std::span<const ItemWord> ItemDamageKindWords() { return kDamageKinds; }
-std::span<const ItemWord> ItemAttributeWords() { return kAttributes; }
-std::span<const ItemWord> ItemProtectionWords() { return kProtections; }
-std::span<const ItemWord> ItemPropertyWords() { return kProperties; }
-std::span<const ItemWord> ItemCreatureClassWords() { return kCreatureClasses; }
-std::span<const ItemWord> ItemSlotWords() { return kSlots; }
-std::span<const ItemWord> WandAimingWords() { return kAiming; }
+std::span<const DataWord> ItemPropertyWords() { return kProperties; }
+std::span<const DataWord> ItemSlotWords() { return kSlots; }
+std::span<const DataWord> WandAimingWords() { return kAiming; }
 
 int32_t KnownKindBits() {
   int32_t bits = 0;
-  for (const ItemWord& w : kProperties) bits |= w.value;
+  for (const DataWord& w : kProperties) bits |= w.value;
   return bits;
-}
-
-std::string_view ItemWordOf(std::span<const ItemWord> words, int value) {
-  for (const ItemWord& w : words) {
-    if (w.value == value) return w.word;
-  }
-  return {};
-}
-
-bool ItemValueOf(std::span<const ItemWord> words, std::string_view word, int* value) {
-  for (const ItemWord& w : words) {
-    if (w.word == word) {
-      *value = w.value;
-      return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace zaldrun

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/data_words.hpp"
+
 namespace zaldrun {
 
 inline constexpr size_t kItemRecordSize = 337;
@@ -91,31 +93,15 @@ inline constexpr int32_t kNoSuffix = 2;
 inline constexpr int32_t kArtifact = 131072;
 }  // namespace item_kind
 
-// The words of the data sources for coded values, in one place for compilers and checks.
-struct ItemWord {
-  std::string_view word;
-  int value;
-};
-// Damage kinds 1..10.
-std::span<const ItemWord> ItemDamageKindWords();
-// Attribute modifiers 1..10 (value = modifier number).
-std::span<const ItemWord> ItemAttributeWords();
-// Resistances 0..8 (value = index), named by their damage kinds 1..9.
-std::span<const ItemWord> ItemProtectionWords();
+// The words of the data sources for the record's own coded values; damage kinds, protections,
+// attribute modifiers and creature classes are in data_words.hpp.
 // Kind bits.
-std::span<const ItemWord> ItemPropertyWords();
-// Creature classes 0..16 of the slaying entries.
-std::span<const ItemWord> ItemCreatureClassWords();
+std::span<const DataWord> ItemPropertyWords();
 // Equipment slots of item records.
-std::span<const ItemWord> ItemSlotWords();
+std::span<const DataWord> ItemSlotWords();
 // Wand aiming modes 0..2.
-std::span<const ItemWord> WandAimingWords();
+std::span<const DataWord> WandAimingWords();
 // Every kind bit the game knows.
 int32_t KnownKindBits();
-
-// The word of a value, or an empty view.
-std::string_view ItemWordOf(std::span<const ItemWord> words, int value);
-// The value of a word; false when unknown.
-bool ItemValueOf(std::span<const ItemWord> words, std::string_view word, int* value);
 
 }  // namespace zaldrun

@@ -10,27 +10,15 @@ namespace zaldrun {
 
 namespace {
 
-constexpr MonsterWord kClassWords[] = {
-    {"humanoid", 1}, {"animal", 2},       {"undead", 4},    {"demon", 8},    {"human", 16},
-    {"orc", 32},     {"intelligent", 64}, {"plant", 128},   {"insect", 256}, {"spider", 512},
-    {"elf", 1024},   {"reptile", 2048},   {"dragon", 4096}, {"giant", 8192}, {"golem", 16384},
-    {"evil", 32768}, {"good", 65536},
-};
-
-constexpr MonsterWord kFlagWords[] = {
+constexpr DataWord kFlagWords[] = {
     {"pierces_armour", 1},       {"poisonous", 2},    {"avoids_traps", 4},      {"regenerates", 8},
     {"half_missile_damage", 16}, {"paralysing", 32},  {"paralysis_immune", 64}, {"alarm", 128},
     {"drains_attribute", 256},   {"extra_loot", 512}, {"rich_loot", 1024},
 };
 
-constexpr MonsterWord kDamageKindWords[] = {
-    {"physical_1", 1}, {"physical_2", 2},  {"physical_3", 3}, {"magic", 4}, {"fire", 5},
-    {"cold", 6},       {"electricity", 7}, {"acid", 8},       {"holy", 9},  {"dark", 10},
-};
-
 // Codes 6 (a blow with no message of its own), 7, 43 and 44 (no action at all) and the codes no
 // applicability test admits are left out on purpose: data naming them would do nothing or worse.
-constexpr MonsterWord kActionWords[] = {
+constexpr DataWord kActionWords[] = {
     {"wait", 0},           {"hit", 1},          {"bite", 2},
     {"sting", 3},          {"claw", 4},         {"touch", 5},
     {"throw", 8},          {"shoot_bow", 9},    {"shoot_crossbow", 10},
@@ -42,14 +30,6 @@ constexpr MonsterWord kActionWords[] = {
     {"flame_ally", 36},    {"shield_ally", 37}, {"weaken_hero", 38},
     {"blink", 41},         {"summon", 42},
 };
-
-constexpr MonsterWord kAttributeWords[] = {
-    {"strength", 0}, {"mind", 1},       {"will", 2},       {"dexterity", 3},  {"endurance", 4},
-    {"charisma", 5}, {"appearance", 6}, {"magic_bond", 7}, {"perception", 8},
-};
-
-constexpr MonsterWord kGenderWords[] = {
-    {"masculine", 0}, {"feminine", 1}, {"neuter", 2}, {"plural", 3}};
 
 constexpr int32_t kKnownClassBits = (1 << 17) - 1;
 constexpr int32_t kKnownFlags = (1 << 11) - 1;
@@ -115,7 +95,7 @@ void CheckHandlerName(Faults& faults, const char* field, const std::string& name
 
 bool IsKnownAction(int code) {
   return std::any_of(std::begin(kActionWords), std::end(kActionWords),
-                     [code](const MonsterWord& w) { return w.value == code; });
+                     [code](const DataWord& w) { return w.value == code; });
 }
 
 // The limits an action code reads, as {low, high}; {0, 0} for codes that read none.
@@ -344,6 +324,47 @@ void CheckEnding(Faults& faults, const char* field, const std::string& form,
   }
 }
 
+// The record's byte layout, for encoding and decoding alike.
+template <typename Io, typename Record>
+void MonsterFields(Io& io, Record& r) {
+  Field(io, r.name, kMonsterNameWidth);
+  Field(io, r.name_object, kMonsterNameWidth);
+  Field(io, r.name_dative, kMonsterNameWidth);
+  Field(io, r.name_instrumental, kMonsterNameWidth);
+  Field(io, r.class_bits);
+  Field(io, r.flags);
+  Field(io, r.resistances);
+  Field(io, r.experience);
+  Field(io, r.hp_low);
+  Field(io, r.hp_high);
+  Field(io, r.damage_low);
+  Field(io, r.damage_high);
+  Field(io, r.damage_kind);
+  Field(io, r.defence_low);
+  Field(io, r.defence_high);
+  Field(io, r.attack_low);
+  Field(io, r.attack_high);
+  Field(io, r.speed_low);
+  Field(io, r.speed_high);
+  Field(io, r.action_parameter);
+  Field(io, r.behaviour, kMonsterHandlerWidth);
+  Field(io, r.reserved_short);
+  Field(io, r.reserved_long);
+  Field(io, r.action_codes);
+  Field(io, r.action_weights);
+  Field(io, r.action_limits);
+  Field(io, r.loot_type);
+  Field(io, r.loot_percent);
+  Field(io, r.loot_count_low);
+  Field(io, r.loot_count_high);
+  Field(io, r.loot_blessing);
+  Field(io, r.on_hit_chance);
+  Field(io, r.on_hit_low);
+  Field(io, r.on_hit_high);
+  Field(io, r.on_hit_attribute);
+  Field(io, r.talk, kMonsterHandlerWidth);
+}
+
 }  // namespace
 
 bool MonsterTypeRecord::HasAction(int code) const {
@@ -354,88 +375,17 @@ bool MonsterTypeRecord::HasAction(int code) const {
   return false;
 }
 
-std::vector<uint8_t> EncodeMonsterRecord(const MonsterTypeRecord& r) {
+std::vector<uint8_t> EncodeMonsterRecord(const MonsterTypeRecord& record) {
   RecordWriter w;
-  w.Text(r.name, kMonsterNameWidth);
-  w.Text(r.name_object, kMonsterNameWidth);
-  w.Text(r.name_dative, kMonsterNameWidth);
-  w.Text(r.name_instrumental, kMonsterNameWidth);
-  w.I32(r.class_bits);
-  w.I32(r.flags);
-  for (int16_t v : r.resistances) w.I16(v);
-  w.I32(r.experience);
-  w.I16(r.hp_low);
-  w.I16(r.hp_high);
-  for (int16_t v : r.damage_low) w.I16(v);
-  for (int16_t v : r.damage_high) w.I16(v);
-  for (int16_t v : r.damage_kind) w.I16(v);
-  w.I16(r.defence_low);
-  w.I16(r.defence_high);
-  w.I16(r.attack_low);
-  w.I16(r.attack_high);
-  w.I16(r.speed_low);
-  w.I16(r.speed_high);
-  w.I16(r.action_parameter);
-  w.Text(r.behaviour, kMonsterHandlerWidth);
-  w.I16(r.reserved_short);
-  w.I32(r.reserved_long);
-  for (int16_t v : r.action_codes) w.I16(v);
-  for (uint8_t v : r.action_weights) w.U8(v);
-  for (int16_t v : r.action_limits) w.I16(v);
-  for (uint8_t v : r.loot_type) w.U8(v);
-  for (int16_t v : r.loot_percent) w.I16(v);
-  for (int16_t v : r.loot_count_low) w.I16(v);
-  for (int16_t v : r.loot_count_high) w.I16(v);
-  for (uint8_t v : r.loot_blessing) w.U8(v);
-  w.U8(r.on_hit_chance);
-  w.I16(r.on_hit_low);
-  w.I16(r.on_hit_high);
-  w.I16(r.on_hit_attribute);
-  w.Text(r.talk, kMonsterHandlerWidth);
+  MonsterFields(w, record);
   return w.Take();
 }
 
 std::optional<MonsterTypeRecord> DecodeMonsterRecord(std::span<const uint8_t> bytes) {
   if (bytes.size() < kMonsterRecordSize) return std::nullopt;
   RecordReader in(bytes.first(kMonsterRecordSize));
-  const auto text = [&in](size_t width) { return std::string(TrimRight(in.Text(width))); };
   MonsterTypeRecord r;
-  r.name = text(kMonsterNameWidth);
-  r.name_object = text(kMonsterNameWidth);
-  r.name_dative = text(kMonsterNameWidth);
-  r.name_instrumental = text(kMonsterNameWidth);
-  r.class_bits = in.I32();
-  r.flags = in.I32();
-  for (int16_t& v : r.resistances) v = in.I16();
-  r.experience = in.I32();
-  r.hp_low = in.I16();
-  r.hp_high = in.I16();
-  for (int16_t& v : r.damage_low) v = in.I16();
-  for (int16_t& v : r.damage_high) v = in.I16();
-  for (int16_t& v : r.damage_kind) v = in.I16();
-  r.defence_low = in.I16();
-  r.defence_high = in.I16();
-  r.attack_low = in.I16();
-  r.attack_high = in.I16();
-  r.speed_low = in.I16();
-  r.speed_high = in.I16();
-  r.action_parameter = in.I16();
-  r.behaviour = text(kMonsterHandlerWidth);
-  r.reserved_short = in.I16();
-  r.reserved_long = in.I32();
-  for (int16_t& v : r.action_codes) v = in.I16();
-  for (uint8_t& v : r.action_weights) v = in.U8();
-  for (int16_t& v : r.action_limits) v = in.I16();
-  for (uint8_t& v : r.loot_type) v = in.U8();
-  for (int16_t& v : r.loot_percent) v = in.I16();
-  for (int16_t& v : r.loot_count_low) v = in.I16();
-  for (int16_t& v : r.loot_count_high) v = in.I16();
-  for (uint8_t& v : r.loot_blessing) v = in.U8();
-  r.on_hit_chance = in.U8();
-  r.on_hit_low = in.I16();
-  r.on_hit_high = in.I16();
-  r.on_hit_attribute = in.I16();
-  r.talk = text(kMonsterHandlerWidth);
+  MonsterFields(in, r);
   if (in.failed()) return std::nullopt;
   return r;
 }
@@ -456,7 +406,7 @@ std::vector<MonsterRecordFault> ValidateMonsterRecord(const MonsterTypeRecord& r
     const int value = r.Resistance(k);
     if (value < -40 || value > 100) {
       Add(faults, "resistances",
-          std::string(WordOf(kDamageKindWords, k)) + " " + std::to_string(value) + " is " +
+          std::string(WordOf(DamageKindWords(), k)) + " " + std::to_string(value) + " is " +
               Range(-40, 100));
     }
   }
@@ -493,7 +443,7 @@ std::vector<MonsterRecordFault> CheckMonsterGrammar(const MonsterTypeRecord& r, 
     Add(faults, "gender", std::to_string(gender) + " is " + Range(0, 3));
     return faults;
   }
-  const std::string gender_word(WordOf(kGenderWords, gender));
+  const std::string gender_word(WordOf(GenderWords(), gender));
   if (!r.name.empty() && !StartsUpper(r.name)) {
     Add(faults, "name", "the nominative begins sentences and must begin with a capital letter");
   }
@@ -543,25 +493,7 @@ std::vector<MonsterRecordFault> CheckMonsterGrammar(const MonsterTypeRecord& r, 
   return faults;
 }
 
-std::span<const MonsterWord> MonsterClassWords() { return kClassWords; }
-std::span<const MonsterWord> MonsterFlagWords() { return kFlagWords; }
-std::span<const MonsterWord> DamageKindWords() { return kDamageKindWords; }
-std::span<const MonsterWord> MonsterActionWords() { return kActionWords; }
-std::span<const MonsterWord> AttributeWords() { return kAttributeWords; }
-std::span<const MonsterWord> GenderWords() { return kGenderWords; }
-
-std::string_view WordOf(std::span<const MonsterWord> words, int32_t value) {
-  for (const MonsterWord& w : words) {
-    if (w.value == value) return w.word;
-  }
-  return {};
-}
-
-std::optional<int32_t> ValueOf(std::span<const MonsterWord> words, std::string_view word) {
-  for (const MonsterWord& w : words) {
-    if (w.word == word) return w.value;
-  }
-  return std::nullopt;
-}
+std::span<const DataWord> MonsterFlagWords() { return kFlagWords; }
+std::span<const DataWord> MonsterActionWords() { return kActionWords; }
 
 }  // namespace zaldrun

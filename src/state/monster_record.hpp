@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/data_words.hpp"
+
 namespace zaldrun {
 
 inline constexpr std::string_view kMonstersFileName = "Monsters.dat";
@@ -182,19 +184,9 @@ std::vector<MonsterRecordFault> ValidateMonsterRecord(const MonsterTypeRecord& r
 // differ, and actions whose messages need a form the type cannot give.
 std::vector<MonsterRecordFault> CheckMonsterGrammar(const MonsterTypeRecord& record, int gender);
 
-// The words the data sources use for the enum-like fields.
-struct MonsterWord {
-  std::string_view word;
-  int32_t value;
-};
-std::span<const MonsterWord> MonsterClassWords();   // bit values
-std::span<const MonsterWord> MonsterFlagWords();    // bit values
-std::span<const MonsterWord> DamageKindWords();     // kinds 1..10
-std::span<const MonsterWord> MonsterActionWords();  // codes with an action
-std::span<const MonsterWord> AttributeWords();      // attributes 0..8
-std::span<const MonsterWord> GenderWords();         // genders 0..3
-// The word of a value, or an empty text.
-std::string_view WordOf(std::span<const MonsterWord> words, int32_t value);
-std::optional<int32_t> ValueOf(std::span<const MonsterWord> words, std::string_view word);
+// The words of the data sources for the monster's own enum-like fields; the shared lists (damage
+// kinds, attributes, genders, class bits) are in data_words.hpp.
+std::span<const DataWord> MonsterFlagWords();    // bit values
+std::span<const DataWord> MonsterActionWords();  // codes with an action
 
 }  // namespace zaldrun

@@ -7,7 +7,8 @@ namespace platform {
 namespace {
 
 // Every height the bitmap font has, then a few larger ones from the scalable font.
-constexpr std::array<int, 12> kFontSizes = {12, 14, 16, 18, 20, 22, 24, 28, 32, 36, 40, 48};
+// 48 px is left out: DejaVu's box lines no longer join at that size.
+constexpr std::array<int, 11> kFontSizes = {12, 14, 16, 18, 20, 22, 24, 28, 32, 36, 40};
 
 // A bitmap font's point size is an index into its strikes; past the last, the last is used.
 constexpr int kMaxStrikeIndex = 32;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -27,91 +28,84 @@ void GridMesh::Build(const Grid& grid, const GridLayout& layout, GlyphAtlas& atl
   TryBuildTintedByVertex(grid, layout, atlas);
 }
 
-void GridMesh::Start(const GlyphAtlas& atlas) {
+GridMesh::Shown GridMesh::Start(const Grid& grid, const GridLayout& layout,
+                                const GlyphAtlas& atlas) {
   vertices_.clear();
   indices_.clear();
   texel_u_ = 1.0f / static_cast<float>(atlas.width());
   texel_v_ = 1.0f / static_cast<float>(atlas.height());
+  return {std::min(grid.width(), layout.columns), std::min(grid.height(), layout.rows)};
 }
 
 bool GridMesh::TryBuildTintedByVertex(const Grid& grid, const GridLayout& layout,
                                       GlyphAtlas& atlas) {
-  Start(atlas);
+  const Shown shown = Start(grid, layout, atlas);
   if (atlas.texture() == nullptr) return true;
   const int cell_w = layout.cell_width;
-  const int cell_h = layout.cell_height;
-  const int columns = std::min(grid.width(), layout.columns);
-  const int rows = std::min(grid.height(), layout.rows);
   // Longest background run one quad can copy from the white strip without stretching it.
   const int strip_cells = std::max(1, atlas.width() / cell_w);
 
   // Backgrounds first, as runs of equal colour; black needs nothing, the frame is cleared black.
-  for (int y = 0; y < rows; ++y) {
-    const int top = layout.origin_y + y * cell_h;
+  for (int y = 0; y < shown.rows; ++y) {
+    const int top = layout.origin_y + y * layout.cell_height;
     int x = 0;
-    while (x < columns) {
+    while (x < shown.columns) {
       const Color bg = grid.At(x, y).bg;
       int end = x + 1;
-      while (end < columns && end - x < strip_cells && grid.At(end, y).bg == bg) ++end;
+      while (end < shown.columns && end - x < strip_cells && grid.At(end, y).bg == bg) ++end;
       if (bg != colors::kBlack) {
-        AddQuad(layout.origin_x + x * cell_w, top, (end - x) * cell_w, cell_h, 0, 0, bg);
+        AddQuad(layout.origin_x + x * cell_w, top, (end - x) * cell_w, layout.cell_height, 0, 0,
+                bg);
       }
       x = end;
     }
   }
-
-  bool complete = true;
-  for (int y = 0; y < rows; ++y) {
-    const int top = layout.origin_y + y * cell_h;
-    for (int x = 0; x < columns; ++x) {
-      const Cell& cell = grid.At(x, y);
-      if (ShowsNoGlyph(cell)) continue;
-      const AtlasGlyph* glyph = atlas.Find(cell.ch);
-      if (glyph == nullptr) {
-        complete = false;
-        continue;
-      }
-      if (glyph->width == 0) continue;
-      AddQuad(layout.origin_x + x * cell_w + glyph->cell_x, top + glyph->cell_y, glyph->width,
-              glyph->height, glyph->atlas_x, glyph->atlas_y, cell.fg);
-    }
-  }
-  return complete;
+  return AddGlyphs(grid, layout, shown, false, [&atlas](const Cell& cell) {
+    return std::make_pair(atlas.Find(cell.ch), cell.fg);
+  });
 }
 
 bool GridMesh::TryBuildTintedInAtlas(const Grid& grid, const GridLayout& layout,
                                      GlyphAtlas& atlas) {
-  Start(atlas);
+  const Shown shown = Start(grid, layout, atlas);
   if (atlas.texture() == nullptr) return true;
-  const int cell_w = layout.cell_width;
-  const int cell_h = layout.cell_height;
-  const int columns = std::min(grid.width(), layout.columns);
-  const int rows = std::min(grid.height(), layout.rows);
-
-  for (int y = 0; y < rows; ++y) {
-    const int top = layout.origin_y + y * cell_h;
-    for (int x = 0; x < columns; ++x) {
+  for (int y = 0; y < shown.rows; ++y) {
+    for (int x = 0; x < shown.columns; ++x) {
       const Color bg = grid.At(x, y).bg;
       if (bg == colors::kBlack) continue;
       const AtlasGlyph* solid = atlas.FindSolid(bg);
       if (solid == nullptr) return false;
-      AddQuad(layout.origin_x + x * cell_w, top, cell_w, cell_h, solid->atlas_x, solid->atlas_y,
+      AddQuad(layout.origin_x + x * layout.cell_width, layout.origin_y + y * layout.cell_height,
+              layout.cell_width, layout.cell_height, solid->atlas_x, solid->atlas_y,
               colors::kWhite);
     }
   }
-  for (int y = 0; y < rows; ++y) {
-    const int top = layout.origin_y + y * cell_h;
-    for (int x = 0; x < columns; ++x) {
+  return AddGlyphs(grid, layout, shown, true, [&atlas](const Cell& cell) {
+    return std::make_pair(atlas.FindTinted(cell.ch, cell.fg), colors::kWhite);
+  });
+}
+
+template <typename GlyphOf>
+bool GridMesh::AddGlyphs(const Grid& grid, const GridLayout& layout, Shown shown,
+                         bool stop_at_missing, GlyphOf glyph_of) {
+  bool complete = true;
+  for (int y = 0; y < shown.rows; ++y) {
+    for (int x = 0; x < shown.columns; ++x) {
       const Cell& cell = grid.At(x, y);
       if (ShowsNoGlyph(cell)) continue;
-      const AtlasGlyph* glyph = atlas.FindTinted(cell.ch, cell.fg);
-      if (glyph == nullptr) return false;
+      const auto [glyph, color] = glyph_of(cell);
+      if (glyph == nullptr) {
+        if (stop_at_missing) return false;
+        complete = false;
+        continue;
+      }
       if (glyph->width == 0) continue;
-      AddQuad(layout.origin_x + x * cell_w + glyph->cell_x, top + glyph->cell_y, glyph->width,
-              glyph->height, glyph->atlas_x, glyph->atlas_y, colors::kWhite);
+      AddQuad(layout.origin_x + x * layout.cell_width + glyph->cell_x,
+              layout.origin_y + y * layout.cell_height + glyph->cell_y, glyph->width, glyph->height,
+              glyph->atlas_x, glyph->atlas_y, color);
     }
   }
-  return true;
+  return complete;
 }
 
 void GridMesh::AddQuad(int x, int y, int width, int height, int atlas_x, int atlas_y, Color color) {

@@ -27,7 +27,19 @@ class GridMesh {
   // Each returns false when the atlas ran full part-way.
   bool TryBuildTintedByVertex(const Grid& grid, const GridLayout& layout, GlyphAtlas& atlas);
   bool TryBuildTintedInAtlas(const Grid& grid, const GridLayout& layout, GlyphAtlas& atlas);
-  void Start(const GlyphAtlas& atlas);
+  // The columns and rows of the grid that the layout shows.
+  struct Shown {
+    int columns = 0;
+    int rows = 0;
+  };
+  // Empties the mesh for a frame drawn from `atlas`.
+  Shown Start(const Grid& grid, const GridLayout& layout, const GlyphAtlas& atlas);
+  // A quad for each cell that shows a glyph, as `glyph_of(cell)` gives it: the glyph (none when
+  // the atlas ran full) and its colour. False when a glyph was missing; with `stop_at_missing`
+  // the first missing one ends the mesh.
+  template <typename GlyphOf>
+  bool AddGlyphs(const Grid& grid, const GridLayout& layout, Shown shown, bool stop_at_missing,
+                 GlyphOf glyph_of);
   void AddQuad(int x, int y, int width, int height, int atlas_x, int atlas_y, Color color);
 
   std::vector<SDL_Vertex> vertices_;
