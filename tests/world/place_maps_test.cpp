@@ -1,20 +1,22 @@
-// Loading Places.dat: whole maps only, at least twelve, terrain letters only; a damaged file is
-// refused with a message naming Places.dat and leaves the loaded maps as they were.
+// Places.dat: rows of 80 letters, one byte each; loaded whole maps only, at least twelve, terrain
+// letters only, and a damaged file refused with a message naming it, the loaded maps kept.
 #include "world/place_maps.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "state/game.hpp"
+#include "state/places_record.hpp"
 #include "support/temp_folder.hpp"
 #include "world/room_registry.hpp"
 
 namespace zaldrun {
 namespace {
 
-// `maps` maps; map n holds the letter "A" + n - 1, except row y of each map starts with "Q".
+// `maps` maps; map n holds the letter "A" + n - 1, except that every row starts with "Q".
 std::vector<uint8_t> MapFile(int maps) {
   std::vector<uint8_t> bytes;
   for (int n = 1; n <= maps; ++n) {
@@ -26,82 +28,70 @@ std::vector<uint8_t> MapFile(int maps) {
   return bytes;
 }
 
-TEST(PlaceMaps, LoadsEveryMapAndGivesItsRows) {
-  PlacesData places;
-  ASSERT_EQ(LoadPlaceMaps(MapFile(13), &places), "");
-  EXPECT_EQ(places.map_count(), 13);
-  EXPECT_TRUE(places.HasMap(13));
-  EXPECT_FALSE(places.HasMap(14));
-  EXPECT_FALSE(places.HasMap(0));
-  EXPECT_EQ(places.MapRow(3, 39), "Q" + std::string(79, 'C'));
-  EXPECT_EQ(places.MapRow(13, 0), "Q" + std::string(79, 'M'));
-  EXPECT_EQ(places.MapRow(14, 0), "");
-  EXPECT_EQ(places.MapRow(1, 40), "");
-  const auto rows = places.MapRows(7);
-  EXPECT_EQ(rows[0], rows[39]);
-  EXPECT_EQ(rows[20], "Q" + std::string(79, 'G'));
+TEST(PlacesRecord, OneLetterPerByteFromTheLeftEdgeAndBack) {
+  // x 0..26 run through every letter, then "Q" (plain) up to the right edge.
+  std::string row = "ABCDEFGHIJKLMNOPQRSTUVWXYZ[";
+  row.resize(80, 'Q');
+  PlaceRecord record;
+  std::copy(row.begin(), row.end(), record.letters.begin());
+  RecordWriter out;
+  Encode(record, out);
+  const std::vector<uint8_t>& bytes = out.bytes();
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), row);
+
+  RecordReader in(bytes);
+  PlaceRecord back;
+  ASSERT_TRUE(Decode(in, &back));
+  EXPECT_EQ(back.letters, record.letters);
+  EXPECT_EQ(in.remaining(), 0u);
+  RecordReader short_in{std::span(bytes).first(79)};
+  EXPECT_FALSE(Decode(short_in, &back));
 }
 
-TEST(PlaceMaps, LoadPlaceMapWritesTheTerrainRowsOfTheLevel) {
-  Game game;
-  ASSERT_EQ(LoadPlaceMaps(MapFile(12), &game.places_data), "");
-  ASSERT_TRUE(LoadPlaceMap(game, 7));
-  EXPECT_EQ(game.level.Terrain(0, 0), 'Q');
-  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
-  EXPECT_FALSE(LoadPlaceMap(game, 13));
-  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
-}
-
-TEST(PlaceMaps, ADamagedFileIsRefusedByName) {
-  struct Case {
-    const char* what;
-    std::vector<uint8_t> bytes;
-    std::vector<std::string> said;
-  };
-  std::vector<uint8_t> bad_letter = MapFile(12);
-  bad_letter[kPlaceMapSize + 3 * 80 + 4] = 'a';  // map 2, row 3, column 4
-  std::vector<uint8_t> cut = MapFile(12);
-  cut.pop_back();
-  const std::vector<Case> cases = {
-      {"cut short", cut, {"Places.dat", "38399"}},
-      {"one row", std::vector<uint8_t>(80, 'A'), {"Places.dat", "80"}},
-      {"eleven maps", MapFile(11), {"Places.dat", "11", "12"}},
-      {"empty", {}, {"Places.dat", "0"}},
-      {"not a letter", bad_letter, {"Places.dat", "карта 2", "строка 3", "столбец 4", "0x61"}},
-  };
-  for (const Case& c : cases) {
-    PlacesData places;
-    ASSERT_EQ(LoadPlaceMaps(MapFile(12), &places), "");
-    const std::string error = LoadPlaceMaps(c.bytes, &places);
-    for (const std::string& part : c.said) {
-      EXPECT_NE(error.find(part), std::string::npos) << c.what << ": " << error;
-    }
-    EXPECT_EQ(places.map_count(), 12) << c.what << ": the maps loaded before must stay";
-  }
-}
-
-TEST(PlaceMaps, TheFileIsReadFromTheProgramFolder) {
+TEST(PlaceMaps, TheFileIsReadFromTheProgramFolderAndAMapWrittenIntoTheLevel) {
   testing::TempFolder folder;
   Game game;
   game.folder = folder.path();
   const std::string missing = LoadPlaceMapsFile(game);
   EXPECT_NE(missing.find("Places.dat"), std::string::npos) << missing;
 
-  const std::vector<uint8_t> bytes = MapFile(12);
+  const std::vector<uint8_t> bytes = MapFile(13);
   testing::WriteFileText(folder / "Places.dat", std::string(bytes.begin(), bytes.end()));
-  EXPECT_EQ(LoadPlaceMapsFile(game), "");
-  EXPECT_EQ(game.places_data.map_count(), 12);
+  ASSERT_EQ(LoadPlaceMapsFile(game), "");
+  EXPECT_EQ(game.places_data.map_count(), 13);
+  EXPECT_EQ(game.places_data.MapRow(13, 39), "Q" + std::string(79, 'M'));
+  EXPECT_EQ(game.places_data.MapRow(14, 0), "");
+  EXPECT_EQ(game.places_data.MapRow(1, 40), "");
+  ASSERT_TRUE(LoadPlaceMap(game, 7));
+  EXPECT_EQ(game.level.Terrain(0, 0), 'Q');
+  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
+  EXPECT_FALSE(LoadPlaceMap(game, 14));
+  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
 }
 
-TEST(RoomRegistry, NamesTheThreeSpecialRoomsTheGeneratorCalls) {
-  const Registry<RoomHandler>& rooms = RoomRegistry();
-  EXPECT_TRUE(rooms.IsSorted());
-  EXPECT_EQ(rooms.entries().size(), 3u);
-  for (const char* name : {"SpecRoom1", "SpecRoom2", "SpecRoom3", "SpecRoom1   "}) {
-    EXPECT_TRUE(rooms.Contains(name)) << name;
+TEST(PlaceMaps, ADamagedFileIsRefusedByName) {
+  std::vector<uint8_t> bad_letter = MapFile(12);
+  bad_letter[kPlaceMapSize + 3 * 80 + 4] = '@';  // map 2, row 3, column 4: just below "A"
+  std::vector<uint8_t> cut = MapFile(12);
+  cut.pop_back();
+  const std::pair<std::vector<uint8_t>, std::vector<std::string>> cases[] = {
+      {cut, {"Places.dat", "38399"}},
+      {MapFile(11), {"Places.dat", "11", "12"}},
+      {bad_letter, {"Places.dat", "карта 2", "строка 3", "столбец 4", "0x40"}},
+  };
+  for (const auto& [bytes, said] : cases) {
+    PlacesData places;
+    ASSERT_EQ(LoadPlaceMaps(MapFile(12), &places), "");
+    const std::string error = LoadPlaceMaps(bytes, &places);
+    for (const std::string& part : said) EXPECT_NE(error.find(part), std::string::npos) << error;
+    EXPECT_EQ(places.map_count(), 12) << error << ": the maps loaded before must stay";
   }
-  EXPECT_FALSE(rooms.Contains("SpecRoom4"));
-  EXPECT_FALSE(rooms.Contains("SpecRoom"));
+}
+
+TEST(RoomRegistry, IsSortedAndLooksUpPaddedNames) {
+  EXPECT_TRUE(RoomRegistry().IsSorted());
+  EXPECT_TRUE(RoomRegistry().Contains("SpecRoom1   "));
+  EXPECT_FALSE(RoomRegistry().Contains("SpecRoom"));
 }
 
 }  // namespace
