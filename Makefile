@@ -4,7 +4,7 @@
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play test deps build-release build-asan bench soak format clean
+.PHONY: play test deps build-release build-asan bench soak fuzz format clean
 
 play: deps build-release
 	./build/release/zaldrun $(ARGS)
@@ -34,8 +34,16 @@ SOAK_SEEDS ?= 2000
 soak: deps build-asan
 	ZALDRUN_SOAK_SEEDS=$(SOAK_SEEDS) ./build/asan/tests/zaldrun_tests --gtest_filter='Soak*'
 
+# Fuzzing the readers of outside files: each target for FUZZ_SECONDS (libFuzzer, clang).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./scripts/install-deps.sh clang libclang-rt-14-dev
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	./scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
 format:
-	find src tests tools bench -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+	find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
 
 clean:
 	rm -rf build

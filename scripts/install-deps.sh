@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, play and test.
-# Idempotent: only packages that are missing are installed.
+# Idempotent: only packages that are missing are installed. Extra packages may be named as
+# arguments (the fuzzing build asks for clang this way).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   libtomlplusplus-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3
+  "$@"
 )
 
 missing=()

@@ -148,8 +148,13 @@ bool ReadSettings(const std::filesystem::path& path, Settings* out) {
   std::string error;
   const auto bytes = ReadWholeFile(path, IniFile::kMaxLine * 64, &error);
   if (!bytes) return false;
-  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  const auto file = IniFile::Parse(text, &error);
+  return ParseSettings(
+      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), out);
+}
+
+bool ParseSettings(std::string_view bytes, Settings* out) {
+  std::string error;
+  const auto file = IniFile::Parse(bytes, &error);
   if (!file) return false;
 
   Settings s;

@@ -86,6 +86,8 @@ std::string WriteAllSettings(const std::filesystem::path& file, const Settings& 
 // Reads every key. Fails (returns false) when the file is unreadable or not a settings text, or
 // when any value is missing, not a number, or outside 0..255; *out is then left unchanged.
 bool ReadSettings(const std::filesystem::path& file, Settings* out);
+// The same for the bytes of a settings file.
+bool ParseSettings(std::string_view bytes, Settings* out);
 // Rewrites the Controls and General keys from memory and leaves the Character section as it is.
 std::string WriteControls(const std::filesystem::path& file, const Settings& settings);
 // Rewrites the Character keys (the new-game window's choices).

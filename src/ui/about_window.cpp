@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/utf8.hpp"
+#include "ui/message_box.hpp"
 #include "ui/screen.hpp"
 #include "ui/widgets.hpp"
 
@@ -74,19 +75,7 @@ class AboutLayer : public Layer {
 
 void RunAboutWindow(Screen& screen) {
   AboutLayer layer;
-  LayerScope scope(screen, layer);
-  while (true) {
-    const platform::Key key = screen.NextWindowKey();
-    if (key.kind == platform::KeyKind::kCloseRequest) return;
-    if (key.kind == platform::KeyKind::kMouseClick) {
-      if (layer.ok().Contains(key.x, key.y)) return;
-      continue;
-    }
-    if (key.code == platform::keys::kEnter || key.code == platform::keys::kSpace ||
-        key.code == platform::keys::kEscape) {
-      return;
-    }
-  }
+  RunOkDialog(screen, layer, layer.ok(), true);
 }
 
 }  // namespace zaldrun

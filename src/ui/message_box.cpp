@@ -46,20 +46,30 @@ class MessageBoxLayer : public Layer {
 
 }  // namespace
 
-void RunMessageBox(Screen& screen, std::string_view text, std::string_view title) {
-  MessageBoxLayer layer(text, title);
+void RunOkDialog(Screen& screen, const Layer& layer, const ui::Rect& ok, bool closes_on_request) {
   LayerScope scope(screen, layer);
   while (true) {
-    const platform::Key key = screen.NextKey();
-    if (key.kind == platform::KeyKind::kMouseClick) {
-      if (layer.ok().Contains(key.x, key.y)) return;
-      continue;
-    }
-    if (key.code == platform::keys::kEnter || key.code == platform::keys::kSpace ||
-        key.code == platform::keys::kEscape) {
-      return;
+    const platform::Key key = closes_on_request ? screen.NextWindowKey() : screen.NextKey();
+    switch (key.kind) {
+      case platform::KeyKind::kCloseRequest:
+        return;
+      case platform::KeyKind::kMouseClick:
+        if (ok.Contains(key.x, key.y)) return;
+        break;
+      case platform::KeyKind::kKey:
+        if (key.code == platform::keys::kEnter || key.code == platform::keys::kSpace ||
+            key.code == platform::keys::kEscape) {
+          return;
+        }
+        break;
     }
   }
+}
+
+// A message box may come in the middle of an action: a close request waits until it is read.
+void RunMessageBox(Screen& screen, std::string_view text, std::string_view title) {
+  MessageBoxLayer layer(text, title);
+  RunOkDialog(screen, layer, layer.ok(), false);
 }
 
 }  // namespace zaldrun
