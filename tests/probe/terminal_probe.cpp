@@ -37,7 +37,7 @@ int main() {
     const platform::Key key = frontend->NextKey();
     if (key.ctrl && key.code == 'Q') break;
     if (key.ctrl && key.code == 'X') std::abort();
-    char number[8];
+    char number[16];
     std::snprintf(number, sizeof number, "#%02d ", keys);
     log.push_back(number + platform::testing::Fields(key));
     if (log.size() > 40) log.pop_front();
