@@ -9,8 +9,8 @@
 #include "field/field.hpp"
 #include "field/sight.hpp"
 #include "platform/headless/headless_frontend.hpp"
-#include "state/game.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 
@@ -19,7 +19,7 @@ namespace {
 
 // Behaviours and handlers that only do what the benchmark measures around them.
 void Idle(Game&, int) {}
-void Rearm(Game& game) { game.events[static_cast<size_t>(game.current_slot)].countdown = 30000; }
+void Rearm(Game& game) { game.world.events[static_cast<size_t>(game.control.current_slot)].countdown = 30000; }
 constexpr std::array<RegistryEntry<void (*)(Game&, int)>, 1> kBehaviours = {{{"StndAI", Idle}}};
 constexpr Registry<void (*)(Game&, int)> kBehaviourRegistry(kBehaviours);
 constexpr std::array<RegistryEntry<void (*)(Game&)>, 1> kEvents = {{{"Regen", Rearm}}};
@@ -30,18 +30,18 @@ std::unique_ptr<Game> OpenLevel(bool walled) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
       const bool wall = walled && (x % 6 == 0 || y % 5 == 0) && (x + y) % 4 != 0;
-      game->level.SetTerrain(x, y, wall ? 'A' : 'C');
+      game->world.level.SetTerrain(x, y, wall ? 'A' : 'C');
     }
   }
-  game->hero.x = 40;
-  game->hero.y = 20;
-  game->level.SetTerrain(40, 20, 'C');
-  game->hero.sight_radius = 8;
-  game->hero.speed_base = 100;
-  game->event_handlers = &kEventRegistry;
-  game->behaviours = &kBehaviourRegistry;
-  game->monster_data.loaded = true;
-  for (auto& record : game->monster_data.records) record.behaviour = "StndAI";
+  game->world.hero.x = 40;
+  game->world.hero.y = 20;
+  game->world.level.SetTerrain(40, 20, 'C');
+  game->world.hero.sight_radius = 8;
+  game->world.hero.speed_base = 100;
+  game->session.event_handlers = &kEventRegistry;
+  game->session.behaviours = &kBehaviourRegistry;
+  game->data.monsters.loaded = true;
+  for (auto& record : game->data.monsters.records) record.behaviour = "StndAI";
   return game;
 }
 
@@ -56,8 +56,8 @@ void BM_AdvanceTime300Monsters(benchmark::State& state) {
     PlaceMonster(*game, monster);
   }
   for (auto _ : state) {
-    for (int slot = 1; slot <= game->level.monster_count; ++slot)
-      game->level.Monster(slot).energy = 0;
+    for (int slot = 1; slot <= game->world.level.monster_count; ++slot)
+      game->world.level.Monster(slot).energy = 0;
     AdvanceTime(*game, 1000);
   }
 }
@@ -74,7 +74,7 @@ void BM_LOSRound(benchmark::State& state) {
   auto game = OpenLevel(state.range(1) != 0);
   const int radius = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    LOSRound(*game, game->hero.x, game->hero.y, radius);
+    LOSRound(*game, game->world.hero.x, game->world.hero.y, radius);
     benchmark::ClobberMemory();
   }
 }
@@ -91,9 +91,9 @@ void BM_ComposeScreen(benchmark::State& state) {
   Screen screen(frontend);
   MainWindow window(*game, screen);
   screen.Push(&window);
-  game->game_in_progress = true;
+  game->session.game_in_progress = true;
   ShowMap(*game);
-  game->message_line = " Ты открыл дверь. Здесь лежит Длинный меч.";
+  game->view.message_line = " Ты открыл дверь. Здесь лежит Длинный меч.";
   for (auto _ : state) benchmark::DoNotOptimize(&screen.Compose());
 }
 BENCHMARK(BM_ComposeScreen);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/sdl/sdl_frontend.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "ui/startup.hpp"
@@ -33,9 +33,9 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
       return;
     }
     auto game = std::make_unique<Game>();
-    game->folder = folder;
+    game->session.folder = folder;
     Screen screen(*frontend);
-    game->io = &screen;
+    game->session.io = &screen;
     MainWindow window(*game, screen);
     screen.Push(&window);
     StartUp(*game, screen, 1);
@@ -48,7 +48,7 @@ BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond);
 void BM_LoadGameData(benchmark::State& state) {
   for (auto _ : state) {
     auto game = std::make_unique<Game>();
-    game->folder = kBuildFolder;
+    game->session.folder = kBuildFolder;
     const std::string error = LoadGameData(*game);
     if (!error.empty()) {
       state.SkipWithError(error.c_str());

@@ -1,5 +1,6 @@
 // The data files as they may be found beside the program: any bytes are taken as a sound file or
 // refused with a message, never trusted. The first byte picks the reader.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -7,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "creatures/monster_types.hpp"
-#include "items/item_types.hpp"
-#include "state/places_data.hpp"
+#include "model/places_data.hpp"
+#include "records/item_type_table.hpp"
+#include "records/monster_type_table.hpp"
 #include "world/place_maps.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -18,9 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string error;
   switch (data[0] % 4) {
     case 0: {
-      auto monsters = std::make_unique<zaldrun::MonsterData>();
-      error = zaldrun::LoadMonsterRecords(*monsters, bytes);
-      if (error.empty() != monsters->loaded) __builtin_trap();
+      auto records = std::make_unique<
+          std::array<zaldrun::MonsterTypeRecord, zaldrun::kMonsterTypeCount + 1>>();
+      error = zaldrun::DecodeMonstersFile(bytes, records.get());
+      if (error.empty() && (*records)[1].name.empty()) __builtin_trap();
       break;
     }
     case 1: {

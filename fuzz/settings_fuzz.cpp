@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "state/ini_file.hpp"
-#include "state/settings.hpp"
+#include "base/ini_file.hpp"
+#include "records/settings.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

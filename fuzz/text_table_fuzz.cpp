@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "state/text_table.hpp"
+#include "records/text_table.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zaldrun::CheckTextSource(std::string_view(reinterpret_cast<const char*>(data), size));

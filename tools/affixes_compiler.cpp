@@ -5,9 +5,9 @@
 
 #include "compilers.hpp"
 #include "source_words.hpp"
-#include "state/affix_record.hpp"
-#include "state/item_record.hpp"
-#include "state/text_table.hpp"
+#include "records/affix_record.hpp"
+#include "records/item_record.hpp"
+#include "records/text_table.hpp"
 
 namespace zaldrun::datac {
 

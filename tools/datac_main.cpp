@@ -7,7 +7,7 @@
 #include <string>
 
 #include "compilers.hpp"
-#include "state/file_io.hpp"
+#include "base/file_io.hpp"
 
 namespace {
 

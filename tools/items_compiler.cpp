@@ -5,11 +5,11 @@
 #include <sstream>
 
 #include "compilers.hpp"
-#include "items/item_names_check.hpp"
-#include "items/item_types.hpp"
-#include "items/materials.hpp"
+#include "records/item_names_check.hpp"
+#include "records/item_type_table.hpp"
+#include "records/materials.hpp"
 #include "source_words.hpp"
-#include "state/item_record.hpp"
+#include "records/item_record.hpp"
 
 namespace zaldrun::datac {
 

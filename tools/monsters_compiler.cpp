@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "compilers.hpp"
-#include "creatures/monster_names_check.hpp"
-#include "creatures/monster_types.hpp"
+#include "records/monster_names_check.hpp"
+#include "records/monster_type_table.hpp"
 #include "source_words.hpp"
-#include "state/monster_record.hpp"
+#include "records/monster_record.hpp"
 
 namespace zaldrun::datac {
 

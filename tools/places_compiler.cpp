@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "compilers.hpp"
-#include "state/file_io.hpp"
-#include "state/places_record.hpp"
-#include "state/terrain.hpp"
+#include "base/file_io.hpp"
+#include "records/places_record.hpp"
+#include "records/terrain.hpp"
 
 namespace zaldrun::datac {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "compilers.hpp"
-#include "state/data_words.hpp"
+#include "records/data_words.hpp"
 #include "toml_source.hpp"
 
 namespace zaldrun::datac {

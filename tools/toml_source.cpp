@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "state/cp1251.hpp"
-#include "state/utf8.hpp"
+#include "base/cp1251.hpp"
+#include "base/utf8.hpp"
 
 namespace zaldrun::datac {
 

@@ -10,7 +10,7 @@
 
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "world/game_data.hpp"
@@ -66,14 +66,14 @@ std::filesystem::path ProgramFolder(const Options& options, std::string* error) 
 int RunGame(const Options& options, const std::filesystem::path& folder,
             platform::Frontend& frontend, const SandboxLevel* sandbox, const HeroChoice* hero) {
   auto game = std::make_unique<Game>();
-  game->folder = folder;
+  game->session.folder = folder;
   // The data files come with the program; a folder given with --dir need not hold copies.
   std::error_code ec;
   const std::filesystem::path executable_folder =
       std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-  if (!HasDataFiles(folder) && !ec) game->data_folder = executable_folder;
+  if (!HasDataFiles(folder) && !ec) game->session.data_folder = executable_folder;
   Screen screen(frontend);
-  game->io = &screen;
+  game->session.io = &screen;
   MainWindow window(*game, screen);
   try {
     return window.Run(options.seed, sandbox, hero);

@@ -4,18 +4,18 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 
 void DarkenSight(Game& game) {
-  SelRound(game, game.hero.x, game.hero.y, game.hero.sight_radius + 1, CellOperation::kDarken, 0);
+  SelRound(game, game.world.hero.x, game.world.hero.y, game.world.hero.sight_radius + 1, CellOperation::kDarken, 0);
 }
 
 void OpenDoor(Game& game, int x, int y) {
   if (Level::Inside(x, y)) {
-    MapCell& cell = game.level.Cell(x, y);
-    const bool own_cell = x == game.hero.x && y == game.hero.y;
+    MapCell& cell = game.world.level.Cell(x, y);
+    const bool own_cell = x == game.world.hero.x && y == game.world.hero.y;
     if (cell.feature == feature::kClosedDoor && cell.params[0] == 1) {
       ShowMessage(game, "Эта дверь заперта!");
     } else if (cell.feature == feature::kClosedDoor) {
@@ -25,7 +25,7 @@ void OpenDoor(Game& game, int x, int y) {
       Renew(game, x, y);
     } else if (cell.feature == feature::kCache) {
       const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
-                            game.piles[static_cast<size_t>(cell.item)].count > 0;
+                            game.world.piles[static_cast<size_t>(cell.item)].count > 0;
       if (has_pile) {
         if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
       } else {
@@ -49,7 +49,7 @@ void OpenDoor(Game& game, int x, int y) {
       ShowMessage(game, "Нет тут никакой двери!");
     }
   }
-  AdvanceTime(game, game.hero.action_cost);
+  AdvanceTime(game, game.world.hero.action_cost);
 }
 
 }  // namespace zaldrun

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "state/game.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -33,7 +33,7 @@ void PowerPointsPerLevel(Hero& hero, bool after_will) {
 
 void RecomputeDerived(Game& game, int a) {
   if (a < 0 || a >= kAttributeCount) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   Attributes& at = hero.attributes;
   const size_t i = static_cast<size_t>(a);
   const long long sum = static_cast<long long>(at.natural[i]) + at.equipment[i] +

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/message_line.hpp"
-#include "state/game.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -33,7 +33,7 @@ int Penalty(Hunger state) {
 }
 
 void ShowHungerLabel(Game& game, Hunger state) {
-  StatusLabels& labels = game.labels;
+  StatusLabels& labels = game.view.labels;
   labels.hunger_visible = state != Hunger::kNormal;
   switch (state) {
     case Hunger::kStarving:
@@ -62,13 +62,13 @@ std::string CurrentOfMax(int current, int maximum) {
 }
 
 void AddResistance(Game& game, int kind, const char* message) {
-  int16_t& resistance = game.hero.resistance_base[static_cast<size_t>(kind)];
+  int16_t& resistance = game.world.hero.resistance_base[static_cast<size_t>(kind)];
   resistance = Clamp16(resistance + 1);
   ShowMessage(game, message, msg::kAcknowledge);
 }
 
 void GainLevel(Game& game) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   hero.level = static_cast<uint8_t>(std::min(255, hero.level + 1));
   hero.experience_to_next = ExperienceNeed(game, hero.level);
   ShowMessage(game, "Получен новый уровнень!", msg::kAcknowledge);
@@ -93,13 +93,13 @@ void GainLevel(Game& game) {
 }  // namespace
 
 int32_t ExperienceNeed(const Game& game, int level) {
-  const double need = (static_cast<double>(level) * level * 30 + 110) * game.hero.experience_factor;
+  const double need = (static_cast<double>(level) * level * 30 + 110) * game.world.hero.experience_factor;
   return static_cast<int32_t>(RoundHalfEven(need));
 }
 
 void UpdateHeroLabels(Game& game) {
-  const Hero& hero = game.hero;
-  StatusLabels& labels = game.labels;
+  const Hero& hero = game.world.hero;
+  StatusLabels& labels = game.view.labels;
   labels.hp = CurrentOfMax(hero.hp, hero.max_hp);
   labels.pp = CurrentOfMax(hero.pp, hero.max_pp);
   const int32_t need = ExperienceNeed(game, hero.level);
@@ -110,38 +110,38 @@ void UpdateHeroLabels(Game& game) {
 
 void ChangeHP(Game& game, int delta) {
   if (game.GameOver()) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   if (delta < 0) delta = std::min(0, delta + hero.absorption);
   hero.hp = Clamp16(static_cast<long long>(hero.hp) + delta);
   if (hero.hp <= 0) {
-    game.labels.hp = CurrentOfMax(hero.hp, hero.max_hp);
+    game.view.labels.hp = CurrentOfMax(hero.hp, hero.max_hp);
     ShowMessage(game, "Ты умер!...", msg::kFreshLine | msg::kAcknowledge | msg::kBeep);
-    game.prompt_state = prompt::kGameOver;
+    game.control.prompt_state = prompt::kGameOver;
     return;
   }
   hero.hp = std::min(hero.hp, hero.max_hp);
-  game.labels.hp = CurrentOfMax(hero.hp, hero.max_hp);
+  game.view.labels.hp = CurrentOfMax(hero.hp, hero.max_hp);
 }
 
 void ChangePP(Game& game, int delta) {
   if (game.GameOver()) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   hero.pp = static_cast<int16_t>(std::clamp<long long>(static_cast<long long>(hero.pp) + delta, 0,
                                                        std::max<int16_t>(0, hero.max_pp)));
-  game.labels.pp = CurrentOfMax(hero.pp, hero.max_pp);
+  game.view.labels.pp = CurrentOfMax(hero.pp, hero.max_pp);
 }
 
 void ChangeSatiation(Game& game, int delta) {
   if (game.GameOver()) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   const int32_t old_value = hero.satiation;
   const int32_t new_value = static_cast<int32_t>(std::clamp<long long>(
       static_cast<long long>(old_value) + delta, INT32_MIN / 2, INT32_MAX / 2));
   hero.satiation = new_value;
   if (new_value <= kStarvedToDeath) {
-    game.end_reason = end_reason::kStarved;
+    game.control.end_reason = end_reason::kStarved;
     ShowMessage(game, "Ты умер от голода...", msg::kFreshLine | msg::kAcknowledge | msg::kBeep);
-    game.prompt_state = prompt::kGameOver;
+    game.control.prompt_state = prompt::kGameOver;
     return;
   }
   const Hunger before = HungerOf(old_value);
@@ -176,7 +176,7 @@ void ChangeSatiation(Game& game, int delta) {
 
 void GainExperience(Game& game, int32_t amount) {
   if (game.GameOver()) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   long long left = static_cast<long long>(
       RoundHalfEven(static_cast<double>(amount) * (hero.experience_bonus + 20) / 20));
   while (left > 0 && !game.GameOver()) {

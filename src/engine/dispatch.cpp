@@ -2,23 +2,21 @@
 
 #include <string>
 
-#include "creatures/behaviour_registry.hpp"
-#include "events/event_registry.hpp"
-#include "state/byte_record.hpp"
-#include "state/cp1251.hpp"
-#include "state/file_io.hpp"
-#include "state/game.hpp"
+#include "base/byte_record.hpp"
+#include "base/cp1251.hpp"
+#include "base/file_io.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 
 void ReportOnce(Game& game, const std::string& text) {
-  if (!game.reported_names.insert(text).second) return;
+  if (!game.session.reported_faults.insert(text).second) return;
   std::string error;
-  AppendToFile(game.LogPath(), Utf8ToCp1251(text) + "\r\n", &error);
+  AppendToFile(game.session.LogPath(), Utf8ToCp1251(text) + "\r\n", &error);
 }
 
 bool CallEventHandler(Game& game, std::string_view name) {
-  const auto& registry = game.event_handlers != nullptr ? *game.event_handlers : EventRegistry();
+  const auto& registry = game.session.event_handlers != nullptr ? *game.session.event_handlers : EventRegistry();
   const auto* entry = registry.Find(name);
   if (entry == nullptr || entry->fn == nullptr) {
     ReportOnce(game, "Нет обработчика события \"" + std::string(TrimRight(name)) + "\".");
@@ -29,7 +27,7 @@ bool CallEventHandler(Game& game, std::string_view name) {
 }
 
 bool CallBehaviour(Game& game, std::string_view name, int slot) {
-  const auto& registry = game.behaviours != nullptr ? *game.behaviours : BehaviourRegistry();
+  const auto& registry = game.session.behaviours != nullptr ? *game.session.behaviours : BehaviourRegistry();
   const auto* entry = registry.Find(name);
   if (entry == nullptr || entry->fn == nullptr) {
     ReportOnce(game, "Нет поведения \"" + std::string(TrimRight(name)) + "\".");

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "engine/io.hpp"
-#include "state/cp1251.hpp"
-#include "state/file_io.hpp"
-#include "state/game.hpp"
-#include "state/utf8.hpp"
+#include "model/io.hpp"
+#include "base/cp1251.hpp"
+#include "base/file_io.hpp"
+#include "model/game.hpp"
+#include "base/utf8.hpp"
 
 namespace zaldrun {
 namespace {
@@ -15,94 +15,94 @@ namespace keys = platform::keys;
 
 // Waits until a key handler moves the state away from "waiting".
 void Wait(Game& game) {
-  game.prompt_state = prompt::kWaiting;
-  while (game.prompt_state == prompt::kWaiting) {
-    ServeWaitKey(game, game.io->NextKey());
+  game.control.prompt_state = prompt::kWaiting;
+  while (game.control.prompt_state == prompt::kWaiting) {
+    ServeWaitKey(game, game.session.io->NextKey());
   }
 }
 
 void WaitForMore(Game& game) {
-  game.message_line += kMoreMark;
+  game.view.message_line += kMoreMark;
   Wait(game);
 }
 
 // The entry box takes typed text; Enter confirms it. With the answer list open, Up and Down
 // choose an answer and Enter (or a click) takes it.
 void WaitForEntry(Game& game) {
-  game.number_input.visible = true;
-  game.number_input.text.clear();
-  game.prompt_state = prompt::kWaiting;
-  while (game.prompt_state == prompt::kWaiting) {
-    const platform::Key key = game.io->NextKey();
-    AnswerList& chat = game.chat;
+  game.view.number_input.visible = true;
+  game.view.number_input.text.clear();
+  game.control.prompt_state = prompt::kWaiting;
+  while (game.control.prompt_state == prompt::kWaiting) {
+    const platform::Key key = game.session.io->NextKey();
+    AnswerList& chat = game.view.chat;
     const int answers = static_cast<int>(chat.lines.size());
     if (chat.visible && answers > 0 && (key.code == keys::kUp || key.code == keys::kDown)) {
       chat.selected = (chat.selected + (key.code == keys::kUp ? answers - 1 : 1)) % answers;
       continue;
     }
     if (key.code == keys::kEnter) {
-      if (chat.visible && answers > 0 && game.number_input.text.empty()) {
-        game.number_input.text = chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
+      if (chat.visible && answers > 0 && game.view.number_input.text.empty()) {
+        game.view.number_input.text = chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
         if (chat.tag == 0) chat.visible = false;
       }
-      game.prompt_state = prompt::kIdle;
+      game.control.prompt_state = prompt::kIdle;
     } else if (key.code == keys::kBackspace) {
-      std::u32string text = DecodeUtf8(game.number_input.text);
+      std::u32string text = DecodeUtf8(game.view.number_input.text);
       if (!text.empty()) text.pop_back();
-      game.number_input.text = EncodeUtf8(text);
-    } else if (key.ch >= 32 && key.code != keys::kEscape && game.number_input.text.size() < 120) {
-      AppendUtf8(game.number_input.text, key.ch);
+      game.view.number_input.text = EncodeUtf8(text);
+    } else if (key.ch >= 32 && key.code != keys::kEscape && game.view.number_input.text.size() < 120) {
+      AppendUtf8(game.view.number_input.text, key.ch);
     }
   }
-  game.number_input.visible = false;
+  game.view.number_input.visible = false;
 }
 
 void Log(Game& game, std::string_view text) {
   std::string line = Utf8ToCp1251(text);
   line += "\r\n";
   std::string error;
-  AppendToFile(game.LogPath(), line, &error);  // a log that cannot be written is skipped
+  AppendToFile(game.session.LogPath(), line, &error);  // a log that cannot be written is skipped
 }
 
 }  // namespace
 
 bool ServeWaitKey(Game& game, const platform::Key& key) {
-  if (game.prompt_state == prompt::kIdle || game.prompt_state == prompt::kGameOver) return false;
+  if (game.control.prompt_state == prompt::kIdle || game.control.prompt_state == prompt::kGameOver) return false;
   if (key.kind != platform::KeyKind::kKey) return false;
   if (key.code == keys::kSpace) {
-    game.prompt_state = prompt::kIdle;
+    game.control.prompt_state = prompt::kIdle;
   } else if (key.ch == U'y' && !key.ctrl) {
-    if (game.prompt_state == prompt::kWaiting)
-      game.prompt_state = prompt::kYes;
-    else if (game.settings.fast_more != 0)
-      game.prompt_state = prompt::kIdle;
+    if (game.control.prompt_state == prompt::kWaiting)
+      game.control.prompt_state = prompt::kYes;
+    else if (game.session.settings.fast_more != 0)
+      game.control.prompt_state = prompt::kIdle;
   } else if (key.ch == U'n' && !key.ctrl) {
-    game.prompt_state = prompt::kIdle;
-  } else if (game.settings.fast_more != 0) {
-    game.prompt_state = prompt::kIdle;
+    game.control.prompt_state = prompt::kIdle;
+  } else if (game.session.settings.fast_more != 0) {
+    game.control.prompt_state = prompt::kIdle;
   }
   return true;
 }
 
 void ShowMessage(Game& game, std::string_view text, int flags) {
   if (game.GameOver()) return;
-  if ((flags & msg::kFreshLine) != 0 && !game.message_line.empty()) {
+  if ((flags & msg::kFreshLine) != 0 && !game.view.message_line.empty()) {
     WaitForMore(game);
-    game.message_line.clear();
+    game.view.message_line.clear();
   }
-  if (Utf8Length(game.message_line) + Utf8Length(text) <= kMessageLineLimit) {
-    game.message_line += " ";
-    game.message_line += text;
+  if (Utf8Length(game.view.message_line) + Utf8Length(text) <= kMessageLineLimit) {
+    game.view.message_line += " ";
+    game.view.message_line += text;
   } else {
     WaitForMore(game);
-    game.message_line = std::string(text);
+    game.view.message_line = std::string(text);
   }
-  if ((flags & msg::kBeep) != 0) game.io->Beep();
+  if ((flags & msg::kBeep) != 0) game.session.io->Beep();
   if ((flags & msg::kAcknowledge) != 0) {
     WaitForMore(game);
-    game.message_line.clear();
+    game.view.message_line.clear();
   } else if ((flags & msg::kQuestion) != 0) {
-    game.message_line += "(Y/N)";
+    game.view.message_line += "(Y/N)";
     Wait(game);
   } else if ((flags & msg::kEntry) != 0) {
     WaitForEntry(game);
@@ -111,11 +111,11 @@ void ShowMessage(Game& game, std::string_view text, int flags) {
 }
 
 bool TakeYes(Game& game) {
-  if (game.prompt_state != prompt::kYes) return false;
-  game.prompt_state = prompt::kIdle;
+  if (game.control.prompt_state != prompt::kYes) return false;
+  game.control.prompt_state = prompt::kIdle;
   return true;
 }
 
-void ClearMessageLine(Game& game) { game.message_line.clear(); }
+void ClearMessageLine(Game& game) { game.view.message_line.clear(); }
 
 }  // namespace zaldrun

@@ -2,12 +2,12 @@
 
 #include "field/field.hpp"
 #include "field/sight.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 
 void MoveMonster(Game& game, int slot, int x, int y) {
-  Level& level = game.level;
+  Level& level = game.world.level;
   if (slot < 1 || slot > level.monster_count || !Level::Inside(x, y)) return;
   MapCell& target = level.Cell(x, y);
   if (target.monster != 0) return;
@@ -21,13 +21,13 @@ void MoveMonster(Game& game, int slot, int x, int y) {
   const bool trap = target.feature == feature::kHiddenTrap ||
                     (target.feature >= feature::kFirstTrap && target.feature <= feature::kLastTrap);
   if (trap && game.hooks.trap_at != nullptr &&
-      SeePlayer(game, game.hero.x, game.hero.y, x, y, game.hero.sight_radius)) {
+      SeePlayer(game, game.world.hero.x, game.world.hero.y, x, y, game.world.hero.sight_radius)) {
     game.hooks.trap_at(game, x, y);
   }
 }
 
 void RemoveMonster(Game& game, int slot) {
-  Level& level = game.level;
+  Level& level = game.world.level;
   if (slot < 1 || slot > level.monster_count) return;
   const MonsterRecord& removed = level.Monster(slot);
   Eras(game, removed.x, removed.y);
@@ -40,15 +40,15 @@ void RemoveMonster(Game& game, int slot) {
   level.Monster(level.monster_count) = MonsterRecord{};
   --level.monster_count;
   // The target follows its monster down a slot, and is forgotten with it.
-  if (game.target_monster == slot)
-    game.target_monster = 0;
-  else if (game.target_monster > slot)
-    --game.target_monster;
-  game.removed_monster_slots.push_back(slot);
+  if (game.control.target_monster == slot)
+    game.control.target_monster = 0;
+  else if (game.control.target_monster > slot)
+    --game.control.target_monster;
+  game.control.removed_monster_slots.push_back(slot);
 }
 
 bool PlaceMonster(Game& game, const MonsterRecord& monster) {
-  Level& level = game.level;
+  Level& level = game.world.level;
   if (level.monster_count >= kMaxMonsters || !Level::Inside(monster.x, monster.y)) return false;
   MapCell& cell = level.Cell(monster.x, monster.y);
   if (cell.monster != 0) return false;
@@ -59,10 +59,10 @@ bool PlaceMonster(Game& game, const MonsterRecord& monster) {
 }
 
 int ValidTarget(Game& game) {
-  if (game.target_monster < 1 || game.target_monster > game.level.monster_count) {
-    game.target_monster = 0;
+  if (game.control.target_monster < 1 || game.control.target_monster > game.world.level.monster_count) {
+    game.control.target_monster = 0;
   }
-  return game.target_monster;
+  return game.control.target_monster;
 }
 
 }  // namespace zaldrun

@@ -6,18 +6,18 @@
 #include "engine/message_line.hpp"
 #include "engine/skills.hpp"
 #include "field/field.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 
 void SearchAround(Game& game, int per_point, int base) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   for (int dx = -1; dx <= 1; ++dx) {
     for (int dy = -1; dy <= 1; ++dy) {
       const int x = hero.x + dx;
       const int y = hero.y + dy;
       if (!Level::Inside(x, y)) continue;
-      MapCell& cell = game.level.Cell(x, y);
+      MapCell& cell = game.world.level.Cell(x, y);
       if (cell.feature != feature::kSecretDoor && cell.feature != feature::kHiddenCache &&
           cell.feature != feature::kHiddenTrap) {
         continue;
@@ -28,7 +28,7 @@ void SearchAround(Game& game, int per_point, int base) {
       double growth = 0.5;
       if (cell.feature == feature::kSecretDoor) {
         cell.feature = feature::kClosedDoor;
-        game.level.SetTerrain(x, y, 'C');
+        game.world.level.SetTerrain(x, y, 'C');
         Renew(game, x, y);
         ShowMessage(game, "Ты нашёл секретную дверь!", msg::kAcknowledge);
       } else if (cell.feature == feature::kHiddenCache) {

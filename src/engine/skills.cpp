@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/message_line.hpp"
-#include "state/game.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -57,7 +57,7 @@ void UpdateCombatValues(Skill& s, int skill) {
 
 double SkillGain(const Game& game, int skill) {
   if (skill < 1 || skill > kSkillCount) return 0;
-  const Hero& hero = game.hero;
+  const Hero& hero = game.world.hero;
   const Skill& s = hero.SkillAt(skill);
   auto attribute_term = [&](uint8_t attr, uint8_t weight) {
     if (attr >= kAttributeCount) return 0;
@@ -73,7 +73,7 @@ double SkillGain(const Game& game, int skill) {
 
 void RaiseSkill(Game& game, int skill, double amount, bool announce) {
   if (skill < 1 || skill > kSkillCount || amount <= 0) return;
-  Skill& s = game.hero.SkillAt(skill);
+  Skill& s = game.world.hero.SkillAt(skill);
   const double whole = std::floor(s.value);
   double value = s.value;
   if ((whole + 1) - value >= amount) {
@@ -89,7 +89,7 @@ void RaiseSkill(Game& game, int skill, double amount, bool announce) {
 
 void RefreshCombatValues(Game& game, int skill) {
   if (skill >= 1 && skill < kFirstNonWeaponSkill)
-    UpdateCombatValues(game.hero.SkillAt(skill), skill);
+    UpdateCombatValues(game.world.hero.SkillAt(skill), skill);
 }
 
 void TrainSkill(Game& game, int skill, double fraction) {

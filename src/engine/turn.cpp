@@ -6,11 +6,11 @@
 
 #include "engine/dispatch.hpp"
 #include "engine/message_line.hpp"
-#include "engine/type_info.hpp"
+#include "model/type_info.hpp"
 #include "field/sight.hpp"
-#include "state/game.hpp"
-#include "state/monster_record.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "records/monster_record.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -19,26 +19,26 @@ constexpr int kParalysisStep = 10;
 constexpr int kOverworldSight = 3;
 
 void EventPass(Game& game, int elapsed) {
-  game.current_slot = 1;
-  while (game.current_slot >= 1 && game.current_slot <= game.event_count) {
-    EventSlot& slot = game.events[static_cast<size_t>(game.current_slot)];
+  game.control.current_slot = 1;
+  while (game.control.current_slot >= 1 && game.control.current_slot <= game.world.event_count) {
+    EventSlot& slot = game.world.events[static_cast<size_t>(game.control.current_slot)];
     slot.countdown = Clamp16(static_cast<long long>(slot.countdown) - elapsed);
     if (slot.countdown < 1) {
       const std::string name = slot.name;  // the handler may move the slot
       CallEventHandler(game, name);
     }
-    game.current_slot = Clamp16(game.current_slot + 1);
+    game.control.current_slot = Clamp16(game.control.current_slot + 1);
   }
 }
 
 void MonsterPass(Game& game, int elapsed) {
   // Monsters created during the pass wait for the next one. A removal shifts the later slots down
   // under the running index: the pass then looks at the current slot again and ends one earlier.
-  int last = game.level.monster_count;
-  for (game.current_slot = 1; game.current_slot <= std::min<int>(last, game.level.monster_count);
-       game.current_slot = Clamp16(game.current_slot + 1)) {
-    const int slot = game.current_slot;
-    MonsterRecord& monster = game.level.Monster(slot);
+  int last = game.world.level.monster_count;
+  for (game.control.current_slot = 1; game.control.current_slot <= std::min<int>(last, game.world.level.monster_count);
+       game.control.current_slot = Clamp16(game.control.current_slot + 1)) {
+    const int slot = game.control.current_slot;
+    MonsterRecord& monster = game.world.level.Monster(slot);
     const int32_t flags = LoadMonsterFlags(game, monster.type);
     if ((flags & monster_flag::kRegenerates) != 0 && monster.hp < monster.max_hp) {
       monster.hp = Clamp16(monster.hp + 1);
@@ -49,34 +49,34 @@ void MonsterPass(Game& game, int elapsed) {
     }
     monster.energy = Clamp16(static_cast<long long>(monster.energy) +
                              static_cast<long long>(monster.speed) * elapsed);
-    game.removed_monster_slots.clear();
+    game.control.removed_monster_slots.clear();
     CallBehaviour(game, CurrentBehaviour(game), slot);
-    for (int removed : game.removed_monster_slots) {
-      if (removed <= game.current_slot) {
-        game.current_slot = Clamp16(game.current_slot - 1);
+    for (int removed : game.control.removed_monster_slots) {
+      if (removed <= game.control.current_slot) {
+        game.control.current_slot = Clamp16(game.control.current_slot - 1);
         --last;
       } else if (removed <= last) {
         --last;
       }
     }
-    game.removed_monster_slots.clear();
+    game.control.removed_monster_slots.clear();
   }
 }
 
 void TurnBody(Game& game, int elapsed, int cost) {
-  game.labels.time_figures = {std::to_string(elapsed), std::to_string(cost),
-                              std::to_string(game.hero.time_carry)};
+  game.view.labels.time_figures = {std::to_string(elapsed), std::to_string(cost),
+                              std::to_string(game.world.hero.time_carry)};
   EventPass(game, elapsed);
   MonsterPass(game, elapsed);
-  const int radius = game.OnOverworld() ? kOverworldSight : game.hero.sight_radius;
-  LOSRound(game, game.hero.x, game.hero.y, radius);
+  const int radius = game.world.OnOverworld() ? kOverworldSight : game.world.hero.sight_radius;
+  LOSRound(game, game.world.hero.x, game.world.hero.y, radius);
 }
 
 }  // namespace
 
 void AdvanceTime(Game& game, int16_t& elapsed, int cost) {
   if (game.GameOver()) return;
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   // A speed of 0 or below would stop time for good; the hero always moves at least a little.
   const int speed = std::max(1, hero.speed_base + hero.speed_bonus);
   const int need = cost - hero.time_carry;
@@ -103,16 +103,16 @@ void AdvanceTime(Game& game, int16_t& elapsed, int cost) {
     } else {
       break;
     }
-    game.labels.Set(Condition::kParalyzed, true);
+    game.view.labels.Set(Condition::kParalyzed, true);
   }
   if (hero.paralysis_time <= -1) {
     ShowMessage(game, "Ты снова можешь двигаться.");
     hero.paralysis_time = 0;
-    game.labels.Set(Condition::kParalyzed, false);
+    game.view.labels.Set(Condition::kParalyzed, false);
   }
-  if (hero.paralysis_time == 0) game.labels.Set(Condition::kParalyzed, false);
+  if (hero.paralysis_time == 0) game.view.labels.Set(Condition::kParalyzed, false);
 }
 
-void AdvanceTime(Game& game, int cost) { AdvanceTime(game, game.hero.last_action_time, cost); }
+void AdvanceTime(Game& game, int cost) { AdvanceTime(game, game.world.hero.last_action_time, cost); }
 
 }  // namespace zaldrun

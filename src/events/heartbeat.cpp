@@ -6,8 +6,8 @@
 
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
-#include "state/game.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -16,20 +16,20 @@ constexpr int kConsumptionInterval = 50;
 constexpr int kFoodPerConsumption = 20;
 
 EventSlot* OwnSlot(Game& game) {
-  if (game.current_slot < 1 || game.current_slot > game.event_count) return nullptr;
-  return &game.events[static_cast<size_t>(game.current_slot)];
+  if (game.control.current_slot < 1 || game.control.current_slot > game.world.event_count) return nullptr;
+  return &game.world.events[static_cast<size_t>(game.control.current_slot)];
 }
 
 }  // namespace
 
 void Consumption(Game& game) {
   ChangeSatiation(game,
-                  static_cast<int>(RoundHalfEven(game.hero.hunger_rate * -kFoodPerConsumption)));
+                  static_cast<int>(RoundHalfEven(game.world.hero.hunger_rate * -kFoodPerConsumption)));
   if (EventSlot* slot = OwnSlot(game)) slot->countdown = kConsumptionInterval;
 }
 
 void Regen(Game& game) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   EventSlot* slot = OwnSlot(game);
   const int regained = slot != nullptr ? slot->parameter : 1;
   if (hero.poison < 1) {
@@ -42,9 +42,9 @@ void Regen(Game& game) {
         std::max(0, static_cast<int>(std::floor(dose * 0.05 * (20 - hero.poison_resistance))));
     if (hero.poison < 1) {
       hero.poison = 0;
-      game.labels.Set(Condition::kPoisoned, false);
+      game.view.labels.Set(Condition::kPoisoned, false);
     }
-    game.end_reason = end_reason::kPoison;
+    game.control.end_reason = end_reason::kPoison;
     ShowMessage(game, "Ты чувствуешь как яд растекается по твоим венам!",
                 msg::kFreshLine | msg::kAcknowledge);
     ChangeHP(game, -damage);

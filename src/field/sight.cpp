@@ -5,19 +5,20 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/io.hpp"
+#include "model/io.hpp"
 #include "field/field.hpp"
-#include "state/chance.hpp"
-#include "state/game.hpp"
-#include "state/terrain.hpp"
-#include "state/world_ops.hpp"
+#include "field/free_cells.hpp"
+#include "model/chance.hpp"
+#include "model/game.hpp"
+#include "records/terrain.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
 
 bool BlocksSight(const Game& game, int x, int y) {
-  return LetterBlocksSight(game.level.Terrain(x, y)) ||
-         FeatureBlocks(game.level.Cell(x, y).feature);
+  return LetterBlocksSight(game.world.level.Terrain(x, y)) ||
+         FeatureBlocks(game.world.level.Cell(x, y).feature);
 }
 
 // The radius rule: a cell farther than r + 0.25 from the start ends the line. Compared in whole
@@ -30,7 +31,7 @@ bool BeyondRadius(int dx, int dy, int r) {
 void AppendCell(Game& game, int x, int y) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d%02d", x, y);
-  game.field.cell_list += text;
+  game.view.field.cell_list += text;
 }
 
 }  // namespace
@@ -106,12 +107,12 @@ const std::vector<uint16_t>& SightPlan(int x, int y, int r) {
 void LOSRound(Game& game, int x, int y, int r) {
   if (Level::Inside(x, y) && r >= 0 && r <= kLargestPlannedRadius) {
     // Each cell is drawn once per sweep however many lines cross it.
-    FieldModel& field = game.field;
+    FieldModel& field = game.view.field;
     // The stamp of a cell is the sweep number and, in its lowest bit, whether the cell stops sight:
     // a cell crossed by many lines is drawn and looked at once.
     const uint32_t sweep = ++field.sweep << 1;
     const std::vector<uint16_t>& plan = SightPlan(x, y, r);
-    const Level& level = game.level;
+    const Level& level = game.world.level;
     size_t i = 0;
     while (i < plan.size()) {
       for (; plan[i] != kLineEnd; ++i) {
@@ -194,10 +195,10 @@ void DoOperation(Game& game, CellOperation operation, int x, int y, int /*a*/, i
       PlaceShadow(game, x, y);
       break;
     case CellOperation::kFly:
-      SelMove(game, x, y, game.field.selection_glyph, game.field.selection_colour);
-      if (game.io != nullptr) {
-        game.io->Present();
-        game.io->SleepMs(game.settings.fly_delay);
+      SelMove(game, x, y, game.view.field.selection_glyph, game.view.field.selection_colour);
+      if (game.session.io != nullptr) {
+        game.session.io->Present();
+        game.session.io->SleepMs(game.session.settings.fly_delay);
       }
       break;
     case CellOperation::kMonster:
@@ -216,9 +217,9 @@ void DoOperation(Game& game, CellOperation operation, int x, int y, int /*a*/, i
       CheckPusto(game, x, y);
       break;
     case CellOperation::kTarget: {
-      const int slot = game.level.Cell(x, y).monster;
-      if (slot != 0 && SeePlayer(game, game.hero.x, game.hero.y, x, y, 167)) {
-        game.target_monster = static_cast<int16_t>(slot);
+      const int slot = game.world.level.Cell(x, y).monster;
+      if (slot != 0 && SeePlayer(game, game.world.hero.x, game.world.hero.y, x, y, 167)) {
+        game.control.target_monster = static_cast<int16_t>(slot);
       }
       break;
     }
@@ -228,7 +229,7 @@ void DoOperation(Game& game, CellOperation operation, int x, int y, int /*a*/, i
 }
 
 void CheckMonster(Game& game, int x, int y) {
-  if (game.level.Cell(x, y).monster != 0) AppendCell(game, x, y);
+  if (game.world.level.Cell(x, y).monster != 0) AppendCell(game, x, y);
 }
 
 void CheckPusto(Game& game, int x, int y) {
@@ -236,35 +237,35 @@ void CheckPusto(Game& game, int x, int y) {
 }
 
 void CheckMiss(Game& game, int x, int y) {
-  FieldModel& field = game.field;
+  FieldModel& field = game.view.field;
   if (field.landing_pending == 1) {
     field.landing_x = static_cast<int16_t>(x);
     field.landing_y = static_cast<int16_t>(y);
     field.landing_pending = 0;
   }
-  const MapCell& cell = game.level.Cell(x, y);
+  const MapCell& cell = game.world.level.Cell(x, y);
   if (cell.monster != 0) {
     if (static_cast<int>(game.random.Next() * 30) > 13) {
       field.landing_x = static_cast<int16_t>(x);
       field.landing_y = static_cast<int16_t>(y);
     }
-  } else if (TerrainOf(game.level.Terrain(x, y)).blocks_move || FeatureOf(cell.feature).blocks) {
+  } else if (TerrainOf(game.world.level.Terrain(x, y)).blocks_move || FeatureOf(cell.feature).blocks) {
     field.landing_pending = 1;
   }
 }
 
 void CheckSpell(Game& game, int x, int y, int c) {
-  const int slot = game.level.Cell(x, y).monster;
-  if (slot >= 1 && slot <= game.level.monster_count &&
-      !HasFlag(game.level.Monster(slot).status, c)) {
+  const int slot = game.world.level.Cell(x, y).monster;
+  if (slot >= 1 && slot <= game.world.level.monster_count &&
+      !HasFlag(game.world.level.Monster(slot).status, c)) {
     AppendCell(game, x, y);
   }
 }
 
 void CheckHP(Game& game, int x, int y, int c) {
-  const int slot = game.level.Cell(x, y).monster;
-  if (slot < 1 || slot > game.level.monster_count) return;
-  const MonsterRecord& monster = game.level.Monster(slot);
+  const int slot = game.world.level.Cell(x, y).monster;
+  if (slot < 1 || slot > game.world.level.monster_count) return;
+  const MonsterRecord& monster = game.world.level.Monster(slot);
   if (static_cast<int>(std::floor(c / 100.0 * monster.max_hp)) >= monster.hp)
     AppendCell(game, x, y);
 }

@@ -1,7 +1,7 @@
 // The item operations and effect handlers that item types name in Items.dat.
 #pragma once
 
-#include "state/registry.hpp"
+#include "base/registry.hpp"
 
 namespace zaldrun {
 

@@ -1,6 +1,6 @@
 #include "platform/grid.hpp"
 
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace platform {
 

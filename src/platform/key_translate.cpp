@@ -1,6 +1,6 @@
 #include "platform/key_translate.hpp"
 
-#include "state/cp1251.hpp"
+#include "base/cp1251.hpp"
 
 namespace platform {
 

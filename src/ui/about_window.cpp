@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 #include "ui/message_box.hpp"
 #include "ui/screen.hpp"
 #include "ui/widgets.hpp"

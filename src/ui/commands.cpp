@@ -4,13 +4,13 @@
 #include <string>
 
 #include "engine/message_line.hpp"
-#include "engine/movement.hpp"
+#include "actions/movement.hpp"
 #include "engine/search.hpp"
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
-#include "state/game.hpp"
-#include "state/settings.hpp"
+#include "model/game.hpp"
+#include "records/settings.hpp"
 #include "ui/prompts.hpp"
 
 namespace zaldrun {
@@ -26,7 +26,7 @@ constexpr int kWands = 7;
 constexpr int kFood = 8;
 constexpr int kMostSatiation = 6500;
 
-bool Confused(const Game& game) { return game.labels.Has(Condition::kConfused); }
+bool Confused(const Game& game) { return game.view.labels.Has(Condition::kConfused); }
 
 // Commands that a confused hero cannot carry out say so and stop.
 bool RefuseWhenConfused(Game& game) {
@@ -35,20 +35,20 @@ bool RefuseWhenConfused(Game& game) {
   return true;
 }
 
-bool PackGroupEmpty(const Game& game, int group) { return game.piles[0].GroupCount(group) == 0; }
+bool PackGroupEmpty(const Game& game, int group) { return game.world.piles[0].GroupCount(group) == 0; }
 
-void OpenInventory(Game& game, const char* operation, int group, bool equipment = false) {
-  game.pending_operation = operation;
+void OpenInventory(Game& game, PendingOperation operation, int group, bool equipment = false) {
+  game.control.pending_operation = operation;
   if (game.hooks.open_inventory != nullptr) game.hooks.open_inventory(game, group, equipment);
 }
 
-void FirstNonEmptyGroup(Game& game, const char* operation) {
+void FirstNonEmptyGroup(Game& game, PendingOperation operation) {
   int group = 0;
   while (group < kPileGroups - 1 && PackGroupEmpty(game, group)) ++group;
   OpenInventory(game, operation, group);
 }
 
-void StepBy(Game& game, int dx, int dy) { MoveHero(game, game.hero.x + dx, game.hero.y + dy); }
+void StepBy(Game& game, int dx, int dy) { MoveHero(game, game.world.hero.x + dx, game.world.hero.y + dy); }
 
 void Stumble(Game& game) {
   const int dx = static_cast<int>(game.random.Next() * 3) - 1;
@@ -57,7 +57,7 @@ void Stumble(Game& game) {
 }
 
 void PickUp(Game& game) {
-  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  const MapCell& cell = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
   if (cell.item == 0 && cell.feature != feature::kPlant) {
     ShowMessage(game, "Тут ничего нет.", msg::kNoLog);
     return;
@@ -67,13 +67,13 @@ void PickUp(Game& game) {
 
 void Search(Game& game) {
   if (RefuseWhenConfused(game)) return;
-  if (game.OnOverworld()) {
-    const Hero& hero = game.hero;
-    MapCell& cell = game.level.Cell(hero.x, hero.y);
+  if (game.world.OnOverworld()) {
+    const Hero& hero = game.world.hero;
+    MapCell& cell = game.world.level.Cell(hero.x, hero.y);
     if (hero.x == 37 && hero.y == 33 && cell.feature == feature::kNone) {
       ShowMessage(game, "Ты обнаружил вход в гигансткий муравейник!", msg::kAcknowledge);
       cell.feature = feature::kEntrance;
-      game.level.SetTerrain(hero.x, hero.y, 'X');
+      game.world.level.SetTerrain(hero.x, hero.y, 'X');
     } else {
       ShowMessage(game, "Ты не нашёл ничего особенного.");
     }
@@ -84,7 +84,7 @@ void Search(Game& game) {
 }
 
 void GoDown(Game& game) {
-  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  const MapCell& cell = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
   const auto p = cell.params;
   auto change = [&](int place, int level, int x, int y) {
     if (game.hooks.change_level != nullptr) game.hooks.change_level(game, place, level, x, y);
@@ -113,26 +113,26 @@ void Shoot(Game& game) {
     ShowMessage(game, "Нечем стрельнуть...", msg::kNoLog);
     return;
   }
-  const Hero& hero = game.hero;
-  if (game.target_monster < 1 || game.target_monster > game.level.monster_count) {
-    game.target_monster = 0;
+  const Hero& hero = game.world.hero;
+  if (game.control.target_monster < 1 || game.control.target_monster > game.world.level.monster_count) {
+    game.control.target_monster = 0;
     SelRound(game, hero.x, hero.y, hero.sight_radius, CellOperation::kTarget, 0);
   }
   int x = hero.x;
   int y = hero.y;
-  if (game.target_monster >= 1 && game.target_monster <= game.level.monster_count) {
-    const MonsterRecord& target = game.level.Monster(game.target_monster);
+  if (game.control.target_monster >= 1 && game.control.target_monster <= game.world.level.monster_count) {
+    const MonsterRecord& target = game.world.level.Monster(game.control.target_monster);
     x = target.x;
     y = target.y;
   }
   SelMove(game, x, y, kCursorGlyph, kCursorColour);
-  game.pending_operation = "Shoot";
+  game.control.pending_operation = PendingOperation::kShoot;
   RunCursorPrompt(game);
 }
 
 void Look(Game& game) {
-  game.pending_operation = "None";
-  SelMove(game, game.hero.x, game.hero.y, kCursorGlyph, kCursorColour);
+  game.control.pending_operation = PendingOperation::kNone;
+  SelMove(game, game.world.hero.x, game.world.hero.y, kCursorGlyph, kCursorColour);
   RunCursorPrompt(game);
 }
 
@@ -141,21 +141,21 @@ void AskAndEnd(Game& game, const char* question, bool save) {
   if (!TakeYes(game)) return;
   if (save) {
     if (game.hooks.save_game == nullptr || !game.hooks.save_game(game)) return;
-    game.saved = true;
+    game.session.saved = true;
   } else {
-    game.end_reason = 1;
+    game.control.end_reason = 1;
   }
-  game.unload_requested = true;
+  game.session.unload_requested = true;
 }
 
 // The diagnostic line: the pending operation, the prompt state and the number of events, then the
 // hero's attributes and figures (until the character sheet shows them).
 void ShowDiagnostics(Game& game) {
-  const Hero& hero = game.hero;
+  const Hero& hero = game.world.hero;
   static constexpr const char* kShort[kAttributeCount] = {"Сил", "Ум", "Вол", "Лов", "Вын",
                                                           "Хар", "Вн", "Маг", "Вос"};
-  std::string text = game.pending_operation + " " + std::to_string(game.prompt_state) + " " +
-                     std::to_string(game.event_count) + " |";
+  std::string text = std::string(PendingOperationName(game.control.pending_operation)) + " " + std::to_string(game.control.prompt_state) + " " +
+                     std::to_string(game.world.event_count) + " |";
   for (int a = 0; a < kAttributeCount; ++a) {
     text += std::string(" ") + kShort[a] + " " + std::to_string(hero.Current(a));
   }
@@ -172,49 +172,49 @@ void RunCommand(Game& game, Command command) {
       PickUp(game);
       break;
     case Command::kDrop:
-      FirstNonEmptyGroup(game, "Drop");
+      FirstNonEmptyGroup(game, PendingOperation::kDrop);
       break;
     case Command::kEquip:
-      OpenInventory(game, "None", 0, true);
+      OpenInventory(game, PendingOperation::kNone, 0, true);
       break;
     case Command::kInv:
-      FirstNonEmptyGroup(game, "None");
+      FirstNonEmptyGroup(game, PendingOperation::kNone);
       break;
     case Command::kKick:
       if (RefuseWhenConfused(game)) return;
-      game.pending_operation = "None";
+      game.control.pending_operation = PendingOperation::kNone;
       ShowMessage(game, "В каком направлении?", msg::kNoLog);
       RunKickPrompt(game);
       break;
     case Command::kOpen:
       if (RefuseWhenConfused(game)) return;
-      game.pending_operation = "None";
+      game.control.pending_operation = PendingOperation::kNone;
       ShowMessage(game, "В каком направлении?", msg::kNoLog);
       RunOpenPrompt(game);
       break;
     case Command::kRead:
       if (RefuseWhenConfused(game)) return;
-      if (game.hero.SkillAt(skill::kLiteracy).value < 1) {
+      if (game.world.hero.SkillAt(skill::kLiteracy).value < 1) {
         ShowMessage(game, "Да ты читать не умеешь!");
       } else if (PackGroupEmpty(game, kScrolls) && PackGroupEmpty(game, kBooks)) {
         ShowMessage(game, "А читать-то нечего!", msg::kNoLog);
       } else {
-        OpenInventory(game, "Read", kScrolls);
+        OpenInventory(game, PendingOperation::kRead, kScrolls);
       }
       break;
     case Command::kDrink:
       if (PackGroupEmpty(game, kPotions))
         ShowMessage(game, "А пить-то нечего!", msg::kNoLog);
       else
-        OpenInventory(game, "Drink", kPotions);
+        OpenInventory(game, PendingOperation::kDrink, kPotions);
       break;
     case Command::kEat:
       if (PackGroupEmpty(game, kFood)) {
         ShowMessage(game, "А есть-то нечего!", msg::kNoLog);
-      } else if (game.hero.satiation > kMostSatiation) {
+      } else if (game.world.hero.satiation > kMostSatiation) {
         ShowMessage(game, "Ты больше не можешь ничего есть!");
       } else {
-        OpenInventory(game, "Eat", kFood);
+        OpenInventory(game, PendingOperation::kEat, kFood);
       }
       break;
     case Command::kZap:
@@ -222,7 +222,7 @@ void RunCommand(Game& game, Command command) {
       if (PackGroupEmpty(game, kWands))
         ShowMessage(game, "Нету жезлов", msg::kNoLog);
       else
-        OpenInventory(game, "Zap", kWands);
+        OpenInventory(game, PendingOperation::kZap, kWands);
       break;
     case Command::kInfo:
       if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
@@ -238,8 +238,8 @@ void RunCommand(Game& game, Command command) {
       if (PackGroupEmpty(game, kPotions)) {
         ShowMessage(game, "Нету зелий.", msg::kNoLog);
       } else {
-        game.effect_handler = "Dip";
-        OpenInventory(game, "SelectItem", 0);
+        game.control.effect_handler = "Dip";
+        OpenInventory(game, PendingOperation::kSelectItem, 0);
       }
       break;
     case Command::kSkills:
@@ -255,7 +255,7 @@ void RunCommand(Game& game, Command command) {
       Look(game);
       break;
     case Command::kChat:
-      game.pending_operation = "Chat";
+      game.control.pending_operation = PendingOperation::kChat;
       ShowMessage(game, "С кем поговорить?", msg::kNoLog);
       RunOpenPrompt(game);
       break;
@@ -272,19 +272,19 @@ void RunCommand(Game& game, Command command) {
 
 // Key-down: the fixed keys (directions and waiting).
 bool HandleFixedKey(Game& game, const platform::Key& key) {
-  if (key.code == keys::kSpace) game.prompt_state = prompt::kIdle;
+  if (key.code == keys::kSpace) game.control.prompt_state = prompt::kIdle;
   const bool direction = keys::IsDirection(key.code);
-  if (direction && game.prompt_state != prompt::kIdle && game.settings.fast_more != 0) {
-    game.prompt_state = prompt::kIdle;
+  if (direction && game.control.prompt_state != prompt::kIdle && game.session.settings.fast_more != 0) {
+    game.control.prompt_state = prompt::kIdle;
     return true;
   }
-  if (game.prompt_state != prompt::kIdle) return false;
+  if (game.control.prompt_state != prompt::kIdle) return false;
   ClearMessageLine(game);
   if (!direction && key.code != keys::kClear) return false;
   if (Confused(game)) {
     Stumble(game);
   } else if (key.code == keys::kClear) {
-    AdvanceTime(game, game.hero.action_cost);
+    AdvanceTime(game, game.world.hero.action_cost);
   } else {
     const auto offset = DirectionOf(key.code);
     StepBy(game, offset->dx, offset->dy);
@@ -294,16 +294,16 @@ bool HandleFixedKey(Game& game, const platform::Key& key) {
 
 // Key-press: the bound characters, then "/" and Ctrl+E.
 void HandleCharacter(Game& game, uint8_t ch) {
-  if (ch == 'y' && game.prompt_state == prompt::kWaiting) game.prompt_state = prompt::kYes;
-  if (ch == 'n') game.prompt_state = prompt::kIdle;
-  if (ch != 'y' && game.prompt_state != prompt::kIdle && game.settings.fast_more != 0) {
-    game.prompt_state = prompt::kIdle;
+  if (ch == 'y' && game.control.prompt_state == prompt::kWaiting) game.control.prompt_state = prompt::kYes;
+  if (ch == 'n') game.control.prompt_state = prompt::kIdle;
+  if (ch != 'y' && game.control.prompt_state != prompt::kIdle && game.session.settings.fast_more != 0) {
+    game.control.prompt_state = prompt::kIdle;
     return;
   }
-  if (game.prompt_state != prompt::kIdle) return;
+  if (game.control.prompt_state != prompt::kIdle) return;
   ClearMessageLine(game);
   for (Command command : MatchOrder()) {
-    if (game.settings.Binding(command) == ch) {
+    if (game.session.settings.Binding(command) == ch) {
       RunCommand(game, command);
       return;
     }
@@ -319,7 +319,7 @@ void HandleCharacter(Game& game, uint8_t ch) {
 void HandleGameKey(Game& game, const platform::Key& key) {
   if (key.kind != platform::KeyKind::kKey) return;
   if (game.GameOver()) {
-    game.unload_requested = true;
+    game.session.unload_requested = true;
     return;
   }
   if (HandleFixedKey(game, key)) return;

@@ -3,23 +3,23 @@
 #include <string>
 
 #include "engine/message_line.hpp"
-#include "engine/type_info.hpp"
+#include "model/type_info.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
-#include "state/byte_record.hpp"
-#include "state/game.hpp"
-#include "state/text_table.hpp"
+#include "base/byte_record.hpp"
+#include "model/game.hpp"
+#include "records/text_table.hpp"
 
 namespace zaldrun {
 
 void DescribeCell(Game& game, int x, int y) {
   if (!Level::Inside(x, y)) return;
   SelMove(game, x, y, kCursorGlyph, kCursorColour);
-  const MapCell& cell = game.level.Cell(x, y);
+  const MapCell& cell = game.world.level.Cell(x, y);
   const int slot = cell.monster;
-  if (slot >= 1 && slot <= game.level.monster_count &&
-      SeePlayer(game, game.hero.x, game.hero.y, x, y, game.hero.sight_radius)) {
-    const MonsterRecord& monster = game.level.Monster(slot);
+  if (slot >= 1 && slot <= game.world.level.monster_count &&
+      SeePlayer(game, game.world.hero.x, game.world.hero.y, x, y, game.world.hero.sight_radius)) {
+    const MonsterRecord& monster = game.world.level.Monster(slot);
     const std::string name(TrimRight(MonsterTypeName(game, monster.type, 1)));
     ShowMessage(game, name + (monster.peaceful != 0 ? " (Мирный)." : "."), msg::kNoLog);
   }
@@ -27,7 +27,7 @@ void DescribeCell(Game& game, int x, int y) {
     if (cell.feature > 0) {
       ShowMessage(game, FetchText(text_ids::kFeatureBase + cell.feature), msg::kNoLog);
     }
-    const int letter = static_cast<unsigned char>(game.level.Terrain(x, y));
+    const int letter = static_cast<unsigned char>(game.world.level.Terrain(x, y));
     ShowMessage(game, FetchText(text_ids::kFeatureBase + letter), msg::kNoLog);
   } else {
     ShowMessage(game, "Неизвесто.", msg::kNoLog);

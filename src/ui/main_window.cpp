@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/message_line.hpp"
-#include "state/cp1251.hpp"
-#include "state/game.hpp"
-#include "state/utf8.hpp"
+#include "base/cp1251.hpp"
+#include "model/game.hpp"
+#include "base/utf8.hpp"
 #include "ui/about_window.hpp"
 #include "ui/commands.hpp"
 #include "ui/layout.hpp"
@@ -46,14 +46,14 @@ MainWindow::MainWindow(Game& game, Screen& screen) : game_(game), screen_(screen
 void MainWindow::Draw(platform::Grid& grid) const {
   menu_.Draw(grid, !screen_.frontend().HasTitleBar());
   DrawMessageLine(grid);
-  if (game_.game_in_progress) DrawMap(grid);
+  if (game_.session.game_in_progress) DrawMap(grid);
   DrawStatusPanel(grid);
   DrawEntryAndAnswers(grid);
   DrawHints(grid);
 }
 
 void MainWindow::DrawMap(platform::Grid& grid) const {
-  const FieldModel& field = game_.field;
+  const FieldModel& field = game_.view.field;
   auto put = [&](int x, int y, uint8_t glyph, int32_t colour) {
     grid.Put(layout::kMapLeft + x, layout::kMapTop + y, Cp1251ToUnicode(glyph),
              platform::FromPackedBgr(static_cast<uint32_t>(colour)), platform::colors::kBlack);
@@ -74,9 +74,9 @@ void MainWindow::DrawMap(platform::Grid& grid) const {
 
 void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
   const int x = layout::kPanelLeft;
-  if (game_.number_input.visible) {
+  if (game_.view.number_input.visible) {
     const int y = layout::kChatTop - 2;
-    std::string text = game_.number_input.text + "_";
+    std::string text = game_.view.number_input.text + "_";
     grid.Fill(x, y, layout::kPanelWidth - 1, 1, U' ', platform::colors::kBlack,
               platform::colors::kWhite);
     grid.PutText(x, y,
@@ -85,7 +85,7 @@ void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
                      : Utf8Prefix(text, layout::kPanelWidth - 2),
                  platform::colors::kBlack, platform::colors::kWhite);
   }
-  const AnswerList& chat = game_.chat;
+  const AnswerList& chat = game_.view.chat;
   if (!chat.visible) return;
   grid.PutText(x, layout::kChatTop, "Что ответить?", platform::colors::kYellow,
                platform::colors::kBlack);
@@ -101,7 +101,7 @@ void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
 }
 
 void MainWindow::DrawMessageLine(platform::Grid& grid) const {
-  const std::vector<std::string> rows = MessageRows(game_.message_line);
+  const std::vector<std::string> rows = MessageRows(game_.view.message_line);
   for (size_t i = 0; i < rows.size() && i < static_cast<size_t>(layout::kMessageRows); ++i) {
     grid.PutText(0, layout::kMessageRow + static_cast<int>(i), rows[i], kMessageColour,
                  platform::colors::kBlack, layout::kMessageWidth);
@@ -110,7 +110,7 @@ void MainWindow::DrawMessageLine(platform::Grid& grid) const {
 
 void MainWindow::DrawStatusPanel(platform::Grid& grid) const {
   const int x = layout::kPanelLeft;
-  const StatusLabels& labels = game_.labels;
+  const StatusLabels& labels = game_.view.labels;
   struct Row {
     const char* caption;
     const std::string& value;
@@ -123,13 +123,13 @@ void MainWindow::DrawStatusPanel(platform::Grid& grid) const {
   int y = layout::kStatusTop;
   for (const Row& row : rows) {
     const int width = grid.PutText(x, y, row.caption, kCaptionColour, platform::colors::kBlack);
-    if (game_.game_in_progress) {
+    if (game_.session.game_in_progress) {
       grid.PutText(x + width + 1, y, row.value, kValueColour, platform::colors::kBlack,
                    layout::kPanelWidth - width - 1);
     }
     ++y;
   }
-  if (!game_.game_in_progress) return;
+  if (!game_.session.game_in_progress) return;
   // Condition labels keep fixed places so they don't jump as others come and go.
   y = layout::kConditionTop;
   if (labels.hunger_visible) {
@@ -185,9 +185,9 @@ bool MainWindow::HandleIdleKey(const platform::Key& key) {
     RunMenu();
     return false;
   }
-  if (game_.game_in_progress) {
+  if (game_.session.game_in_progress) {
     HandleGameKey(game_, key);
-    if (game_.unload_requested) return Close(false);
+    if (game_.session.unload_requested) return Close(false);
   }
   return false;
 }
@@ -231,16 +231,16 @@ void MainWindow::Choose(MenuItem item) {
 }
 
 bool MainWindow::Close(bool from_window) {
-  if (!game_.game_in_progress) {
+  if (!game_.session.game_in_progress) {
     // With no game in progress there is nothing to save: no character record is due.
-    game_.saved = true;
+    game_.session.saved = true;
   } else if (from_window && !game_.GameOver() && game_.hooks.save_game != nullptr) {
     ShowMessage(game_, "Сохранить игру?", msg::kQuestion);
     if (TakeYes(game_)) {
-      game_.saved = game_.hooks.save_game(game_);
+      game_.session.saved = game_.hooks.save_game(game_);
     } else {
-      game_.end_reason = 1;
-      game_.saved = false;
+      game_.control.end_reason = 1;
+      game_.session.saved = false;
     }
   }
   UnloadFiles(game_);

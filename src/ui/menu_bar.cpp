@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 #include "ui/layout.hpp"
 #include "ui/widgets.hpp"
 

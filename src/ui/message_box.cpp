@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 #include "ui/screen.hpp"
 #include "ui/widgets.hpp"
 

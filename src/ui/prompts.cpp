@@ -4,13 +4,13 @@
 
 #include "combat/doors.hpp"
 #include "engine/dispatch.hpp"
-#include "engine/io.hpp"
+#include "model/io.hpp"
 #include "engine/message_line.hpp"
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "items/effect_registry.hpp"
-#include "state/byte_record.hpp"
-#include "state/game.hpp"
+#include "base/byte_record.hpp"
+#include "model/game.hpp"
 #include "ui/describe_cell.hpp"
 
 namespace zaldrun {
@@ -26,17 +26,17 @@ enum class Prologue { kHandle, kSwallow, kEnd };
 // served (Space clears it and the key then counts as an ordinary one).
 Prologue ServePrologue(Game& game, const platform::Key& key, bool cursor) {
   if (game.GameOver()) {
-    game.unload_requested = true;
+    game.session.unload_requested = true;
     return Prologue::kEnd;
   }
   if (cursor) {
     ClearMessageLine(game);
-  } else if (!game.game_in_progress) {
+  } else if (!game.session.game_in_progress) {
     return Prologue::kEnd;
   }
-  if (key.code == keys::kSpace) game.prompt_state = prompt::kIdle;
-  if (game.prompt_state != prompt::kIdle) {
-    if (game.settings.fast_more != 0) game.prompt_state = prompt::kIdle;
+  if (key.code == keys::kSpace) game.control.prompt_state = prompt::kIdle;
+  if (game.control.prompt_state != prompt::kIdle) {
+    if (game.session.settings.fast_more != 0) game.control.prompt_state = prompt::kIdle;
     return Prologue::kSwallow;
   }
   return Prologue::kHandle;
@@ -45,7 +45,7 @@ Prologue ServePrologue(Game& game, const platform::Key& key, bool cursor) {
 // The next key the prompt handles, or nothing when the prompt ends without one.
 std::optional<platform::Key> PromptKey(Game& game, bool cursor) {
   while (true) {
-    const platform::Key key = game.io->NextKey();
+    const platform::Key key = game.session.io->NextKey();
     if (key.kind != platform::KeyKind::kKey) continue;
     switch (ServePrologue(game, key, cursor)) {
       case Prologue::kEnd:
@@ -61,19 +61,19 @@ std::optional<platform::Key> PromptKey(Game& game, bool cursor) {
 bool IsCentre(const Offset& offset) { return offset.dx == 0 && offset.dy == 0; }
 
 void OpenOwnCell(Game& game) {
-  const MapCell& cell = game.level.Cell(game.hero.x, game.hero.y);
+  const MapCell& cell = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
   if (cell.feature != feature::kChest) {
     ShowMessage(game, "ГГ выполнил недопустимую операцию и будет ЗАКРЫТ :)");
     return;
   }
   const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
-                        game.piles[static_cast<size_t>(cell.item)].count > 0;
+                        game.world.piles[static_cast<size_t>(cell.item)].count > 0;
   if (!has_pile) {
     ShowMessage(game, "А сундучок-то пустой!");
     return;
   }
   if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
-  AdvanceTime(game, game.hero.action_cost);
+  AdvanceTime(game, game.world.hero.action_cost);
 }
 
 }  // namespace
@@ -108,10 +108,10 @@ void CallEffectHandler(Game& game, int aim_kind, int x, int y) {
   aim.kind = static_cast<EffectAim::Kind>(aim_kind);
   aim.x = x;
   aim.y = y;
-  const auto* entry = EffectRegistry().Find(game.effect_handler);
+  const auto* entry = EffectRegistry().Find(game.control.effect_handler);
   if (entry == nullptr || entry->fn == nullptr) {
     ReportOnce(game,
-               "Нет действия предмета \"" + std::string(TrimRight(game.effect_handler)) + "\".");
+               "Нет действия предмета \"" + std::string(TrimRight(game.control.effect_handler)) + "\".");
     ShowMessage(game, "Ничего не происходит.");
     return;
   }
@@ -127,7 +127,7 @@ void RunKickPrompt(Game& game) {
   } else if (IsCentre(*offset)) {
     ShowMessage(game, "Ты неудачно попытался пнуть себя.");
   } else if (game.hooks.kick_at != nullptr) {
-    game.hooks.kick_at(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+    game.hooks.kick_at(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
   }
 }
 
@@ -135,22 +135,22 @@ void RunOpenPrompt(Game& game) {
   const auto key = PromptKey(game, false);
   if (!key) return;
   const auto offset = DirectionOf(key->code);
-  const std::string& operation = game.pending_operation;
-  if (operation == "Chat") {
+  const PendingOperation operation = game.control.pending_operation;
+  if (operation == PendingOperation::kChat) {
     ClearMessageLine(game);
     if (!offset) {
       ShowMessage(game, kStrangeDirection);
     } else if (IsCentre(*offset)) {
       ShowMessage(game, "Ты немного поговорил сам с собой.");
     } else if (game.hooks.talk_at != nullptr) {
-      game.hooks.talk_at(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+      game.hooks.talk_at(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
     }
-  } else if (operation == "Zap") {
+  } else if (operation == PendingOperation::kZap) {
     if (!offset) {
       ShowMessage(game, kStrangeDirection);
     } else if (IsCentre(*offset)) {
-      CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kPosition), game.hero.x,
-                        game.hero.y);
+      CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kPosition), game.world.hero.x,
+                        game.world.hero.y);
     } else {
       CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kDirection), offset->dx,
                         offset->dy);
@@ -160,7 +160,7 @@ void RunOpenPrompt(Game& game) {
   } else if (IsCentre(*offset)) {
     OpenOwnCell(game);
   } else {
-    OpenDoor(game, game.hero.x + offset->dx, game.hero.y + offset->dy);
+    OpenDoor(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
   }
 }
 
@@ -172,25 +172,25 @@ void RunCursorPrompt(Game& game) {
       return;
     }
     if (const auto offset = DirectionOf(key->code)) {
-      DescribeCell(game, game.cursor_x + offset->dx, game.cursor_y + offset->dy);
+      DescribeCell(game, game.control.cursor_x + offset->dx, game.control.cursor_y + offset->dy);
       continue;
     }
     if (key->code != keys::kEnter && key->code != 'T') {
       SelOff(game);
       return;
     }
-    const int x = game.cursor_x;
-    const int y = game.cursor_y;
-    game.target_monster = game.level.Cell(x, y).monster;
+    const int x = game.control.cursor_x;
+    const int y = game.control.cursor_y;
+    game.control.target_monster = game.world.level.Cell(x, y).monster;
     SelOff(game);
-    const std::string& operation = game.pending_operation;
-    if (operation == "Read" || operation == "Zap") {
-      game.target_x = static_cast<int16_t>(x);
-      game.target_y = static_cast<int16_t>(y);
+    const PendingOperation operation = game.control.pending_operation;
+    if (operation == PendingOperation::kRead || operation == PendingOperation::kZap) {
+      game.control.target_x = static_cast<int16_t>(x);
+      game.control.target_y = static_cast<int16_t>(y);
       CallEffectHandler(game, static_cast<int>(EffectAim::Kind::kNone), 0, 0);
-      AdvanceTime(game, game.hero.action_cost);
-    } else if (operation == "Shoot") {
-      if (x == game.hero.x && y == game.hero.y) {
+      AdvanceTime(game, game.world.hero.action_cost);
+    } else if (operation == PendingOperation::kShoot) {
+      if (x == game.world.hero.x && y == game.world.hero.y) {
         ShowMessage(game, "В себя ты точно не попадёшь!");
       } else if (game.hooks.shoot_at != nullptr) {
         game.hooks.shoot_at(game, x, y);

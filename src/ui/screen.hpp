@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/io.hpp"
+#include "model/io.hpp"
 #include "platform/frontend.hpp"
 #include "platform/grid.hpp"
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "state/cp1251.hpp"
-#include "state/game.hpp"
-#include "state/utf8.hpp"
+#include "base/cp1251.hpp"
+#include "model/game.hpp"
+#include "base/utf8.hpp"
 
 namespace zaldrun {
 namespace {
@@ -44,10 +44,10 @@ Command SlotCommand(int slot) { return Commands()[static_cast<size_t>(slot)].com
 
 SettingsWindow::SettingsWindow(Game& game, Screen& screen) : game_(game), screen_(screen) {
   for (int slot = 0; slot < kDialogSlots; ++slot) {
-    slots_[static_cast<size_t>(slot)] = game_.settings.Binding(SlotCommand(slot));
+    slots_[static_cast<size_t>(slot)] = game_.session.settings.Binding(SlotCommand(slot));
   }
-  fast_more_ = game_.settings.fast_more != 0;
-  delay_text_ = std::to_string(game_.settings.fly_delay);
+  fast_more_ = game_.session.settings.fast_more != 0;
+  delay_text_ = std::to_string(game_.session.settings.fly_delay);
 }
 
 void SettingsWindow::Draw(platform::Grid& grid) const {
@@ -153,7 +153,7 @@ void SettingsWindow::MoveFocus(int key_code) {
 }
 
 void SettingsWindow::Accept() {
-  Settings& settings = game_.settings;
+  Settings& settings = game_.session.settings;
   for (int slot = 0; slot < kDialogSlots; ++slot) {
     settings.Binding(SlotCommand(slot)) = slots_[static_cast<size_t>(slot)];
   }
@@ -172,7 +172,7 @@ void SettingsWindow::Accept() {
     screen_.MessageBox(kDelayMustBePositive, kSettingsTitle);
     settings.fly_delay = 100;
   }
-  const std::string error = WriteControls(game_.SettingsPath(), settings);
+  const std::string error = WriteControls(game_.session.SettingsPath(), settings);
   if (!error.empty()) screen_.MessageBox(error, kSettingsTitle);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/key.hpp"
-#include "state/settings.hpp"
+#include "records/settings.hpp"
 #include "ui/screen.hpp"
 #include "ui/widgets.hpp"
 

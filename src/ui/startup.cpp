@@ -4,9 +4,9 @@
 #include <string>
 #include <system_error>
 
-#include "engine/io.hpp"
-#include "state/file_io.hpp"
-#include "state/game.hpp"
+#include "model/io.hpp"
+#include "base/file_io.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kFolderTitle = "Залдрун";
 
 std::string FolderAdvice(const Game& game, const std::string& reason) {
-  return "Игре нужна папка, в которую можно писать: " + game.folder.string() + ". " + reason +
+  return "Игре нужна папка, в которую можно писать: " + game.session.folder.string() + ". " + reason +
          " Укажите другую папку: zaldrun --dir ПАПКА";
 }
 
@@ -22,26 +22,26 @@ std::string FolderAdvice(const Game& game, const std::string& reason) {
 
 bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed) {
   // 1. Level files of an earlier run.
-  DeleteFilesWithExtension(game.SaveFolder(), ".lev");
+  DeleteFilesWithExtension(game.session.SaveFolder(), ".lev");
   // 2. Chance.
   game.random.Seed(seed ? *seed : Random::ClockSeed());
   // 3. Default settings when there are none; the folder must take files.
   std::string error;
-  if (!FolderIsWritable(game.folder, &error)) {
+  if (!FolderIsWritable(game.session.folder, &error)) {
     io.MessageBox(FolderAdvice(game, error), kFolderTitle);
     return false;
   }
   std::error_code ec;
-  if (!std::filesystem::exists(game.SettingsPath(), ec)) {
-    error = WriteAllSettings(game.SettingsPath(), DefaultSettings());
+  if (!std::filesystem::exists(game.session.SettingsPath(), ec)) {
+    error = WriteAllSettings(game.session.SettingsPath(), DefaultSettings());
     if (!error.empty()) {
       io.MessageBox(FolderAdvice(game, error), kFolderTitle);
       return false;
     }
   }
   // 4. The Save folder.
-  if (!std::filesystem::is_directory(game.SaveFolder(), ec)) {
-    std::filesystem::create_directory(game.SaveFolder(), ec);
+  if (!std::filesystem::is_directory(game.session.SaveFolder(), ec)) {
+    std::filesystem::create_directory(game.session.SaveFolder(), ec);
     if (ec) {
       io.MessageBox(FolderAdvice(game, "Не удалось создать папку Save: " + ec.message() + "."),
                     kFolderTitle);
@@ -49,17 +49,17 @@ bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed) {
     }
   }
   // 5. The message log holds the messages of one run.
-  std::filesystem::remove(game.LogPath(), ec);
+  std::filesystem::remove(game.session.LogPath(), ec);
   // 6. The settings.
-  if (!ReadSettings(game.SettingsPath(), &game.settings)) {
+  if (!ReadSettings(game.session.SettingsPath(), &game.session.settings)) {
     io.MessageBox(kSettingsErrorText, kSettingsTitle);
-    game.settings = DefaultSettings();
-    error = WriteAllSettings(game.SettingsPath(), game.settings);
+    game.session.settings = DefaultSettings();
+    error = WriteAllSettings(game.session.SettingsPath(), game.session.settings);
     if (!error.empty()) io.MessageBox(error, kSettingsTitle);
   }
   return true;
 }
 
-void UnloadFiles(Game& game) { DeleteFilesWithExtension(game.SaveFolder(), ".lev"); }
+void UnloadFiles(Game& game) { DeleteFilesWithExtension(game.session.SaveFolder(), ".lev"); }
 
 }  // namespace zaldrun

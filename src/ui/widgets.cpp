@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace zaldrun::ui {
 

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "creatures/monster_types.hpp"
+#include "model/monster_types.hpp"
 #include "items/item_types.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 #include "world/place_maps.hpp"
 
 namespace zaldrun {
@@ -12,12 +12,12 @@ namespace zaldrun {
 std::string LoadGameData(Game& game) {
   std::string error;
   if (!InitMonsterTable(game, &error)) return error;
-  if (!game.item_data.Loaded()) {
+  if (!game.data.items.Loaded()) {
     error = LoadItemFiles(game);
     if (!error.empty()) return error;
   }
   InitItemTable(game);
-  if (game.places_data.map_count() == 0) {
+  if (game.data.places.map_count() == 0) {
     error = LoadPlaceMapsFile(game);
     if (!error.empty()) return error;
   }

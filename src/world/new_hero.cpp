@@ -8,9 +8,9 @@
 #include "engine/attributes.hpp"
 #include "engine/condition.hpp"
 #include "engine/skills.hpp"
-#include "state/game.hpp"
-#include "state/hero_tables.hpp"
-#include "state/world_ops.hpp"
+#include "model/game.hpp"
+#include "records/hero_tables.hpp"
+#include "model/world_ops.hpp"
 
 namespace zaldrun {
 namespace {
@@ -28,7 +28,7 @@ void SetRate(Skill& skill, int rate) { skill.learning_rate = Clamp16(std::max(0,
 void Raise(Game& game, int skill, double amount) { RaiseSkill(game, skill, amount, false); }
 
 void ResetHero(Game& game, const HeroChoice& choice) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   const std::string name = hero.name;
   hero = Hero{};
   hero.name = name;
@@ -51,7 +51,7 @@ void ResetHero(Game& game, const HeroChoice& choice) {
 }
 
 void ApplyClass(Game& game, const HeroChoice& choice) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   const ClassInfo& info = ClassTable(choice.hero_class);
   for (int a = 0; a < kAttributeCount; ++a) {
     hero.attributes.natural[static_cast<size_t>(a)] =
@@ -78,7 +78,7 @@ void ApplyClass(Game& game, const HeroChoice& choice) {
 }
 
 void ApplyRace(Game& game, const HeroChoice& choice) {
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   const RaceInfo& info = RaceTable(choice.race);
   for (int a = 0; a < kAttributeCount; ++a) {
     const AttributeRoll& roll = info.attributes[static_cast<size_t>(a)];
@@ -108,7 +108,7 @@ void ApplyRace(Game& game, const HeroChoice& choice) {
 
 void SetUpNewHero(Game& game, const HeroChoice& choice) {
   ResetHero(game, choice);
-  Hero& hero = game.hero;
+  Hero& hero = game.world.hero;
   // 1. Costs and rates.
   hero.move_cost = 1000;
   hero.action_cost = 1000;
@@ -116,7 +116,7 @@ void SetUpNewHero(Game& game, const HeroChoice& choice) {
   hero.hunger_rate = 1.0f;
   hero.satiation = kStartingSatiation;
   ChangeSatiation(game, kFirstMeal);
-  game.event_count = 0;
+  game.world.event_count = 0;
   // 2. Class, 3. race.
   ApplyClass(game, choice);
   ApplyRace(game, choice);

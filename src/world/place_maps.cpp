@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "state/file_io.hpp"
-#include "state/game.hpp"
+#include "base/file_io.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun {
 
@@ -43,16 +43,16 @@ std::string LoadPlaceMaps(std::span<const uint8_t> bytes, PlacesData* out) {
 
 std::string LoadPlaceMapsFile(Game& game) {
   std::string error;
-  const auto bytes = ReadWholeFile(game.DataFolder() / kPlacesFileName, kPlacesFileLimit, &error);
+  const auto bytes = ReadWholeFile(game.session.DataFolder() / kPlacesFileName, kPlacesFileLimit, &error);
   if (!bytes) return error;
-  return LoadPlaceMaps(*bytes, &game.places_data);
+  return LoadPlaceMaps(*bytes, &game.data.places);
 }
 
 bool LoadPlaceMap(Game& game, int map) {
-  if (!game.places_data.HasMap(map)) return false;
+  if (!game.data.places.HasMap(map)) return false;
   for (int y = 0; y < kPlaceMapRows; ++y) {
-    const std::string_view row = game.places_data.MapRow(map, y);
-    std::copy(row.begin(), row.end(), game.level.terrain[static_cast<size_t>(y)].begin());
+    const std::string_view row = game.data.places.MapRow(map, y);
+    std::copy(row.begin(), row.end(), game.world.level.terrain[static_cast<size_t>(y)].begin());
   }
   return true;
 }

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "state/places_data.hpp"
+#include "model/places_data.hpp"
 
 namespace zaldrun {
 
@@ -22,7 +22,7 @@ inline constexpr size_t kPlacesFileLimit = 256 * kPlaceMapSize;
 // is wrong, and `out` is left as it was.
 std::string LoadPlaceMaps(std::span<const uint8_t> bytes, PlacesData* out);
 
-// Reads and checks Places.dat in the program folder into game.places_data; "" when good.
+// Reads and checks Places.dat in the program folder into game.data.places; "" when good.
 std::string LoadPlaceMapsFile(Game& game);
 
 // Writes the 40 rows of map `map` (1-based) into the level's terrain. False, with the terrain

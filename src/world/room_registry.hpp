@@ -1,7 +1,7 @@
 // The special rooms the level generator builds by name ("SpecRoom1".."SpecRoom3").
 #pragma once
 
-#include "state/registry.hpp"
+#include "base/registry.hpp"
 
 namespace zaldrun {
 

@@ -3,9 +3,9 @@
 #include "engine/condition.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
-#include "state/file_io.hpp"
-#include "state/game.hpp"
-#include "state/terrain.hpp"
+#include "base/file_io.hpp"
+#include "model/game.hpp"
+#include "records/terrain.hpp"
 
 namespace zaldrun {
 namespace {
@@ -87,11 +87,11 @@ std::optional<SandboxLevel> LoadSandbox(const std::filesystem::path& path, std::
 }
 
 void StartSandbox(Game& game, const SandboxLevel& sandbox, const HeroChoice* choice) {
-  game.level = sandbox.level;
-  game.current_place = kSandboxPlace;
-  game.current_level = kSandboxLevel;
-  game.target_monster = 0;
-  Hero& hero = game.hero;
+  game.world.level = sandbox.level;
+  game.world.current_place = kSandboxPlace;
+  game.world.current_level = kSandboxLevel;
+  game.control.target_monster = 0;
+  Hero& hero = game.world.hero;
   if (choice != nullptr) {
     SetUpNewHero(game, *choice);
     if (choice->wounded_hp > 0 && choice->wounded_hp < hero.max_hp) {
@@ -104,13 +104,13 @@ void StartSandbox(Game& game, const SandboxLevel& sandbox, const HeroChoice* cho
     hero.move_cost = 1000;
     hero.action_cost = 1000;
     hero.hp = hero.max_hp = 10;
-    game.labels.hp = "10(10)";
+    game.view.labels.hp = "10(10)";
   }
   Clear(game);
   PlPl(game, sandbox.hero_x, sandbox.hero_y);
-  game.field.hero_visible = true;
-  game.game_in_progress = true;
-  LOSRound(game, game.hero.x, game.hero.y, game.hero.sight_radius);
+  game.view.field.hero_visible = true;
+  game.session.game_in_progress = true;
+  LOSRound(game, game.world.hero.x, game.world.hero.y, game.world.hero.sight_radius);
 }
 
 }  // namespace zaldrun

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/world.hpp"
+#include "model/world.hpp"
 #include "world/new_hero.hpp"
 
 namespace zaldrun {

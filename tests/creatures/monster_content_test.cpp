@@ -9,11 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "creatures/behaviour_registry.hpp"
-#include "creatures/monster_names_check.hpp"
-#include "creatures/monster_types.hpp"
-#include "events/event_registry.hpp"
-#include "state/monster_record.hpp"
+#include "records/monster_names_check.hpp"
+#include "records/monster_type_table.hpp"
+#include "records/handler_names.hpp"
+#include "records/monster_record.hpp"
 #include "support/data_files.hpp"
 
 namespace zaldrun {
@@ -77,19 +76,17 @@ TEST(MonsterContent, FixedRolesAreFilled) {
   }
 }
 
-TEST(MonsterHandlerNames, RegistriesAreSortedAndHoldEveryNameTheDataUses) {
-  EXPECT_TRUE(BehaviourRegistry().IsSorted());
-  EXPECT_TRUE(EventRegistry().IsSorted());
-  EXPECT_TRUE(EventRegistry().Contains("Trader      ")) << "stored names are blank-padded";
+TEST(MonsterHandlerNames, TheNameListsHoldEveryNameTheDataUses) {
+  EXPECT_TRUE(ListsName(EventHandlerNames(), "Trader      ")) << "stored names are blank-padded";
   std::set<std::string> talks;
   for (int type = 1; type <= kMonsterTypeCount; ++type) {
     const MonsterTypeRecord record = Type(type);
-    EXPECT_TRUE(BehaviourRegistry().Contains(record.behaviour)) << record.behaviour;
-    EXPECT_TRUE(IsSilentTalk(record.talk) || EventRegistry().Contains(record.talk)) << record.talk;
+    EXPECT_TRUE(ListsName(BehaviourNames(), record.behaviour)) << record.behaviour;
+    EXPECT_TRUE(IsSilentTalk(record.talk) || ListsName(TalkHandlerNames(), record.talk)) << record.talk;
     talks.insert(record.talk);
   }
   for (std::string_view talk : TalkHandlerNames()) {
-    EXPECT_TRUE(EventRegistry().Contains(talk)) << talk;
+    EXPECT_TRUE(ListsName(EventHandlerNames(), talk)) << talk;
     EXPECT_EQ(talks.count(std::string(talk)), 1u) << talk << " has no creature to answer through";
   }
 }

@@ -16,7 +16,7 @@ const std::vector<std::string> kRoom = {"AAAA", "A@CA", "AAAA"};
 class ConditionTest : public ::testing::Test {
  protected:
   ConditionTest() : fixture_(kRoom) {
-    Hero& hero = game().hero;
+    Hero& hero = game().world.hero;
     hero.max_hp = 34;
     hero.hp = 15;
     hero.max_pp = 10;
@@ -30,21 +30,21 @@ class ConditionTest : public ::testing::Test {
 };
 
 TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHeals) {
-  game().hero.absorption = 5;
+  game().world.hero.absorption = 5;
   ChangeHP(game(), -3);
-  EXPECT_EQ(game().hero.hp, 15);
+  EXPECT_EQ(game().world.hero.hp, 15);
   ChangeHP(game(), -8);
-  EXPECT_EQ(game().hero.hp, 12);
-  EXPECT_EQ(game().labels.hp, "12(34)");
+  EXPECT_EQ(game().world.hero.hp, 12);
+  EXPECT_EQ(game().view.labels.hp, "12(34)");
   ChangeHP(game(), 100);
-  EXPECT_EQ(game().hero.hp, 34) << "healing stops at the maximum";
+  EXPECT_EQ(game().world.hero.hp, 34) << "healing stops at the maximum";
 }
 
 TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
   fixture_.Keys("{Space}");
   ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeHP(g, -15); }));
   EXPECT_TRUE(game().GameOver());
-  EXPECT_EQ(game().labels.hp, "0(34)");
+  EXPECT_EQ(game().view.labels.hp, "0(34)");
   EXPECT_EQ(fixture_.LogLines(), (std::vector<std::string>{"Ты умер!..."}));
   EXPECT_EQ(fixture_.frontend().beeps(), 1);
   // Nothing lifts a dead hero.
@@ -52,17 +52,17 @@ TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
   ChangePP(game(), 5);
   ChangeSatiation(game(), 100);
   GainExperience(game(), 1000);
-  EXPECT_EQ(game().hero.hp, 0);
-  EXPECT_EQ(game().hero.pp, 3);
-  EXPECT_EQ(game().hero.satiation, 3000);
-  EXPECT_EQ(game().hero.level, 1);
+  EXPECT_EQ(game().world.hero.hp, 0);
+  EXPECT_EQ(game().world.hero.pp, 3);
+  EXPECT_EQ(game().world.hero.satiation, 3000);
+  EXPECT_EQ(game().world.hero.level, 1);
 }
 
 TEST_F(ConditionTest, PowerPointsStayInRange) {
   ChangePP(game(), -10);
-  EXPECT_EQ(game().hero.pp, 0);
+  EXPECT_EQ(game().world.hero.pp, 0);
   ChangePP(game(), 40);
-  EXPECT_EQ(game().labels.pp, "10(10)");
+  EXPECT_EQ(game().view.labels.pp, "10(10)");
 }
 
 TEST_F(ConditionTest, HungerStatesMessagesAndSpeed) {
@@ -87,35 +87,35 @@ TEST_F(ConditionTest, HungerStatesMessagesAndSpeed) {
       {7000, "Ты окончательно наелся.", -12, "Объелся"},
   };
   for (const Step& step : steps) {
-    game().message_line.clear();
-    ChangeSatiation(game(), step.to - game().hero.satiation);
+    game().view.message_line.clear();
+    ChangeSatiation(game(), step.to - game().world.hero.satiation);
     const std::string expected = step.message ? std::string(" ") + step.message : "";
-    EXPECT_EQ(game().message_line, expected) << step.to;
-    EXPECT_EQ(game().hero.speed_bonus, step.speed_bonus) << step.to;
-    EXPECT_EQ(game().labels.hunger_visible, step.label != nullptr) << step.to;
+    EXPECT_EQ(game().view.message_line, expected) << step.to;
+    EXPECT_EQ(game().world.hero.speed_bonus, step.speed_bonus) << step.to;
+    EXPECT_EQ(game().view.labels.hunger_visible, step.label != nullptr) << step.to;
     if (step.label != nullptr) {
-      EXPECT_EQ(game().labels.hunger_text, step.label) << step.to;
+      EXPECT_EQ(game().view.labels.hunger_text, step.label) << step.to;
     }
   }
 }
 
 TEST_F(ConditionTest, HungryLabelIsYellowAndBeeps) {
-  ChangeSatiation(game(), 1000 - game().hero.satiation);
-  EXPECT_EQ(game().labels.hunger_colour, 65535u);
+  ChangeSatiation(game(), 1000 - game().world.hero.satiation);
+  EXPECT_EQ(game().view.labels.hunger_colour, 65535u);
   EXPECT_EQ(fixture_.frontend().beeps(), 1);
 }
 
 TEST_F(ConditionTest, StarvingToDeath) {
-  game().hero.satiation = -699;
+  game().world.hero.satiation = -699;
   fixture_.Keys("{Space}");
   ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeSatiation(g, -1); }));
   EXPECT_TRUE(game().GameOver());
-  EXPECT_EQ(game().end_reason, end_reason::kStarved);
+  EXPECT_EQ(game().control.end_reason, end_reason::kStarved);
   EXPECT_EQ(fixture_.LogLines().back(), "Ты умер от голода...");
 }
 
 TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {
-  Hero& hero = game().hero;
+  Hero& hero = game().world.hero;
   hero.race = 4;  // dwarves grow resistant to fire at even levels
   hero.hp_per_level = 7;
   hero.pp_per_level = 2;
@@ -132,17 +132,17 @@ TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {
   EXPECT_EQ(hero.max_pp, 14);
   EXPECT_EQ(hero.skill_points, 28);
   EXPECT_EQ(hero.resistance_base[5], 1);
-  EXPECT_EQ(game().labels.level, "3");
-  EXPECT_EQ(game().labels.exp, "5(380)");
+  EXPECT_EQ(game().view.labels.level, "3");
+  EXPECT_EQ(game().view.labels.exp, "5(380)");
   const auto log = fixture_.LogLines();
   EXPECT_EQ(std::count(log.begin(), log.end(), "Получен новый уровнень!"), 2);
   EXPECT_EQ(std::count(log.begin(), log.end(), "Ты становишься устойчивей к огню."), 1);
 }
 
 TEST_F(ConditionTest, ExperienceBonusScalesGains) {
-  game().hero.experience_bonus = 5;
+  game().world.hero.experience_bonus = 5;
   GainExperience(game(), 10);
-  EXPECT_EQ(game().hero.experience_to_next, 140 - 12) << "Round(12.5) is 12";
+  EXPECT_EQ(game().world.hero.experience_to_next, 140 - 12) << "Round(12.5) is 12";
 }
 
 }  // namespace

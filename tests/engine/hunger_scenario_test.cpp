@@ -18,7 +18,7 @@ TEST(HungerScenario, WaitingUntilDeathByHunger) {
   GameFixture fixture({"AAAAA", "AC@CA", "AAAAA"});
   Game& game = fixture.game();
   SetUpNewHero(game, HeroChoice{1, 1, 1, 0});
-  ASSERT_EQ(game.hero.satiation, 4980);
+  ASSERT_EQ(game.world.hero.satiation, 4980);
 
   bool saw_hungry_label = false;
   bool saw_starving_label = false;
@@ -26,9 +26,9 @@ TEST(HungerScenario, WaitingUntilDeathByHunger) {
   fixture.Keys("{Space}");  // acknowledges the death
   fixture.Keys("x");        // any key after death ends the game
   const bool still_running = fixture.PlayKeys([&] {
-    if (!game.labels.hunger_visible || saw_starving_label) return;
+    if (!game.view.labels.hunger_visible || saw_starving_label) return;
     const std::string screen = fixture.ScreenText();
-    if (game.labels.hunger_text == "Голоден" && !saw_hungry_label) {
+    if (game.view.labels.hunger_text == "Голоден" && !saw_hungry_label) {
       saw_hungry_label = screen.find("Голоден") != std::string::npos;
       // The label is yellow.
       const platform::Grid& grid = *fixture.frontend().last_grid();
@@ -38,13 +38,13 @@ TEST(HungerScenario, WaitingUntilDeathByHunger) {
         }
       }
     }
-    if (game.labels.hunger_text == "Истощён!") saw_starving_label = true;
+    if (game.view.labels.hunger_text == "Истощён!") saw_starving_label = true;
   });
   EXPECT_FALSE(still_running) << "the key after death ended the game";
   EXPECT_TRUE(saw_hungry_label);
   EXPECT_TRUE(saw_starving_label);
   EXPECT_TRUE(game.GameOver());
-  EXPECT_EQ(game.end_reason, end_reason::kStarved);
+  EXPECT_EQ(game.control.end_reason, end_reason::kStarved);
   const auto log = fixture.LogLines();
   auto position = [&](const std::string& text) {
     return std::find(log.begin(), log.end(), text) - log.begin();

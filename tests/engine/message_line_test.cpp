@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "state/cp1251.hpp"
-#include "state/utf8.hpp"
+#include "base/cp1251.hpp"
+#include "base/utf8.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -17,33 +17,33 @@ TEST(MessageLine, MessagesOfOneActionShareTheLineAndAreLoggedApart) {
   GameFixture fixture(kRoom);
   ShowMessage(fixture.game(), "Первое.");
   ShowMessage(fixture.game(), "Второе.");
-  EXPECT_EQ(fixture.game().message_line, " Первое. Второе.");
+  EXPECT_EQ(fixture.game().view.message_line, " Первое. Второе.");
   EXPECT_EQ(fixture.LogLines(), (std::vector<std::string>{"Первое.", "Второе."}));
   // Windows-1251 with CR LF, nothing else.
-  EXPECT_EQ(testing::ReadFileText(fixture.game().LogPath()),
+  EXPECT_EQ(testing::ReadFileText(fixture.game().session.LogPath()),
             Utf8ToCp1251("Первое.") + "\r\n" + Utf8ToCp1251("Второе.") + "\r\n");
 }
 
 TEST(MessageLine, TheLineHoldsTwoHundredCharacters) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.message_line = std::string(150, 'a');
+  game.view.message_line = std::string(150, 'a');
   ShowMessage(game, std::string(50, 'b'));  // 150 + 50 = 200: appended
-  EXPECT_EQ(Utf8Length(game.message_line), 201u);
+  EXPECT_EQ(Utf8Length(game.view.message_line), 201u);
 
-  game.message_line = std::string(150, 'a');
+  game.view.message_line = std::string(150, 'a');
   fixture.Keys("{Space}");
   ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
-  EXPECT_EQ(game.message_line, std::string(51, 'c')) << "after the more-mark: the text alone";
-  EXPECT_EQ(game.prompt_state, prompt::kIdle);
+  EXPECT_EQ(game.view.message_line, std::string(51, 'c')) << "after the more-mark: the text alone";
+  EXPECT_EQ(game.control.prompt_state, prompt::kIdle);
 }
 
 TEST(MessageLine, TheMoreMarkWaitsAndShows) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.message_line = std::string(150, 'a');
+  game.view.message_line = std::string(150, 'a');
   EXPECT_FALSE(fixture.Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
-  EXPECT_TRUE(game.message_line.ends_with(" <ещё>"));
+  EXPECT_TRUE(game.view.message_line.ends_with(" <ещё>"));
   EXPECT_TRUE(fixture.ScreenHas("<ещё>"));
 }
 
@@ -53,12 +53,12 @@ TEST(MessageLine, ALongTextOnAnEmptyLineFirstShowsTheMarkAlone) {
       std::string(120, 'x') +
       "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ";
   EXPECT_FALSE(fixture.Act([&](Game& g) { ShowMessage(g, longer); }));
-  EXPECT_EQ(fixture.game().message_line, " <ещё>");
+  EXPECT_EQ(fixture.game().view.message_line, " <ещё>");
   fixture.Keys("{Space}");
-  fixture.game().prompt_state = prompt::kIdle;
-  fixture.game().message_line.clear();
+  fixture.game().control.prompt_state = prompt::kIdle;
+  fixture.game().view.message_line.clear();
   ASSERT_TRUE(fixture.Act([&](Game& g) { ShowMessage(g, longer); }));
-  EXPECT_EQ(fixture.game().message_line, longer);
+  EXPECT_EQ(fixture.game().view.message_line, longer);
 }
 
 TEST(MessageLine, YesNoQuestions) {
@@ -73,13 +73,13 @@ TEST(MessageLine, YesNoQuestions) {
                         {"{Up}", true, prompt::kIdle}};
   for (const Case& c : cases) {
     GameFixture fixture(kRoom);
-    fixture.game().settings.fast_more = c.fast_more ? 1 : 0;
+    fixture.game().session.settings.fast_more = c.fast_more ? 1 : 0;
     fixture.Keys(c.keys);
     const bool finished =
         fixture.Act([](Game& g) { ShowMessage(g, "Покинуть эту локацию?", msg::kQuestion); });
     EXPECT_EQ(finished, c.state != prompt::kWaiting) << c.keys;
-    EXPECT_EQ(fixture.game().prompt_state, c.state) << c.keys;
-    EXPECT_EQ(fixture.game().message_line, " Покинуть эту локацию?(Y/N)") << c.keys;
+    EXPECT_EQ(fixture.game().control.prompt_state, c.state) << c.keys;
+    EXPECT_EQ(fixture.game().view.message_line, " Покинуть эту локацию?(Y/N)") << c.keys;
   }
 }
 
@@ -88,7 +88,7 @@ TEST(MessageLine, AcknowledgedUnloggedMessages) {
   fixture.Keys("x{Space}");  // a letter does not end the wait without the any-key option
   ASSERT_TRUE(
       fixture.Act([](Game& g) { ShowMessage(g, "Тихо.", msg::kAcknowledge | msg::kNoLog); }));
-  EXPECT_EQ(fixture.game().message_line, "");
+  EXPECT_EQ(fixture.game().view.message_line, "");
   EXPECT_TRUE(fixture.LogLines().empty());
   EXPECT_EQ(fixture.frontend().pending_keys(), 0u);
 }
@@ -97,24 +97,24 @@ TEST(MessageLine, EntryBoxTakesTypedText) {
   GameFixture fixture(kRoom);
   fixture.Keys("12x{Backspace}{Enter}");
   ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Сколько?", msg::kEntry); }));
-  EXPECT_EQ(fixture.game().number_input.text, "12");
-  EXPECT_FALSE(fixture.game().number_input.visible);
+  EXPECT_EQ(fixture.game().view.number_input.text, "12");
+  EXPECT_FALSE(fixture.game().view.number_input.visible);
 }
 
 TEST(MessageLine, AnswerListChoiceBecomesTheEntry) {
   GameFixture fixture(kRoom);
-  fixture.game().chat = AnswerList{true, 0, {"Да.", "Нет."}, 0};
+  fixture.game().view.chat = AnswerList{true, 0, {"Да.", "Нет."}, 0};
   fixture.Keys("{Down}{Enter}");
   ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
-  EXPECT_EQ(fixture.game().number_input.text, "Нет.");
-  EXPECT_FALSE(fixture.game().chat.visible) << "tag 0 hides the list after a choice";
+  EXPECT_EQ(fixture.game().view.number_input.text, "Нет.");
+  EXPECT_FALSE(fixture.game().view.chat.visible) << "tag 0 hides the list after a choice";
 }
 
 TEST(MessageLine, NothingAfterTheGameIsOver) {
   GameFixture fixture(kRoom);
-  fixture.game().prompt_state = prompt::kGameOver;
+  fixture.game().control.prompt_state = prompt::kGameOver;
   ShowMessage(fixture.game(), "Призрак.", msg::kAcknowledge);
-  EXPECT_EQ(fixture.game().message_line, "");
+  EXPECT_EQ(fixture.game().view.message_line, "");
   EXPECT_TRUE(fixture.LogLines().empty());
 }
 

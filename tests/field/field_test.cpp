@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/monsters_on_level.hpp"
-#include "engine/type_info.hpp"
-#include "state/terrain.hpp"
+#include "model/type_info.hpp"
+#include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -17,45 +17,45 @@ const std::vector<std::string> kRoom = {"AAAAAA", "A@CCCA", "ACCCCA", "AAAAAA"};
 TEST(Field, PriorityIsMonsterThenItemThenFeatureThenTerrain) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  MapCell& cell = game.level.Cell(3, 2);
+  MapCell& cell = game.world.level.Cell(3, 2);
   cell.feature = feature::kOpenDoor;
-  game.level.loose_items[1].type = 5;
+  game.world.level.loose_items[1].type = 5;
   cell.item = kLooseItemBase + 1;
   Renew(game, 3, 2);
   const uint8_t item_glyph = ItemTypeGlyph(game, 5).glyph;
   EXPECT_EQ(cell.remembered_glyph, item_glyph) << "the item is seen and remembered";
   fixture.AddMonster(4, 3, 2);
   Renew(game, 3, 2);
-  EXPECT_EQ(game.field.At(3, 2).glyph, 'B') << "the monster (a bat) shows";
+  EXPECT_EQ(game.view.field.At(3, 2).glyph, 'B') << "the monster (a bat) shows";
   EXPECT_EQ(cell.remembered_glyph, item_glyph) << "but the item is what is remembered";
 
   RemoveMonster(game, 1);
   Clear(game);
   PlaceShadow(game, 3, 2);
-  EXPECT_EQ(game.field.At(3, 2).glyph, 0) << "after Clear nothing is drawn from memory";
+  EXPECT_EQ(game.view.field.At(3, 2).glyph, 0) << "after Clear nothing is drawn from memory";
   Renew(game, 3, 2);
   cell.item = 0;
   Renew(game, 3, 2);
-  EXPECT_EQ(game.field.At(3, 2).glyph, '/') << "then the feature";
+  EXPECT_EQ(game.view.field.At(3, 2).glyph, '/') << "then the feature";
   cell.feature = feature::kSecretDoor;
   Renew(game, 3, 2);
-  EXPECT_EQ(game.field.At(3, 2).glyph, '.') << "hidden features look like the ground";
+  EXPECT_EQ(game.view.field.At(3, 2).glyph, '.') << "hidden features look like the ground";
   EXPECT_EQ(cell.remembered_colour, TerrainOf('C').dim_colour);
-  EXPECT_EQ(game.field.At(3, 2).colour, TerrainOf('C').lit_colour);
+  EXPECT_EQ(game.view.field.At(3, 2).colour, TerrainOf('C').lit_colour);
 }
 
 TEST(Field, PilesShowTheirLowestGroup) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  PileRecord& pile = game.piles[7];
-  game.level.Cell(2, 2).item = 7;
+  PileRecord& pile = game.world.piles[7];
+  game.world.level.Cell(2, 2).item = 7;
   pile.count = 3;
   Renew(game, 2, 2);
-  EXPECT_EQ(game.level.Cell(2, 2).remembered_glyph, '.') << "groups all empty: nothing drawn";
+  EXPECT_EQ(game.world.level.Cell(2, 2).remembered_glyph, '.') << "groups all empty: nothing drawn";
   pile.groups[4].push_back(ItemRecord{.type = 20});
   pile.groups[0].push_back(ItemRecord{.type = 1});
   Renew(game, 2, 2);
-  EXPECT_EQ(game.level.Cell(2, 2).remembered_glyph, ItemTypeGlyph(game, 1).glyph);
+  EXPECT_EQ(game.world.level.Cell(2, 2).remembered_glyph, ItemTypeGlyph(game, 1).glyph);
   EXPECT_NE(ItemTypeGlyph(game, 1).glyph, ItemTypeGlyph(game, 20).glyph) << "a weapon, a potion";
 }
 
@@ -64,23 +64,23 @@ TEST(Field, NeverSeenCellsStayDarkAndShowMapDrawsEverything) {
   Game& game = fixture.game();
   Clear(game);
   PlaceShadow(game, 40, 20);
-  EXPECT_EQ(game.field.At(40, 20).glyph, 0);
+  EXPECT_EQ(game.view.field.At(40, 20).glyph, 0);
   ShowMap(game);
-  EXPECT_EQ(game.field.At(40, 20).glyph, '#');
-  EXPECT_EQ(game.field.At(40, 20).colour, TerrainOf('A').dim_colour);
-  EXPECT_EQ(game.level.Cell(40, 20).seen, 0) << "ShowMap changes no memory";
+  EXPECT_EQ(game.view.field.At(40, 20).glyph, '#');
+  EXPECT_EQ(game.view.field.At(40, 20).colour, TerrainOf('A').dim_colour);
+  EXPECT_EQ(game.world.level.Cell(40, 20).seen, 0) << "ShowMap changes no memory";
 }
 
 TEST(Field, HeroGlyphTogglesAndPlPlMovesTheHero) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  const bool shown = game.field.hero_visible;
+  const bool shown = game.view.field.hero_visible;
   TglHero(game);
   TglHero(game);
-  EXPECT_EQ(game.field.hero_visible, shown);
+  EXPECT_EQ(game.view.field.hero_visible, shown);
   PlPl(game, 3, 2);
-  EXPECT_EQ(game.hero.x, 3);
-  EXPECT_EQ(game.field.hero_y, 2);
+  EXPECT_EQ(game.world.hero.x, 3);
+  EXPECT_EQ(game.view.field.hero_y, 2);
   EXPECT_TRUE(fixture.ScreenHas("@"));
 }
 

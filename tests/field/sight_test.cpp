@@ -42,16 +42,16 @@ TEST(Sight, WallsAndClosedDoorsStopSightAndAreSeen) {
   Game& game = fixture.game();
   Clear(game);
   LOSLine(game, 2, 1, 2, 1, 8);
-  EXPECT_EQ(game.level.Cell(2, 1).seen, 1) << "a line to the own cell draws it only";
-  EXPECT_EQ(game.level.Cell(3, 1).seen, 0);
+  EXPECT_EQ(game.world.level.Cell(2, 1).seen, 1) << "a line to the own cell draws it only";
+  EXPECT_EQ(game.world.level.Cell(3, 1).seen, 0);
   LOSRound(game, 2, 1, 8);
-  EXPECT_EQ(game.level.Cell(5, 1).seen, 1) << "the closed door is seen";
-  EXPECT_EQ(game.level.Cell(6, 1).seen, 0) << "nothing behind it";
-  EXPECT_EQ(game.level.Cell(2, 0).seen, 1) << "the wall next to the viewer";
-  game.level.Cell(5, 1).feature = feature::kOpenDoor;
+  EXPECT_EQ(game.world.level.Cell(5, 1).seen, 1) << "the closed door is seen";
+  EXPECT_EQ(game.world.level.Cell(6, 1).seen, 0) << "nothing behind it";
+  EXPECT_EQ(game.world.level.Cell(2, 0).seen, 1) << "the wall next to the viewer";
+  game.world.level.Cell(5, 1).feature = feature::kOpenDoor;
   LOSRound(game, 2, 1, 8);
-  EXPECT_EQ(game.level.Cell(8, 1).seen, 1) << "an open door does not stop sight";
-  EXPECT_EQ(game.level.Cell(11, 1).seen, 0) << "beyond the radius";
+  EXPECT_EQ(game.world.level.Cell(8, 1).seen, 1) << "an open door does not stop sight";
+  EXPECT_EQ(game.world.level.Cell(11, 1).seen, 0) << "beyond the radius";
 }
 
 TEST(Sight, SeePlayerIsFalseWhenAnEndBlocks) {
@@ -61,7 +61,7 @@ TEST(Sight, SeePlayerIsFalseWhenAnEndBlocks) {
   EXPECT_FALSE(SeePlayer(game, 1, 1, 5, 1, 8)) << "the door at the end";
   EXPECT_FALSE(SeePlayer(game, 2, 0, 4, 1, 8)) << "the wall at the start";
   EXPECT_FALSE(SeePlayer(game, 1, 1, 7, 1, 8)) << "behind the door";
-  game.level.Cell(5, 1).feature = feature::kSecretDoor;
+  game.world.level.Cell(5, 1).feature = feature::kSecretDoor;
   EXPECT_FALSE(SeePlayer(game, 1, 1, 7, 1, 8)) << "a secret door blocks like the wall";
 }
 
@@ -76,11 +76,11 @@ TEST(Sweeps, DiscsVisitEachCellOnce) {
       {"AAAAAAA", "ACCCCCA", "ACCCCCA", "ACC@CCA", "ACCCCCA", "ACCCCCA", "AAAAAAA"});
   Game& game = fixture.game();
   auto swept = [&](int r) {
-    game.field.cell_list.clear();
-    game.hero.x = 0;  // the hero's cell is no free cell; move him out of the way
-    game.hero.y = 0;
+    game.view.field.cell_list.clear();
+    game.world.hero.x = 0;  // the hero's cell is no free cell; move him out of the way
+    game.world.hero.y = 0;
     SelRound(game, 3, 3, r, CellOperation::kPusto, 0);
-    return game.field.cell_list;
+    return game.view.field.cell_list;
   };
   EXPECT_EQ(swept(0), "0303") << "radius 0 is the centre only";
   EXPECT_EQ(swept(1), "020203020402020403040404020303030403");
@@ -91,22 +91,22 @@ TEST(Sweeps, DiscsVisitEachCellOnce) {
 TEST(Sweeps, MissilesLandAtTheTargetOverOpenGround) {
   GameFixture fixture(kCorridor);
   Game& game = fixture.game();
-  game.field.landing_pending = 1;
+  game.view.field.landing_pending = 1;
   SelLine(game, 4, 1, 1, 1, CellOperation::kCheck, 0, 0, 0);
-  EXPECT_EQ(game.field.landing_x, 4);
+  EXPECT_EQ(game.view.field.landing_x, 4);
   // With the door in the way the missile stops in front of it.
-  game.field.landing_pending = 1;
+  game.view.field.landing_pending = 1;
   SelLine(game, 8, 1, 2, 1, CellOperation::kCheck, 0, 0, 0);
-  EXPECT_EQ(game.field.landing_x, 4);
+  EXPECT_EQ(game.view.field.landing_x, 4);
 }
 
 TEST(Sweeps, FlyingObjectsPauseForTheFlightDelay) {
   GameFixture fixture(kCorridor);
   Game& game = fixture.game();
-  game.settings.fly_delay = 30;
+  game.session.settings.fly_delay = 30;
   SelLine(game, 1, 1, 4, 1, CellOperation::kFly, 0, 0, 0);
   EXPECT_EQ(fixture.frontend().slept_ms(), 4 * 30);
-  EXPECT_EQ(game.field.selection_x, 4);
+  EXPECT_EQ(game.view.field.selection_x, 4);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "items/item_types.hpp"
-#include "state/text_table.hpp"
+#include "records/text_table.hpp"
 #include "support/data_files.hpp"
 
 namespace zaldrun {

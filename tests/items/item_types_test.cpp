@@ -5,10 +5,11 @@
 #include <map>
 #include <set>
 
-#include "items/effect_registry.hpp"
-#include "items/item_names_check.hpp"
-#include "state/game.hpp"
-#include "state/text_table.hpp"
+#include "records/handler_names.hpp"
+#include "records/item_type_table.hpp"
+#include "records/item_names_check.hpp"
+#include "model/game.hpp"
+#include "records/text_table.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 
@@ -26,22 +27,22 @@ std::string Load(Game& game, void (*damage)(Bytes& items, Bytes& affixes)) {
   damage(items, affixes);
   testing::WriteFileText(folder / kItemsFileName, std::string(items.begin(), items.end()));
   testing::WriteFileText(folder / kAffixesFileName, std::string(affixes.begin(), affixes.end()));
-  game.folder = folder.path();
+  game.session.folder = folder.path();
   return LoadItemFiles(game);
 }
 
 TEST(ItemFiles, SoundFilesLoadAndDescriptionsAreReadFromMemory) {
   testing::TempFolder empty;
   Game game;
-  game.folder = empty.path();
+  game.session.folder = empty.path();
   EXPECT_NE(LoadItemFiles(game).find("Items.dat"), std::string::npos) << "no files";
   ASSERT_EQ(Load(game, [](Bytes&, Bytes&) {}), "");
-  EXPECT_EQ(game.item_data.affixes[0].level, 1);
+  EXPECT_EQ(game.data.items.affixes[0].level, 1);
   LoadItemDescription(game, item_type::kWater);
-  EXPECT_EQ(game.item_data.current_type, 66);
-  EXPECT_EQ(game.item_data.current.handler, "qWater");
+  EXPECT_EQ(game.data.items.current_type, 66);
+  EXPECT_EQ(game.data.items.current.handler, "qWater");
   LoadItemDescription(game, 208);
-  EXPECT_EQ(game.item_data.current.name_one, "");
+  EXPECT_EQ(game.data.items.current.name_one, "");
 }
 
 TEST(ItemFiles, DamagedFilesAreRefusedByNameAndRecord) {
@@ -69,7 +70,7 @@ TEST(ItemFiles, DamagedFilesAreRefusedByNameAndRecord) {
     Game game;
     const std::string error = Load(game, damage);
     for (const char* part : said) EXPECT_NE(error.find(part), std::string::npos) << error;
-    EXPECT_FALSE(game.item_data.Loaded()) << error;
+    EXPECT_FALSE(game.data.items.Loaded()) << error;
   }
 }
 
@@ -78,7 +79,7 @@ std::vector<int> Appearances(uint64_t seed) {
   game.random.Seed(seed);
   InitItemTable(game);
   std::vector<int> out;
-  for (int t = 1; t <= kItemTypeCount; ++t) out.push_back(game.item_data.types[t].appearance);
+  for (int t = 1; t <= kItemTypeCount; ++t) out.push_back(game.world.item_types[t].appearance);
   return out;
 }
 
@@ -92,7 +93,7 @@ TEST(ItemTable, EachPoolDealsDistinctLooksThatTheSeedDecides) {
       {kPotion, 1000}, {kAmulet, 1400}, {kRing, 1700}, {kWand, 2000}};
   std::map<AppearancePool, std::set<int>> dealt;
   for (int t = 1; t <= kItemTypeCount; ++t) {
-    const ItemType& type = game.item_data.types[t];
+    const ItemType& type = game.world.item_types[t];
     if (type.pool == kNone) {
       EXPECT_EQ(type.appearance, 0) << t;
       EXPECT_EQ(type.colour, BaseItemType(t).colour) << t;
@@ -110,14 +111,12 @@ TEST(ItemTable, EachPoolDealsDistinctLooksThatTheSeedDecides) {
   EXPECT_NE(Appearances(7), Appearances(8));
 }
 
-TEST(EffectRegistry, SortedAndCoversEveryNameTheDataUses) {
-  const auto& registry = EffectRegistry();
-  EXPECT_TRUE(registry.IsSorted());
-  EXPECT_TRUE(IsGenericItemOperation("Drink") && registry.Contains("Drink"));
+TEST(ItemOperationNames, CoverEveryNameTheDataUses) {
+  EXPECT_TRUE(IsGenericItemOperation("Drink") && ListsName(ItemOperationNames(), "Drink"));
   std::vector<ItemDescription> items;
   ASSERT_EQ(DecodeItemsFile(CompiledFile("Items.dat"), &items), "");
   for (const ItemDescription& d : items) {
-    EXPECT_TRUE(d.handler.empty() || registry.Contains(d.handler)) << d.handler;
+    EXPECT_TRUE(d.handler.empty() || ListsName(ItemOperationNames(), d.handler)) << d.handler;
   }
 }
 

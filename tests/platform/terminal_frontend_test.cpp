@@ -20,7 +20,7 @@
 #include <thread>
 
 #include "platform/key_fields.hpp"
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace platform {
 namespace {

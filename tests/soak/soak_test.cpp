@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "state/chance.hpp"
-#include "state/utf8.hpp"
+#include "field/free_cells.hpp"
+#include "base/utf8.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -70,10 +70,10 @@ std::string RandomKey(std::mt19937& rng) {
 }
 
 void ExpectWorldIsSound(Game& game, int seed, int step) {
-  const Level& level = game.level;
+  const Level& level = game.world.level;
   SCOPED_TRACE("seed " + std::to_string(seed) + ", key " + std::to_string(step));
-  ASSERT_TRUE(Level::Inside(game.hero.x, game.hero.y));
-  ASSERT_LE(game.event_count, kMaxEvents);
+  ASSERT_TRUE(Level::Inside(game.world.hero.x, game.world.hero.y));
+  ASSERT_LE(game.world.event_count, kMaxEvents);
   ASSERT_GE(level.monster_count, 0);
   ASSERT_LE(level.monster_count, kMaxMonsters);
   for (int slot = 1; slot <= level.monster_count; ++slot) {
@@ -88,11 +88,11 @@ void ExpectWorldIsSound(Game& game, int seed, int step) {
     if (cell.monster != 0) ++referenced;
   }
   ASSERT_EQ(referenced, level.monster_count);
-  for (const PileRecord& pile : game.piles) {
+  for (const PileRecord& pile : game.world.piles) {
     for (int group = 0; group < kPileGroups; ++group)
       ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
   }
-  ASSERT_LE(Utf8Length(game.message_line), 240u);
+  ASSERT_LE(Utf8Length(game.view.message_line), 240u);
 }
 
 TEST(Soak, RandomKeysKeepTheWorldSound) {
@@ -101,8 +101,8 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
     std::mt19937 rng(static_cast<unsigned>(seed));
     GameFixture fixture(RandomPicture(rng), static_cast<uint64_t>(seed));
     Game& game = fixture.game();
-    game.settings.fast_more = static_cast<uint8_t>(seed % 2);
-    game.hero.SkillAt(skill::kSearching).cap = 30;
+    game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
+    game.world.hero.SkillAt(skill::kSearching).cap = 30;
     for (int m = 0; m < 12; ++m) {
       int16_t x = 0;
       int16_t y = 0;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "compilers.hpp"
-#include "state/monster_record.hpp"
+#include "records/monster_record.hpp"
 
 namespace zaldrun::testing {
 

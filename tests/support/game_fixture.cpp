@@ -1,7 +1,7 @@
 #include "support/game_fixture.hpp"
 
 #include "engine/monsters_on_level.hpp"
-#include "state/cp1251.hpp"
+#include "base/cp1251.hpp"
 #include "ui/commands.hpp"
 #include "world/game_data.hpp"
 
@@ -22,9 +22,9 @@ SandboxLevel PictureLevel(const std::vector<std::string>& rows) {
 
 GameFixture::GameFixture(const std::vector<std::string>& picture, uint64_t seed)
     : game_(std::make_unique<Game>()), screen_(frontend_), window_(*game_, screen_) {
-  game_->folder = folder_.path();
-  game_->data_folder = ZALDRUN_BINARY_DIR;
-  game_->io = &screen_;
+  game_->session.folder = folder_.path();
+  game_->session.data_folder = ZALDRUN_BINARY_DIR;
+  game_->session.io = &screen_;
   game_->random.Seed(seed);
   screen_.Push(&window_);
   const std::string error = LoadGameData(*game_);
@@ -46,7 +46,7 @@ bool GameFixture::PlayKeys(const std::function<void()>& after_each) {
     while (frontend_.pending_keys() > 0) {
       HandleGameKey(*game_, screen_.NextIdleKey());
       if (after_each) after_each();
-      if (game_->unload_requested) return false;
+      if (game_->session.unload_requested) return false;
     }
   } catch (const platform::InputEnded&) {
   }
@@ -60,7 +60,7 @@ std::string GameFixture::ScreenText() {
 
 std::vector<std::string> GameFixture::LogLines() const {
   std::vector<std::string> lines;
-  const std::string bytes = ReadFileText(game_->LogPath());
+  const std::string bytes = ReadFileText(game_->session.LogPath());
   size_t start = 0;
   while (start < bytes.size()) {
     const size_t end = bytes.find("\r\n", start);
@@ -79,7 +79,7 @@ int GameFixture::AddMonster(int type, int x, int y, bool peaceful) {
   monster.hp = monster.max_hp = 10;
   monster.speed = 100;
   monster.peaceful = peaceful ? 1 : 0;
-  return PlaceMonster(*game_, monster) ? game_->level.monster_count : 0;
+  return PlaceMonster(*game_, monster) ? game_->world.level.monster_count : 0;
 }
 
 }  // namespace zaldrun::testing

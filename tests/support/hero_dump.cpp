@@ -2,12 +2,12 @@
 
 #include <sstream>
 
-#include "state/game.hpp"
+#include "model/game.hpp"
 
 namespace zaldrun::testing {
 
 std::string DescribeHero(const Game& game) {
-  const Hero& h = game.hero;
+  const Hero& h = game.world.hero;
   std::ostringstream out;
   out << "race " << int(h.race) << " class " << int(h.hero_class) << " weapon "
       << int(h.weapon_choice) << " missile " << int(h.missile_choice) << "\n";
@@ -34,8 +34,8 @@ std::string DescribeHero(const Game& game) {
         << skill.combat_value2 << "\n";
   }
   out << "events:";
-  for (int i = 1; i <= game.event_count; ++i) {
-    const EventSlot& e = game.events[static_cast<size_t>(i)];
+  for (int i = 1; i <= game.world.event_count; ++i) {
+    const EventSlot& e = game.world.events[static_cast<size_t>(i)];
     out << " " << e.name << "(" << e.countdown << "," << e.parameter << ")";
   }
   out << "\n";

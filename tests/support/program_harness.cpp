@@ -3,9 +3,9 @@
 namespace zaldrun::testing {
 
 ProgramHarness::ProgramHarness() : screen_(frontend_), window_(game_, screen_) {
-  game_.folder = folder_.path();
-  game_.data_folder = ZALDRUN_BINARY_DIR;
-  game_.io = &screen_;
+  game_.session.folder = folder_.path();
+  game_.session.data_folder = ZALDRUN_BINARY_DIR;
+  game_.session.io = &screen_;
 }
 
 int ProgramHarness::Run(uint64_t seed, const SandboxLevel* sandbox, const HeroChoice* hero) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/headless/headless_frontend.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 #include "support/temp_folder.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "state/affix_record.hpp"
+#include "records/affix_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

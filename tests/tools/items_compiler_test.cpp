@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "state/item_record.hpp"
+#include "records/item_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

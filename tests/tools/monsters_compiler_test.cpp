@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "state/monster_record.hpp"
+#include "records/monster_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

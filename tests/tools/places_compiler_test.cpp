@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "state/places_record.hpp"
+#include "records/places_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

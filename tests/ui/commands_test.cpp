@@ -24,24 +24,24 @@ TEST(Commands, DirectionKeysWalkAndTheCentreKeyWaits) {
   GameFixture fixture(kRoom);
   fixture.Keys("{Right}{Down}{Left}{Up}{PgDn}{Home}{End}{PgUp}");
   fixture.PlayKeys();
-  EXPECT_EQ(fixture.game().hero.x, 2);
-  EXPECT_EQ(fixture.game().hero.y, 2);
-  fixture.game().hero.last_action_time = 0;
+  EXPECT_EQ(fixture.game().world.hero.x, 2);
+  EXPECT_EQ(fixture.game().world.hero.y, 2);
+  fixture.game().world.hero.last_action_time = 0;
   fixture.Keys("{Clear}");
   fixture.PlayKeys();
-  EXPECT_EQ(fixture.game().hero.last_action_time, 10);
+  EXPECT_EQ(fixture.game().world.hero.last_action_time, 10);
 }
 
 TEST(Commands, AConfusedHeroStumblesInsteadOfWalkingOrWaiting) {
   GameFixture fixture(kRoom, 3);
-  fixture.game().labels.Set(Condition::kConfused, true);
+  fixture.game().view.labels.Set(Condition::kConfused, true);
   std::set<std::pair<int, int>> reached;
   for (int i = 0; i < 60; ++i) {
-    fixture.game().hero.x = 3;
-    fixture.game().hero.y = 2;
+    fixture.game().world.hero.x = 3;
+    fixture.game().world.hero.y = 2;
     fixture.Keys(i % 2 == 0 ? "{Clear}" : "{Right}");
     fixture.PlayKeys();
-    reached.insert({fixture.game().hero.x, fixture.game().hero.y});
+    reached.insert({fixture.game().world.hero.x, fixture.game().world.hero.y});
   }
   EXPECT_GE(reached.size(), 5u) << "stumbling goes anywhere around, the hero's cell included";
 }
@@ -50,22 +50,22 @@ TEST(Commands, AnyKeyOptionOnlyDismissesTheMoreMark) {
   for (int fast_more : {0, 1}) {
     GameFixture fixture(kRoom);
     Game& game = fixture.game();
-    game.settings.fast_more = static_cast<uint8_t>(fast_more);
+    game.session.settings.fast_more = static_cast<uint8_t>(fast_more);
     // A message that must be acknowledged, then a letter, then Space if still needed.
     fixture.Keys(fast_more != 0 ? "l" : "l{Space}");
     ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Внимание!", msg::kAcknowledge); }));
     EXPECT_EQ(fixture.frontend().pending_keys(), 0u) << "the wait took every key";
-    EXPECT_FALSE(game.field.selection_visible) << "the key did not also start the look command";
+    EXPECT_FALSE(game.view.field.selection_visible) << "the key did not also start the look command";
   }
 }
 
 TEST(Commands, TheEarlierBindingWinsForTheSameCharacter) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.settings.Binding(Command::kSearch) = 'k';  // Kick comes before Search in the match order
+  game.session.settings.Binding(Command::kSearch) = 'k';  // Kick comes before Search in the match order
   fixture.Keys("k{Esc}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.message_line, " В каком направлении? Странное направление.")
+  EXPECT_EQ(game.view.message_line, " В каком направлении? Странное направление.")
       << "the kick prompt ran";
 }
 
@@ -85,38 +85,38 @@ TEST(Commands, RefusalsOfCommandsWithNothingToUse) {
     GameFixture fixture(kRoom);
     fixture.Keys(c.key);
     fixture.PlayKeys();
-    EXPECT_EQ(fixture.game().message_line, c.message) << c.key;
+    EXPECT_EQ(fixture.game().view.message_line, c.message) << c.key;
   }
 }
 
 TEST(Commands, EatingAndReadingLimits) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.piles[0].groups[8].push_back(ItemRecord{.type = 1});
-  game.piles[0].groups[5].push_back(ItemRecord{.type = 2});
-  game.hero.satiation = 6501;
+  game.world.piles[0].groups[8].push_back(ItemRecord{.type = 1});
+  game.world.piles[0].groups[5].push_back(ItemRecord{.type = 2});
+  game.world.hero.satiation = 6501;
   fixture.Keys("e");
   fixture.PlayKeys();
-  EXPECT_EQ(game.message_line, " Ты больше не можешь ничего есть!");
-  game.hero.satiation = 6500;
+  EXPECT_EQ(game.view.message_line, " Ты больше не можешь ничего есть!");
+  game.world.hero.satiation = 6500;
   fixture.Keys("e");
   fixture.PlayKeys();
-  EXPECT_EQ(game.pending_operation, "Eat");
+  EXPECT_EQ(game.control.pending_operation, PendingOperation::kEat);
 
-  game.hero.SkillAt(skill::kLiteracy).value = 0.9f;
+  game.world.hero.SkillAt(skill::kLiteracy).value = 0.9f;
   fixture.Keys("r");
   fixture.PlayKeys();
-  EXPECT_EQ(game.message_line, " Да ты читать не умеешь!");
-  game.hero.SkillAt(skill::kLiteracy).value = 1.0f;
+  EXPECT_EQ(game.view.message_line, " Да ты читать не умеешь!");
+  game.world.hero.SkillAt(skill::kLiteracy).value = 1.0f;
   fixture.Keys("r");
   fixture.PlayKeys();
-  EXPECT_EQ(game.pending_operation, "Read");
+  EXPECT_EQ(game.control.pending_operation, PendingOperation::kRead);
 }
 
 TEST(Commands, ConfusedHeroesCannotDoFineWork) {
   for (const char* key : {"k", "o", "r", "z", "s", "!", "t"}) {
     GameFixture fixture(kRoom);
-    fixture.game().labels.Set(Condition::kConfused, true);
+    fixture.game().view.labels.Set(Condition::kConfused, true);
     fixture.Keys(std::string(key) + "{Space}");
     fixture.PlayKeys();
     EXPECT_EQ(fixture.LogLines(),
@@ -130,27 +130,27 @@ TEST(Commands, OpenAndCloseADoorByDirection) {
   Game& game = fixture.game();
   fixture.Keys("{Right}o{Right}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.level.Cell(4, 2).feature, feature::kOpenDoor);
+  EXPECT_EQ(game.world.level.Cell(4, 2).feature, feature::kOpenDoor);
   fixture.Keys("o{Right}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.level.Cell(4, 2).feature, feature::kClosedDoor);
-  EXPECT_EQ(game.message_line, " В каком направлении? Ты закрыл дверь.");
+  EXPECT_EQ(game.world.level.Cell(4, 2).feature, feature::kClosedDoor);
+  EXPECT_EQ(game.view.message_line, " В каком направлении? Ты закрыл дверь.");
   fixture.Keys("o{Clear}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.message_line,
+  EXPECT_EQ(game.view.message_line,
             " В каком направлении? ГГ выполнил недопустимую операцию и будет ЗАКРЫТ :)");
   fixture.Keys("o{Up}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.message_line, " В каком направлении? Нет тут никакой двери!");
+  EXPECT_EQ(game.view.message_line, " В каком направлении? Нет тут никакой двери!");
 }
 
 TEST(Commands, SpaceAtAPromptServesALeftoverAnswerThenCountsAsAKey) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.prompt_state = prompt::kYes;  // an answer nobody took
+  game.control.prompt_state = prompt::kYes;  // an answer nobody took
   fixture.Keys("x{Space}");
   ASSERT_TRUE(fixture.Act([](Game& g) { RunKickPrompt(g); }));
-  EXPECT_EQ(game.message_line, " Странное направление.");
+  EXPECT_EQ(game.view.message_line, " Странное направление.");
 }
 
 TEST(Commands, LookDescribesCells) {
@@ -164,34 +164,34 @@ TEST(Commands, LookDescribesCells) {
     GameFixture fixture(kRoom);
     fixture.Keys(c.keys);
     fixture.PlayKeys();
-    EXPECT_EQ(fixture.game().message_line, c.message) << c.keys;
-    EXPECT_TRUE(fixture.game().field.selection_visible);
+    EXPECT_EQ(fixture.game().view.message_line, c.message) << c.keys;
+    EXPECT_TRUE(fixture.game().view.field.selection_visible);
   }
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
   fixture.Keys("l{Up}{Esc}");
   fixture.PlayKeys();
-  EXPECT_FALSE(game.field.selection_visible) << "any other key ends the look";
+  EXPECT_FALSE(game.view.field.selection_visible) << "any other key ends the look";
   // A cell never seen; then confirming on it, an empty cell, clears the target.
-  game.level.Cell(6, 3).seen = 0;
+  game.world.level.Cell(6, 3).seen = 0;
   SelMove(game, 5, 3, kCursorGlyph, kCursorColour);
   fixture.Keys("{Right}");
   EXPECT_FALSE(fixture.Act([](Game& g) { RunCursorPrompt(g); }));
-  EXPECT_EQ(game.message_line, " Неизвесто.");
-  game.target_monster = 5;
+  EXPECT_EQ(game.view.message_line, " Неизвесто.");
+  game.control.target_monster = 5;
   fixture.Keys("{Enter}");
   ASSERT_TRUE(fixture.Act([](Game& g) { RunCursorPrompt(g); }));
-  EXPECT_EQ(game.target_monster, 0);
+  EXPECT_EQ(game.control.target_monster, 0);
 }
 
 TEST(Commands, ZappingAtTheCentrePassesTheHerosCell) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
-  game.pending_operation = "Zap";
-  game.effect_handler = "NoWand";
+  game.control.pending_operation = PendingOperation::kZap;
+  game.control.effect_handler = "NoWand";
   fixture.Keys("{Clear}");
   ASSERT_TRUE(fixture.Act([](Game& g) { RunOpenPrompt(g); }));
-  EXPECT_EQ(game.message_line, " Ничего не происходит.") << "an unknown handler does nothing";
+  EXPECT_EQ(game.view.message_line, " Ничего не происходит.") << "an unknown handler does nothing";
 }
 
 TEST(Commands, QuitAsksAndEndsTheGame) {
@@ -200,16 +200,16 @@ TEST(Commands, QuitAsksAndEndsTheGame) {
   EXPECT_TRUE(fixture.PlayKeys());
   fixture.Keys("Qy");
   EXPECT_FALSE(fixture.PlayKeys());
-  EXPECT_EQ(fixture.game().end_reason, 1);
+  EXPECT_EQ(fixture.game().control.end_reason, 1);
 }
 
 TEST(Commands, AfterDeathEveryKeyEndsTheGame) {
   for (const char* key : {"{Right}", "k", "{Space}", "y", "{Clear}"}) {
     GameFixture fixture(kRoom);
-    fixture.game().prompt_state = prompt::kGameOver;
+    fixture.game().control.prompt_state = prompt::kGameOver;
     fixture.Keys(key);
     EXPECT_FALSE(fixture.PlayKeys()) << key;
-    EXPECT_EQ(fixture.game().prompt_state, prompt::kGameOver) << key;
+    EXPECT_EQ(fixture.game().control.prompt_state, prompt::kGameOver) << key;
   }
 }
 
@@ -218,10 +218,10 @@ TEST(Commands, ShowMapAndDiagnostics) {
   Game& game = fixture.game();
   fixture.Keys("{Ctrl+E}");
   fixture.PlayKeys();
-  EXPECT_EQ(game.field.At(70, 30).glyph, '#');
+  EXPECT_EQ(game.view.field.At(70, 30).glyph, '#');
   fixture.Keys("/");
   fixture.PlayKeys();
-  EXPECT_FALSE(game.message_line.empty());
+  EXPECT_FALSE(game.view.message_line.empty());
   EXPECT_TRUE(fixture.LogLines().empty());
 }
 

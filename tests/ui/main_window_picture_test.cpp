@@ -7,7 +7,7 @@
 
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/sdl_png_reader.hpp"
-#include "state/game.hpp"
+#include "model/game.hpp"
 #include "support/temp_folder.hpp"
 #include "ui/layout.hpp"
 #include "ui/main_window.hpp"
@@ -31,9 +31,9 @@ TEST(MainWindowPicture, TheWindowShowsTheMainWindow) {
 
   testing::TempFolder folder;
   auto game = std::make_unique<Game>();
-  game->folder = folder.path();
+  game->session.folder = folder.path();
   Screen screen(*frontend);
-  game->io = &screen;
+  game->session.io = &screen;
   MainWindow window(*game, screen);
   frontend->SetTitle(MainWindow::kCaption);
   screen.Push(&window);

@@ -45,7 +45,7 @@ TEST(MainWindow, StartUpPreparesTheProgramFolder) {
   EXPECT_TRUE(fs::exists(folder / "Save" / "Hero.sav"));
   EXPECT_FALSE(fs::exists(folder / "Messages.log"));
   EXPECT_TRUE(fs::exists(folder / "Zaldrun.ini"));
-  EXPECT_EQ(program.game().settings.name, "Вася");
+  EXPECT_EQ(program.game().session.settings.name, "Вася");
 }
 
 TEST(MainWindow, BadSettingsAreReplacedByDefaultsWithAMessage) {
@@ -55,7 +55,7 @@ TEST(MainWindow, BadSettingsAreReplacedByDefaultsWithAMessage) {
   // The box is the first thing shown; capture it before it is dismissed.
   program.frontend().PushScript("");
   EXPECT_EQ(program.Run(), 0);
-  EXPECT_EQ(program.game().settings.Binding(Command::kDrop), 'd');
+  EXPECT_EQ(program.game().session.settings.Binding(Command::kDrop), 'd');
   Settings reread;
   EXPECT_TRUE(ReadSettings(program.folder() / "Zaldrun.ini", &reread));
 }
@@ -75,7 +75,7 @@ TEST(MainWindow, ClosingWithoutAGameDeletesLevelFilesAndWritesNoRecord) {
   // Level files that appear during the run are gone after the close.
   fs::create_directories(folder / "Save");
   EXPECT_EQ(program.Run(), 0);
-  EXPECT_TRUE(program.game().saved);
+  EXPECT_TRUE(program.game().session.saved);
   for (const auto& entry : fs::directory_iterator(folder)) {
     EXPECT_NE(entry.path().extension(), ".txt") << "no character record";
   }
@@ -105,7 +105,7 @@ TEST(MainWindow, UnwritableFolderEndsWithAClearMessage) {
   ProgramHarness program;
   // A "folder" that is a plain file cannot take files, whoever runs the test.
   testing::WriteFileText(program.folder() / "plain-file", "");
-  program.game().folder = program.folder() / "plain-file";
+  program.game().session.folder = program.folder() / "plain-file";
   EXPECT_EQ(program.Run(), -1);  // waits on the message box
   EXPECT_TRUE(program.ScreenHas("Игре нужна папка, в которую можно писать"));
 }

@@ -16,11 +16,11 @@ TEST(Screen, ACloseRequestDuringAnActionWaitsUntilTheGameIsIdle) {
   fixture.frontend().PushClose();
   fixture.Keys("{Space}");
   ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Стой!", msg::kAcknowledge); }));
-  EXPECT_EQ(game.message_line, "") << "the wait ended with Space, not with the close request";
+  EXPECT_EQ(game.view.message_line, "") << "the wait ended with Space, not with the close request";
   // The held-back request comes at the next idle key, ahead of any other key.
   fixture.Keys("{Right}");
   platform::HeadlessFrontend& frontend = fixture.frontend();
-  Screen& screen = *static_cast<Screen*>(game.io);
+  Screen& screen = *static_cast<Screen*>(game.session.io);
   EXPECT_EQ(screen.NextIdleKey().kind, platform::KeyKind::kCloseRequest);
   EXPECT_EQ(screen.NextIdleKey().code, platform::keys::kRight);
   EXPECT_EQ(frontend.pending_keys(), 0u);

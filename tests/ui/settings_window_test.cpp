@@ -15,7 +15,7 @@ Settings RunSettings(ProgramHarness& program, std::string_view keys) {
   EXPECT_EQ(program.Run(), 0);
   Settings written;
   EXPECT_TRUE(ReadSettings(program.folder() / "Zaldrun.ini", &written));
-  EXPECT_EQ(written.bindings, program.game().settings.bindings);
+  EXPECT_EQ(written.bindings, program.game().session.settings.bindings);
   return written;
 }
 
@@ -137,7 +137,7 @@ TEST(SettingsWindow, MouseSelectsSlotsAndPressesButtons) {
   clicked.frontend().PushClick(ok_x, ok_y);
   clicked.Keys("{Ctrl+Q}");
   EXPECT_EQ(clicked.Run(), 0);
-  EXPECT_EQ(clicked.game().settings.Binding(Command::kKick), 'w');
+  EXPECT_EQ(clicked.game().session.settings.Binding(Command::kKick), 'w');
 }
 
 TEST(SettingsWindow, LeadingNumberReadsLikeATypedNumber) {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "engine/skills.hpp"
-#include "state/game.hpp"
-#include "state/hero_tables.hpp"
+#include "model/game.hpp"
+#include "records/hero_tables.hpp"
 #include "support/hero_dump.hpp"
 
 namespace zaldrun {
@@ -23,49 +23,49 @@ std::unique_ptr<Game> NewHero(int race, int hero_class, int weapon = 1, int miss
 
 TEST(NewHero, StartsWithFourEventsInOrderAndSatiation4980) {
   auto game = NewHero(1, 1);
-  ASSERT_EQ(game->event_count, 4);
+  ASSERT_EQ(game->world.event_count, 4);
   const char* names[] = {"Consumption", "Regen", "EnemyRegen", "CreateMon"};
   const int countdowns[] = {50, 240, 160, 300};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(game->events[static_cast<size_t>(i + 1)].name, names[i]);
-    EXPECT_EQ(game->events[static_cast<size_t>(i + 1)].countdown, countdowns[i]);
-    EXPECT_EQ(game->events[static_cast<size_t>(i + 1)].parameter, 1);
+    EXPECT_EQ(game->world.events[static_cast<size_t>(i + 1)].name, names[i]);
+    EXPECT_EQ(game->world.events[static_cast<size_t>(i + 1)].countdown, countdowns[i]);
+    EXPECT_EQ(game->world.events[static_cast<size_t>(i + 1)].parameter, 1);
   }
-  EXPECT_EQ(game->hero.satiation, 4980);
-  EXPECT_FALSE(game->labels.hunger_visible);
-  EXPECT_EQ(game->hero.level, 1);
-  EXPECT_EQ(game->hero.experience_to_next, 126) << "140 scaled by the human factor 0.9";
-  EXPECT_EQ(game->labels.hp,
-            std::to_string(game->hero.hp) + "(" + std::to_string(game->hero.max_hp) + ")");
+  EXPECT_EQ(game->world.hero.satiation, 4980);
+  EXPECT_FALSE(game->view.labels.hunger_visible);
+  EXPECT_EQ(game->world.hero.level, 1);
+  EXPECT_EQ(game->world.hero.experience_to_next, 126) << "140 scaled by the human factor 0.9";
+  EXPECT_EQ(game->view.labels.hp,
+            std::to_string(game->world.hero.hp) + "(" + std::to_string(game->world.hero.max_hp) + ")");
 }
 
 TEST(NewHero, ClassAndRaceSettings) {
-  EXPECT_EQ(NewHero(1, 4)->hero.move_cost, 800) << "barbarians walk fast";
-  for (int c = 1; c <= 3; ++c) EXPECT_EQ(NewHero(2, c, 1, c >= 2 ? 1 : 0)->hero.move_cost, 1000);
-  EXPECT_GE(NewHero(1, 1)->hero.SkillAt(skill::kLiteracy).value, 1.0f) << "a human warrior reads";
-  EXPECT_LT(NewHero(3, 1)->hero.SkillAt(skill::kLiteracy).value, 1.0f) << "an orc warrior cannot";
-  EXPECT_LT(NewHero(5, 1)->hero.SkillAt(skill::kLiteracy).value, 1.0f) << "nor a troll warrior";
+  EXPECT_EQ(NewHero(1, 4)->world.hero.move_cost, 800) << "barbarians walk fast";
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(NewHero(2, c, 1, c >= 2 ? 1 : 0)->world.hero.move_cost, 1000);
+  EXPECT_GE(NewHero(1, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "a human warrior reads";
+  EXPECT_LT(NewHero(3, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "an orc warrior cannot";
+  EXPECT_LT(NewHero(5, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "nor a troll warrior";
   auto troll = NewHero(5, 1);
-  EXPECT_EQ(troll->hero.regen_rate, 60);
-  EXPECT_FLOAT_EQ(troll->hero.hunger_rate, 2.0f);
-  EXPECT_FLOAT_EQ(troll->hero.experience_factor, 1.6f);
-  EXPECT_EQ(NewHero(2, 1)->hero.resistance_base[4], 5) << "elves resist magic";
-  EXPECT_EQ(NewHero(4, 1)->hero.resistance_base[5], 5) << "dwarves resist fire";
-  EXPECT_EQ(NewHero(3, 1)->hero.poison_resistance, 5);
+  EXPECT_EQ(troll->world.hero.regen_rate, 60);
+  EXPECT_FLOAT_EQ(troll->world.hero.hunger_rate, 2.0f);
+  EXPECT_FLOAT_EQ(troll->world.hero.experience_factor, 1.6f);
+  EXPECT_EQ(NewHero(2, 1)->world.hero.resistance_base[4], 5) << "elves resist magic";
+  EXPECT_EQ(NewHero(4, 1)->world.hero.resistance_base[5], 5) << "dwarves resist fire";
+  EXPECT_EQ(NewHero(3, 1)->world.hero.poison_resistance, 5);
   auto wanderer = NewHero(1, 3, 1, 2);
   for (int kind = 5; kind <= 8; ++kind)
-    EXPECT_EQ(wanderer->hero.resistance_base[static_cast<size_t>(kind)], 4);
+    EXPECT_EQ(wanderer->world.hero.resistance_base[static_cast<size_t>(kind)], 4);
 }
 
 TEST(NewHero, LearningRatesNeverGoNegative) {
   // A troll warrior: daggers are unlisted for the class, and trolls take 300 from them.
   auto game = NewHero(5, 1);
-  EXPECT_EQ(game->hero.SkillAt(3).learning_rate, 400);
+  EXPECT_EQ(game->world.hero.SkillAt(3).learning_rate, 400);
   for (int race = 1; race <= 5; ++race) {
     for (int c = 1; c <= 4; ++c) {
       auto hero = NewHero(race, c, 1, c == 2 || c == 3 ? 1 : 0);
       for (int s = 1; s <= kSkillCount; ++s) {
-        EXPECT_GE(hero->hero.SkillAt(s).learning_rate, 0) << race << c << " skill " << s;
+        EXPECT_GE(hero->world.hero.SkillAt(s).learning_rate, 0) << race << c << " skill " << s;
         EXPECT_GE(SkillGain(*hero, s), 0.0);
       }
     }
@@ -75,11 +75,11 @@ TEST(NewHero, LearningRatesNeverGoNegative) {
 TEST(NewHero, ChosenWeaponGetsItsTraining) {
   auto axe = NewHero(1, 1, 2);    // warrior, weapon 2: axes
   auto sword = NewHero(1, 1, 1);  // weapon 1: long blades
-  EXPECT_GT(axe->hero.SkillAt(4).value, sword->hero.SkillAt(4).value);
-  EXPECT_EQ(axe->hero.SkillAt(4).learning_rate, 1300);
+  EXPECT_GT(axe->world.hero.SkillAt(4).value, sword->world.hero.SkillAt(4).value);
+  EXPECT_EQ(axe->world.hero.SkillAt(4).learning_rate, 1300);
   auto archer = NewHero(2, 2, 1, 3);  // slings
-  EXPECT_EQ(archer->hero.SkillAt(11).learning_rate, 1300 - 100 + 70);
-  EXPECT_GT(archer->hero.SkillAt(11).value, archer->hero.SkillAt(10).value);
+  EXPECT_EQ(archer->world.hero.SkillAt(11).learning_rate, 1300 - 100 + 70);
+  EXPECT_GT(archer->world.hero.SkillAt(11).value, archer->world.hero.SkillAt(10).value);
 }
 
 // Every race and class with every weapon and missile: every figure in range, every skill under
@@ -94,7 +94,7 @@ TEST(NewHero, EveryChoiceGivesASoundHero) {
         for (int m = missiles > 0 ? 1 : 0; m <= missiles; ++m) {
           for (uint64_t seed : {1u, 2u, 3u}) {
             auto game = NewHero(race, c, w, m, seed);
-            const Hero& hero = game->hero;
+            const Hero& hero = game->world.hero;
             SCOPED_TRACE(testing::DescribeHero(*game));
             for (int a = 0; a < kAttributeCount; ++a) {
               EXPECT_GE(hero.Current(a), 1);

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "state/places_data.hpp"
-#include "state/terrain.hpp"
+#include "model/places_data.hpp"
+#include "records/terrain.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 #include "world/place_maps.hpp"

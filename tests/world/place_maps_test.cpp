@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "state/game.hpp"
-#include "state/places_record.hpp"
+#include "model/game.hpp"
+#include "records/places_record.hpp"
 #include "support/temp_folder.hpp"
-#include "world/room_registry.hpp"
 
 namespace zaldrun {
 namespace {
@@ -51,22 +50,22 @@ TEST(PlacesRecord, OneLetterPerByteFromTheLeftEdgeAndBack) {
 TEST(PlaceMaps, TheFileIsReadFromTheProgramFolderAndAMapWrittenIntoTheLevel) {
   testing::TempFolder folder;
   Game game;
-  game.folder = folder.path();
+  game.session.folder = folder.path();
   const std::string missing = LoadPlaceMapsFile(game);
   EXPECT_NE(missing.find("Places.dat"), std::string::npos) << missing;
 
   const std::vector<uint8_t> bytes = MapFile(13);
   testing::WriteFileText(folder / "Places.dat", std::string(bytes.begin(), bytes.end()));
   ASSERT_EQ(LoadPlaceMapsFile(game), "");
-  EXPECT_EQ(game.places_data.map_count(), 13);
-  EXPECT_EQ(game.places_data.MapRow(13, 39), "Q" + std::string(79, 'M'));
-  EXPECT_EQ(game.places_data.MapRow(14, 0), "");
-  EXPECT_EQ(game.places_data.MapRow(1, 40), "");
+  EXPECT_EQ(game.data.places.map_count(), 13);
+  EXPECT_EQ(game.data.places.MapRow(13, 39), "Q" + std::string(79, 'M'));
+  EXPECT_EQ(game.data.places.MapRow(14, 0), "");
+  EXPECT_EQ(game.data.places.MapRow(1, 40), "");
   ASSERT_TRUE(LoadPlaceMap(game, 7));
-  EXPECT_EQ(game.level.Terrain(0, 0), 'Q');
-  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
+  EXPECT_EQ(game.world.level.Terrain(0, 0), 'Q');
+  EXPECT_EQ(game.world.level.Terrain(79, 39), 'G');
   EXPECT_FALSE(LoadPlaceMap(game, 14));
-  EXPECT_EQ(game.level.Terrain(79, 39), 'G');
+  EXPECT_EQ(game.world.level.Terrain(79, 39), 'G');
 }
 
 TEST(PlaceMaps, ADamagedFileIsRefusedByName) {
@@ -86,12 +85,6 @@ TEST(PlaceMaps, ADamagedFileIsRefusedByName) {
     for (const std::string& part : said) EXPECT_NE(error.find(part), std::string::npos) << error;
     EXPECT_EQ(places.map_count(), 12) << error << ": the maps loaded before must stay";
   }
-}
-
-TEST(RoomRegistry, IsSortedAndLooksUpPaddedNames) {
-  EXPECT_TRUE(RoomRegistry().IsSorted());
-  EXPECT_TRUE(RoomRegistry().Contains("SpecRoom1   "));
-  EXPECT_FALSE(RoomRegistry().Contains("SpecRoom"));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "platform/key_translate.hpp"
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace platform {
 

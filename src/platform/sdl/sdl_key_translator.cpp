@@ -1,7 +1,7 @@
 #include "platform/sdl/sdl_key_translator.hpp"
 
 #include "platform/key_translate.hpp"
-#include "state/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace platform {
 namespace {

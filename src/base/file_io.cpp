@@ -1,0 +1,142 @@
+#include "base/file_io.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace zaldrun {
+namespace {
+
+std::string Describe(const std::filesystem::path& path, const std::string& what, int err) {
+  return what + " " + path.string() + ": " + std::strerror(err);
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path,
+                                                  size_t max_bytes, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (error) *error = Describe(path, "Не удалось открыть файл", errno);
+    return std::nullopt;
+  }
+  std::vector<uint8_t> bytes;
+  char buffer[65536];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    const auto got = static_cast<size_t>(in.gcount());
+    if (bytes.size() + got > max_bytes) {
+      if (error) *error = "Файл " + path.string() + " слишком велик";
+      return std::nullopt;
+    }
+    bytes.insert(bytes.end(), buffer, buffer + got);
+  }
+  if (in.bad()) {
+    if (error) *error = Describe(path, "Не удалось прочитать файл", errno);
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string* error) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = Describe(path, "Не удалось записать файл", errno);
+    return false;
+  }
+  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    ok = false;
+    err = errno;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    if (error) *error = Describe(path, "Не удалось записать файл", err);
+    return false;
+  }
+  SyncFolder(path.parent_path());
+  return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::string* error) {
+  return WriteFileAtomically(
+      path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()),
+      error);
+}
+
+bool AppendToFile(const std::filesystem::path& path, std::string_view bytes, std::string* error) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = Describe(path, "Не удалось открыть файл", errno);
+    return false;
+  }
+  const bool ok = WriteAll(fd, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  const int err = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!ok || !closed) {
+    if (error) *error = Describe(path, "Не удалось записать в файл", ok ? errno : err);
+    return false;
+  }
+  return true;
+}
+
+int DeleteFilesWithExtension(const std::filesystem::path& folder, std::string_view extension) {
+  std::error_code ec;
+  int deleted = 0;
+  std::filesystem::directory_iterator it(folder, ec);
+  if (ec) return 0;
+  for (const auto& entry : it) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() <= extension.size() || !name.ends_with(extension)) continue;
+    if (!entry.is_regular_file(ec)) continue;
+    if (std::filesystem::remove(entry.path(), ec)) ++deleted;
+  }
+  return deleted;
+}
+
+bool FolderIsWritable(const std::filesystem::path& folder, std::string* error) {
+  const std::filesystem::path probe = folder / ".zaldrun-write-test";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = Describe(folder, "Нельзя писать в папку", errno);
+    return false;
+  }
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,21 @@
+#include "model/game.hpp"
+
+namespace zaldrun {
+
+std::string_view PendingOperationName(PendingOperation operation) {
+  switch (operation) {
+    case PendingOperation::kDrop: return "Drop";
+    case PendingOperation::kEat: return "Eat";
+    case PendingOperation::kDrink: return "Drink";
+    case PendingOperation::kRead: return "Read";
+    case PendingOperation::kZap: return "Zap";
+    case PendingOperation::kDip: return "Dip";
+    case PendingOperation::kShoot: return "Shoot";
+    case PendingOperation::kChat: return "Chat";
+    case PendingOperation::kSelectItem: return "SelectItem";
+    case PendingOperation::kNone: break;
+  }
+  return "None";
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,102 @@
+// The hero: name, race and class, position, vital numbers, attributes, skills, money and gear.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/level.hpp"
+#include "records/hero_tables.hpp"
+
+namespace zaldrun {
+
+struct Skill {
+  std::string name;
+  uint8_t first_attribute = attribute::kNone;
+  uint8_t first_weight = 0;
+  uint8_t second_attribute = attribute::kNone;
+  uint8_t second_weight = 0;
+  int16_t learning_rate = 0;  // 1000 = normal
+  float value = 0;
+  uint8_t cap = 0;
+  int16_t combat_value1 = 0;  // weapon skills 1..12
+  int16_t combat_value2 = 0;
+};
+
+struct Attributes {
+  std::array<int16_t, kAttributeCount> current{};
+  std::array<int16_t, kAttributeCount> equipment{};
+  std::array<int16_t, kAttributeCount> temporary_a{};
+  std::array<int16_t, kAttributeCount> natural{};
+  std::array<int16_t, kAttributeCount> temporary_b{};
+  std::array<int16_t, kAttributeCount> extra{};
+};
+
+struct Hero {
+  std::string name;  // at most 40 characters
+  uint8_t race = 0;
+  uint8_t hero_class = 0;
+  uint8_t weapon_choice = 0;
+  uint8_t missile_choice = 0;
+
+  int16_t x = 0;
+  int16_t y = 0;
+
+  int16_t hp = 0;
+  int16_t max_hp = 0;
+  uint8_t absorption = 0;
+  int16_t pp = 0;
+  int16_t max_pp = 0;
+
+  Attributes attributes;
+  std::array<int16_t, kDamageKinds + 1> resistance_base{};   // kinds 1..10
+  std::array<int16_t, kDamageKinds + 1> resistance_bonus{};  // kinds 1..10
+
+  int16_t speed_base = 100;
+  int16_t speed_bonus = 0;
+  uint8_t sight_radius = 8;
+  int16_t move_cost = 1000;
+  int16_t action_cost = 1000;
+  int16_t time_carry = 0;
+  int16_t last_action_time = 0;
+  int16_t paralysis_time = 0;
+
+  // Figures derived from the attributes.
+  int16_t defence = 0;
+  int16_t to_hit = 0;
+  int32_t max_weight = 0;
+  float damage_factor = 1.0f;
+  int16_t hp_per_level = 0;
+  int16_t pp_per_level = 0;
+  float price_factor = 1.0f;
+
+  // Regeneration: one hit point every `regen_rate` time units (0 or below: several every unit).
+  int16_t regen_rate = 200;
+  // Multiplies the food used at every consumption.
+  float hunger_rate = 1.0f;
+  int16_t poison = 0;
+  uint8_t poison_resistance = 0;
+  // Percent in steps of 5 added to every experience gain.
+  uint8_t experience_bonus = 0;
+
+  int32_t satiation = 0;
+  uint8_t level = 0;
+  int32_t experience_to_next = 0;
+  float experience_factor = 1.0f;
+  int16_t skill_points = 0;
+  uint8_t skill_points_per_level = 0;
+  std::array<Skill, kSkillCount + 1> skills{};  // skills 1..19
+
+  uint8_t burden = 0;  // 2 = overloaded: the hero cannot walk
+  int32_t money = 0;
+  int32_t carried_weight = 0;
+  int32_t shop_debt = 0;
+  std::array<int16_t, kQuestCount + 1> quests{};            // 1..100
+  std::array<ItemRecord, kEquipmentSlots + 1> equipment{};  // 1..15
+
+  Skill& SkillAt(int n) { return skills[static_cast<size_t>(n)]; }
+  const Skill& SkillAt(int n) const { return skills[static_cast<size_t>(n)]; }
+  int16_t Current(int attr) const { return attributes.current[static_cast<size_t>(attr)]; }
+};
+
+}  // namespace zaldrun

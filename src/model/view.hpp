@@ -1,0 +1,33 @@
+// The view: what the game shows and the windows draw from — the message line, the status labels,
+// the map field, the number entry box and the answer list of conversations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/field_model.hpp"
+#include "model/labels.hpp"
+
+namespace zaldrun {
+
+// The number/answer entry box and the answer list of conversations.
+struct EntryBox {
+  bool visible = false;
+  std::string text;
+};
+struct AnswerList {
+  bool visible = false;
+  int16_t tag = 0;  // 0: a choice hides the list again
+  std::vector<std::string> lines;
+  int selected = 0;
+};
+
+struct View {
+  std::string message_line;
+  StatusLabels labels;
+  FieldModel field;
+  EntryBox number_input;
+  AnswerList chat;
+};
+
+}  // namespace zaldrun

@@ -1,0 +1,7 @@
+#include "model/world.hpp"
+
+namespace zaldrun {
+
+World::World() : piles(kPileCount) {}
+
+}  // namespace zaldrun

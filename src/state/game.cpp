@@ -1,7 +1,0 @@
-#include "state/game.hpp"
-
-namespace zaldrun {
-
-Game::Game() : piles(kPileCount) {}
-
-}  // namespace zaldrun

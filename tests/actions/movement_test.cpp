@@ -1,0 +1,184 @@
+#include "actions/movement.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "support/game_fixture.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+const std::vector<std::string> kRoom = {
+    "AAAAAAAA",
+    "AC@C+CCA",
+    "ACCCCCCA",
+    "AAAAAAAA",
+};
+
+TEST(Movement, WallsRefuseWithoutTimeOrLog) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  game.world.hero.last_action_time = -1;
+  MoveHero(game, 2, 0);
+  EXPECT_EQ(game.view.message_line, " Ты не можешь туда идти.");
+  EXPECT_EQ(game.world.hero.last_action_time, -1) << "no time passed";
+  EXPECT_TRUE(fixture.LogLines().empty());
+  MoveHero(game, -1, 1);  // off the map: nothing at all
+  EXPECT_EQ(game.world.hero.x, 2);
+}
+
+TEST(Movement, AConfusedHeroBumpsAndLosesTime) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  game.view.labels.Set(Condition::kConfused, true);
+  MoveHero(game, 2, 0);
+  EXPECT_EQ(game.view.message_line, " Ты ударился о стену.");
+  EXPECT_EQ(game.world.hero.last_action_time, 10);
+  game.view.message_line.clear();
+  game.world.hero.x = 3;
+  MoveHero(game, 4, 1);
+  EXPECT_EQ(game.view.message_line, " Ты врезался в дверь.");
+  EXPECT_EQ(game.world.level.Cell(4, 1).feature, feature::kClosedDoor);
+}
+
+TEST(Movement, WalkingIntoADoorOpensIt) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  MoveHero(game, 3, 1);
+  MoveHero(game, 4, 1);
+  EXPECT_EQ(game.world.level.Cell(4, 1).feature, feature::kOpenDoor);
+  EXPECT_EQ(game.world.hero.x, 3) << "opening is not a step";
+  EXPECT_EQ(game.view.message_line, " Ты открыл дверь.");
+  MoveHero(game, 4, 1);
+  EXPECT_EQ(game.world.hero.x, 4);
+}
+
+TEST(Movement, OverloadedHeroCannotWalk) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  game.world.hero.burden = 2;
+  game.world.hero.last_action_time = -1;
+  MoveHero(game, 3, 1);
+  EXPECT_EQ(game.world.hero.x, 2);
+  EXPECT_EQ(game.world.hero.last_action_time, -1);
+  EXPECT_EQ(game.view.message_line, " Ты перегружен и не можешь больше идти!");
+}
+
+// Hooks that record what movement asked of combat and the level change.
+std::vector<std::string> g_asked;
+void RecordAttack(Game&, int slot, int hand) {
+  g_asked.push_back("attack " + std::to_string(slot) + " " + std::to_string(hand));
+}
+bool LeftHand(const Game&) { return true; }
+bool Killed(const Game&) { return true; }
+bool NotKilled(const Game&) { return false; }
+void RecordLevelChange(Game&, int place, int level, int x, int y) {
+  g_asked.push_back("level " + std::to_string(place) + " " + std::to_string(level) + " " +
+                    std::to_string(x) + " " + std::to_string(y));
+}
+
+TEST(Movement, AttacksUseBothHandsUnlessTheFirstBlowKills) {
+  for (bool kills : {false, true}) {
+    GameFixture fixture(kRoom);
+    Game& game = fixture.game();
+    g_asked.clear();
+    game.hooks.hero_attack = RecordAttack;
+    game.hooks.left_hand_attacks = LeftHand;
+    game.hooks.last_blow_killed = kills ? Killed : NotKilled;
+    fixture.AddMonster(3, 3, 1);
+    MoveHero(game, 3, 1);
+    if (kills) {
+      EXPECT_EQ(g_asked, (std::vector<std::string>{"attack 1 0"}));
+    } else {
+      EXPECT_EQ(g_asked, (std::vector<std::string>{"attack 1 0", "attack 1 1"}));
+    }
+  }
+}
+
+TEST(Movement, PeacefulMonstersAreAskedAbout) {
+  for (const char* answer : {"n", "y"}) {
+    GameFixture fixture(kRoom);
+    Game& game = fixture.game();
+    g_asked.clear();
+    game.hooks.hero_attack = RecordAttack;
+    const int slot = fixture.AddMonster(3, 3, 1, true);
+    fixture.Keys(answer);
+    ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 3, 1); }));
+    EXPECT_NE(game.view.message_line.find("Ты действительно ударишь"), std::string::npos);
+    const bool yes = std::string(answer) == "y";
+    EXPECT_EQ(game.world.level.Monster(slot).peaceful, yes ? 0 : 1);
+    EXPECT_EQ(g_asked.size(), yes ? 1u : 0u);
+    EXPECT_EQ(game.control.prompt_state, prompt::kIdle) << "the answer is not left behind";
+  }
+}
+
+TEST(Movement, ExitsAskBeforeLeaving) {
+  for (const char* answer : {"n", "y"}) {
+    GameFixture fixture(kRoom);
+    Game& game = fixture.game();
+    g_asked.clear();
+    game.hooks.change_level = RecordLevelChange;
+    MapCell& exit = game.world.level.Cell(3, 2);
+    exit.feature = feature::kEdgeExit;
+    exit.params = {1, 100, 11, 21};
+    game.world.hero.last_action_time = -1;
+    fixture.Keys(answer);
+    ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 3, 2); }));
+    EXPECT_EQ(game.world.hero.last_action_time, -1);
+    EXPECT_EQ(g_asked.size(), std::string(answer) == "y" ? 1u : 0u);
+    if (!g_asked.empty()) {
+      EXPECT_EQ(g_asked[0], "level 1 100 11 21");
+    }
+  }
+}
+
+TEST(Movement, StepsTellWhatLiesThere) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  game.world.level.Cell(3, 2).feature = feature::kChest;
+  MoveHero(game, 3, 2);
+  EXPECT_EQ(game.view.message_line, " Здесь стоит сундук.");
+
+  for (int records : {10, 11}) {
+    game.view.message_line.clear();
+    game.world.piles[4].count = static_cast<int16_t>(records);
+    game.world.level.Cell(2, 2).item = 4;
+    game.world.hero.x = 3;
+    game.world.hero.y = 2;
+    MoveHero(game, 2, 2);
+    EXPECT_EQ(game.view.message_line,
+              records == 10 ? " Здесь лежат несколько вещей." : " Здесь лежит много вещей.");
+  }
+}
+
+TEST(Movement, OverworldStepsCostTwentyThousand) {
+  GameFixture fixture({"QQQQ", "Q@QQ", "QQQQ"});
+  Game& game = fixture.game();
+  game.world.current_place = kOverworldPlace;
+  game.world.current_level = kOverworldLevel;
+  game.world.hero.move_cost = 800;
+  MoveHero(game, 2, 1);
+  EXPECT_EQ(game.world.hero.last_action_time, 200);
+}
+
+TEST(Movement, PassiveSearchFindsSecretDoorsNextToTheHero) {
+  // A strong searcher always finds: the chance covers every draw.
+  GameFixture fixture({"AAAAAA", "A*C@CA", "AAAAAA"});
+  Game& game = fixture.game();
+  game.world.hero.SkillAt(skill::kSearching).value = 25;
+  game.world.hero.SkillAt(skill::kSearching).cap = 50;
+  fixture.Keys("{Space}");
+  ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 2, 1); }));
+  EXPECT_EQ(game.world.level.Cell(1, 1).feature, feature::kClosedDoor);
+  EXPECT_EQ(game.world.level.Terrain(1, 1), 'C');
+  const auto log = fixture.LogLines();
+  EXPECT_NE(std::find(log.begin(), log.end(), "Ты нашёл секретную дверь!"), log.end());
+}
+
+}  // namespace
+}  // namespace zaldrun

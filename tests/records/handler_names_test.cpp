@@ -1,0 +1,45 @@
+#include "records/handler_names.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "engine/dispatch.hpp"
+#include "items/effect_registry.hpp"
+#include "world/room_registry.hpp"
+
+namespace zaldrun {
+namespace {
+
+// A handler table may hold only names the data may use, sorted so that lookups find them.
+template <typename Fn>
+void ExpectListed(const Registry<Fn>& registry, std::span<const std::string_view> names) {
+  EXPECT_TRUE(registry.IsSorted());
+  for (const auto& entry : registry.entries()) {
+    EXPECT_TRUE(ListsName(names, entry.name)) << entry.name << " is in no name list";
+    EXPECT_NE(entry.fn, nullptr) << entry.name;
+  }
+}
+
+TEST(HandlerNames, EveryRegisteredHandlerHasAListedName) {
+  ExpectListed(EventRegistry(), EventHandlerNames());
+  ExpectListed(BehaviourRegistry(), BehaviourNames());
+  ExpectListed(EffectRegistry(), ItemOperationNames());
+  ExpectListed(RoomRegistry(), RoomNames());
+}
+
+TEST(HandlerNames, StoredNamesAreLookedUpWithoutTheirPadding) {
+  EXPECT_TRUE(ListsName(RoomNames(), "SpecRoom1   "));
+  EXPECT_FALSE(ListsName(RoomNames(), "SpecRoom"));
+  EXPECT_TRUE(ListsName(EventHandlerNames(), "Regen       "));
+  EXPECT_NE(EventRegistry().Find("Regen       "), nullptr);
+  for (std::string_view talk : TalkHandlerNames()) {
+    EXPECT_TRUE(ListsName(EventHandlerNames(), talk)) << talk;
+  }
+  for (std::string_view generic : GenericItemOperationNames()) {
+    EXPECT_TRUE(ListsName(ItemOperationNames(), generic)) << generic;
+  }
+}
+
+}  // namespace
+}  // namespace zaldrun

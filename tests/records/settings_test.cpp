@@ -1,0 +1,126 @@
+#include "records/settings.hpp"
+
+#include <gtest/gtest.h>
+
+#include "base/cp1251.hpp"
+#include "support/temp_folder.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::ReadFileText;
+using testing::TempFolder;
+using testing::WriteFileText;
+
+constexpr const char* kDefaultFile =
+    "[Controls]\r\nPickUp=44\r\nDrop=100\r\nEquip=105\r\nInv=73\r\nKick=107\r\nOpen=111\r\n"
+    "Read=114\r\nDrink=113\r\nEat=101\r\nZap=122\r\nInfo=64\r\nSearch=115\r\nDip=33\r\n"
+    "Skills=65\r\nGoDown=62\r\nQuit=81\r\nSave=83\r\nLook=108\r\nCast=90\r\nShoot=116\r\n"
+    "Chat=67\r\nNotes=78\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\n[Character]\r\n"
+    "Name=\xC2\xE0\xF1\xFF\r\nRace=1\r\nClass=1\r\nWeapon=1\r\nMissile=1\r\n";
+
+TEST(SettingsFile, DefaultsAreWrittenInTheirFixedOrderByteForByte) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  ASSERT_EQ(WriteAllSettings(path, DefaultSettings()), "");
+  EXPECT_EQ(ReadFileText(path), kDefaultFile);
+
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.bindings, DefaultSettings().bindings);
+  EXPECT_EQ(read.name, "Вася");
+  EXPECT_EQ(read.fly_delay, 100);
+}
+
+TEST(SettingsFile, AnyBadValueFailsTheWholeRead) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  const std::string good = kDefaultFile;
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"missing Race", replaced("Race=1\r\n", "")},
+      {"not a number", replaced("Drop=100", "Drop=d")},
+      {"above a byte", replaced("FlyDelay=100", "FlyDelay=300")},
+      {"negative", replaced("Eat=101", "Eat=-1")},
+      {"empty value", replaced("Zap=122", "Zap=")},
+      {"duplicate key", replaced("Zap=122\r\n", "Zap=122\r\nzap=1\r\n")},
+      {"not text", replaced("Info=64", std::string("Info=6\0"
+                                                   "4",
+                                                   7))},
+      {"enormous line", replaced("Look=108", "Look=" + std::string(5000, '1'))},
+      {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0", 11)},
+      {"empty", ""},
+  };
+  for (const auto& [name, text] : cases) {
+    WriteFileText(path, text);
+    Settings read = DefaultSettings();
+    read.fly_delay = 7;
+    EXPECT_FALSE(ReadSettings(path, &read)) << name;
+    EXPECT_EQ(read.fly_delay, 7) << name << ": a failed read leaves memory alone";
+  }
+  Settings read;
+  EXPECT_FALSE(ReadSettings(folder / "missing.ini", &read));
+}
+
+TEST(SettingsFile, ValuesAreReadLeniently) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  std::string text = kDefaultFile;
+  text.replace(text.find("Drop=100"), 8, "Drop = 2.5");
+  text.replace(text.find("Name=\xC2\xE0\xF1\xFF"), 9, "Name=");
+  WriteFileText(path, text);
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.Binding(Command::kDrop), 2) << "2.5 rounds to the even 2";
+  EXPECT_EQ(read.name, "") << "an empty name is accepted";
+}
+
+TEST(SettingsFile, WriteControlsKeepsTheCharacterSection) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  Settings settings = DefaultSettings();
+  settings.name = "Гэндальф";
+  settings.race = 4;
+  ASSERT_EQ(WriteAllSettings(path, settings), "");
+
+  Settings changed = DefaultSettings();  // the window only changes controls and options
+  changed.Binding(Command::kEat) = 'x';
+  changed.fast_more = 1;
+  changed.name = "other";
+  ASSERT_EQ(WriteControls(path, changed), "");
+
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.Binding(Command::kEat), 'x');
+  EXPECT_EQ(read.fast_more, 1);
+  EXPECT_EQ(read.name, "Гэндальф");
+  EXPECT_EQ(read.race, 4);
+}
+
+TEST(SettingsFile, ByteParser) {
+  EXPECT_EQ(ParseSettingsByte("0"), 0);
+  EXPECT_EQ(ParseSettingsByte("255"), 255);
+  EXPECT_EQ(ParseSettingsByte(" 44 "), 44);
+  EXPECT_EQ(ParseSettingsByte("3.5"), 4);
+  EXPECT_EQ(ParseSettingsByte("256"), -1);
+  EXPECT_EQ(ParseSettingsByte("-0.4"), 0);
+  EXPECT_EQ(ParseSettingsByte("1e3"), -1);
+  EXPECT_EQ(ParseSettingsByte(""), -1);
+  EXPECT_EQ(ParseSettingsByte("99999999999999999999"), -1);
+}
+
+TEST(SettingsTables, OrdersCoverEveryCommandOnce) {
+  std::array<int, kCommandCount> seen{};
+  for (Command c : FileOrder()) ++seen[static_cast<size_t>(c)];
+  for (int count : seen) EXPECT_EQ(count, 1);
+  std::array<int, kCommandCount> matched{};
+  for (Command c : MatchOrder()) ++matched[static_cast<size_t>(c)];
+  EXPECT_EQ(matched[static_cast<size_t>(Command::kCast)], 0) << "no command uses Cast";
+}
+
+}  // namespace
+}  // namespace zaldrun
