@@ -91,7 +91,7 @@ class SdlFrontendTest : public ::testing::Test {
 TEST_F(SdlFrontendTest, DrawsCellsInTheirColoursAndBoxLinesThatJoin) {
   for (int px : {20, 36}) {
     SCOPED_TRACE(px);
-    auto frontend = Open(SdlOptions{.font_px = px});
+    auto frontend = Open(SdlOptions{.columns = 12, .rows = 8, .font_px = px});
     Grid grid(12, 8);
     grid.Frame(1, 1, 8, 5, colors::kWhite, colors::kBlack);  // corners at columns 1, 8; rows 1, 5
     grid.Put(10, 1, U' ', colors::kWhite, colors::kRed);
@@ -137,7 +137,7 @@ TEST_F(SdlFrontendTest, DrawsCellsInTheirColoursAndBoxLinesThatJoin) {
 }
 
 TEST_F(SdlFrontendTest, CtrlPlusAndMinusResizeCellsAndWindowButNeverReachTheGame) {
-  auto frontend = Open();
+  auto frontend = Open(SdlOptions{.columns = 30, .rows = 10});
   Grid grid(30, 10);
   grid.Put(0, 0, U'д', colors::kWhite, colors::kBlack);
   frontend->Present(grid);
@@ -162,13 +162,62 @@ TEST_F(SdlFrontendTest, CtrlPlusAndMinusResizeCellsAndWindowButNeverReachTheGame
   EXPECT_EQ(frontend->NextKey().kind, KeyKind::kCloseRequest);
   EXPECT_EQ(CellPixelSize(*frontend).height, 18);  // 22, 20, 18, 20, 18
   EXPECT_EQ(Shot(*frontend).height, 10 * 18);
+}
 
-  // 100 x 45 cells of 10 x 20 already overflow the dummy driver's 1024 x 768 screen: the font
-  // does not grow, but still shrinks.
-  frontend->Present(Grid(100, 45));
-  Push({KeyDown(SDL_SCANCODE_EQUALS, SDLK_EQUALS, KMOD_LCTRL), kEscape});
+// The dummy driver's screen is 1024 x 768, too small for the game's 100 x 45 cells at 20 pixels.
+TEST_F(SdlFrontendTest, OnASmallScreenTheWholeWindowStaysOnTheScreen) {
+  auto frontend = Open();  // 100 x 45 cells at 20 pixels asked for
+  SDL_Window* window = SdlWindowOf(*frontend);
+  SDL_Rect screen{};
+  ASSERT_EQ(SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &screen), 0);
+  ASSERT_EQ(screen.h, 768);
+  const auto expect_on_screen = [&](int width, int height) {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &w, &h);
+    EXPECT_EQ(w, width);
+    EXPECT_EQ(h, height);
+    EXPECT_GE(x, screen.x);
+    EXPECT_GE(y, screen.y);
+    EXPECT_LE(x + w, screen.x + screen.w);
+    EXPECT_LE(y + h, screen.y + screen.h);
+  };
+  // 16 pixels is the largest step that fits: 45 rows of 18 would be 810 high.
+  EXPECT_EQ(CellPixelSize(*frontend).height, 16);
+  expect_on_screen(100 * 8, 45 * 16);
+  Grid grid(100, 45);
+  grid.Put(0, 0, U'Ж', colors::kWhite, colors::kBlack);  // where the menu row starts
+  grid.Put(99, 44, U'Ж', colors::kWhite, colors::kBlack);
+  frontend->Present(grid);
+  DecodedPng png = Shot(*frontend);
+  EXPECT_EQ(png.width, 800);
+  EXPECT_EQ(png.height, 720);
+  EXPECT_GT(CountInCell(png, CellPixelSize(*frontend), 0, 0, colors::kWhite), 5);
+  EXPECT_GT(CountInCell(png, CellPixelSize(*frontend), 99, 44, colors::kWhite), 5);
+
+  // The font does not grow past the screen, in a window or in full screen. It shrinks in full
+  // screen, and leaving full screen gives a window for the new size.
+  const SDL_Event larger = KeyDown(SDL_SCANCODE_EQUALS, SDLK_EQUALS, KMOD_LCTRL);
+  const SDL_Event smaller = KeyDown(SDL_SCANCODE_MINUS, SDLK_MINUS, KMOD_LCTRL);
+  const SDL_Event full_screen = KeyDown(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
+  Push({larger, full_screen, larger, smaller, full_screen, kEscape});
   EXPECT_EQ(frontend->NextKey().code, keys::kEscape);
-  EXPECT_EQ(CellPixelSize(*frontend).height, 18);
+  EXPECT_FALSE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN);
+  EXPECT_EQ(CellPixelSize(*frontend).height, 14);
+  expect_on_screen(100 * 8, 45 * 14);
+
+  // A grid that even the smallest step cannot fit: a window as large as the screen, showing the
+  // grid's top-left corner.
+  Grid huge(300, 100);
+  huge.Put(0, 0, U'Ж', colors::kWhite, colors::kBlack);
+  frontend->Present(huge);
+  EXPECT_EQ(CellPixelSize(*frontend).height, 12);
+  expect_on_screen(screen.w, screen.h);
+  png = Shot(*frontend);
+  EXPECT_GT(CountInCell(png, CellPixelSize(*frontend), 0, 0, colors::kWhite), 5);
 }
 
 TEST_F(SdlFrontendTest, SleepKeepsTheKeysPressedMeanwhileAndBeepNeverFails) {
@@ -215,6 +264,10 @@ TEST_F(SdlFrontendTest, ResizedAndFullScreenWindowsCentreTheGridAndMapClicks) {
   Push({KeyDown(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, KMOD_RALT), kEscape});
   EXPECT_EQ(frontend->NextKey().code, keys::kEscape);
   EXPECT_FALSE(SDL_GetWindowFlags(SdlWindowOf(*frontend)) & SDL_WINDOW_FULLSCREEN);
+  // With the font unchanged, the window gets back the size the player gave it.
+  const DecodedPng back = Shot(*frontend);
+  EXPECT_EQ(back.width, 140);
+  EXPECT_EQ(back.height, 130);
 }
 
 TEST_F(SdlFrontendTest, OpeningFailsWithAMessageInsteadOfCrashing) {

@@ -4,8 +4,8 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -14,6 +14,7 @@
 #include "platform/sdl/glyph_atlas.hpp"
 #include "platform/sdl/grid_layout.hpp"
 #include "platform/sdl/grid_mesh.hpp"
+#include "platform/sdl/screen_fit.hpp"
 #include "platform/sdl/sdl_beep.hpp"
 #include "platform/sdl/sdl_key_translator.hpp"
 
@@ -56,21 +57,50 @@ class SdlFrontend final : public Frontend {
   void Redraw();
   // Handles the events that concern only the window; returns false for input events.
   bool HandleWindowEvent(const SDL_Event& event);
+  // The window's frame becomes known only once the window shows; the font chosen before is
+  // chosen again with the frame counted, so the title bar stays on the screen too.
+  void CountInFrame();
   // Handles the window events waiting in the queue and redraws if needed; input stays queued.
   void ServiceWindow();
   void RunCommand(WindowCommand command);
   void ChangeFontSize(int step);
+  // Takes `font` (of `font_px` pixels) for the cells; false when its atlas cannot be made.
+  bool UseFont(std::unique_ptr<CellFont> font, int font_px, std::string* error);
+  // Steps the font down from `start_px` until the grid's window fits the screen's usable area
+  // (the smallest step when none does), then fits the window to the grid. False, with a message
+  // in *error, when no font opens.
+  bool FitFontToScreen(int start_px, std::string* error);
+  // Sizes the window to the grid, cut to the usable area, and keeps the window on the screen.
   void FitWindowToGrid();
+  // Puts the window in the middle of the usable area.
+  void CenterWindow();
+  // Gives the window `size`, cut to the usable area, and moves it onto the screen where it
+  // sticks out. A full-screen or maximised window keeps its size.
+  void PlaceWindow(WindowSize size);
+  // The area of the window's display that the window's inside may take: the display less its
+  // panels and the window's frame. Nothing when the display cannot say.
+  std::optional<ScreenRect> UsableArea();
   // Window sizes are in points, which may be larger than pixels on high-density screens.
   double PixelsPerPoint() const;
+  CellSize Cell() const { return {font_->cell_width(), font_->cell_height()}; }
 
   bool video_started_ = false;
   bool ttf_started_ = false;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   bool software_renderer_ = false;  // colours glyphs in the atlas rather than by vertex
+  // The window manager's frame around the window, as last seen outside full screen; it is known
+  // only once the window shows.
+  int frame_top_ = 0;
+  int frame_left_ = 0;
+  int frame_bottom_ = 0;
+  int frame_right_ = 0;
+  bool frame_known_ = false;
+  bool font_fits_frame_ = false;  // the font was chosen with the frame counted
   FontFiles font_files_;
   int font_px_ = 0;
+  int font_px_before_full_screen_ = 0;
+  WindowSize size_before_full_screen_;
   std::unique_ptr<CellFont> font_;
   GlyphAtlas atlas_;
   GridMesh mesh_;
@@ -108,15 +138,12 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   ttf_started_ = true;
 
   font_files_ = FontFiles{options.bitmap_font, options.scalable_font};
-  font_px_ = options.font_px;
-  font_ = CellFont::Open(font_px_, font_files_, error);
-  if (font_ == nullptr) return false;
-
   columns_ = std::max(1, options.columns);
   rows_ = std::max(1, options.rows);
-  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             columns_ * font_->cell_width(), rows_ * font_->cell_height(),
-                             SDL_WINDOW_RESIZABLE);
+  // The window stays hidden until the font that fits the screen is chosen and the window sized
+  // for it, so it never shows larger than the screen.
+  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
+                             SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
   if (window_ == nullptr) {
     *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
     return false;
@@ -130,7 +157,9 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   SDL_RendererInfo info{};
   software_renderer_ =
       SDL_GetRendererInfo(renderer_, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-  if (!atlas_.Reset(renderer_, font_.get(), software_renderer_, error)) return false;
+  if (!FitFontToScreen(options.font_px, error)) return false;
+  CenterWindow();
+  SDL_ShowWindow(window_);
 
   // Motion and releases mean nothing to the game; ignoring them spares wake-ups and keeps them
   // from coming between a key-down and its text.
@@ -165,7 +194,8 @@ void SdlFrontend::Present(const Grid& grid) {
   if (resized) {
     columns_ = grid.width();
     rows_ = grid.height();
-    FitWindowToGrid();
+    std::string ignored;  // the font in use stays when no smaller one opens
+    if (!FitFontToScreen(font_px_, &ignored)) FitWindowToGrid();
   }
   Redraw();
 }
@@ -210,6 +240,7 @@ bool SdlFrontend::HandleWindowEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT_MAXIMIZED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           needs_redraw_ = true;
+          CountInFrame();
           break;
         default:
           break;
@@ -235,6 +266,16 @@ bool SdlFrontend::HandleWindowEvent(const SDL_Event& event) {
   }
 }
 
+void SdlFrontend::CountInFrame() {
+  if (font_fits_frame_) return;
+  UsableArea();
+  if (!frame_known_) return;
+  const int font_px = font_px_;
+  std::string ignored;  // the font in use stays when no smaller one opens
+  FitFontToScreen(font_px_, &ignored);
+  if (font_px_ != font_px) CenterWindow();  // it has only just shown
+}
+
 void SdlFrontend::ServiceWindow() {
   SDL_PumpEvents();
   SDL_Event event;
@@ -256,7 +297,21 @@ void SdlFrontend::RunCommand(WindowCommand command) {
       break;
     case WindowCommand::kToggleFullScreen: {
       const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+      if (!full) {
+        font_px_before_full_screen_ = font_px_;
+        SDL_GetWindowSize(window_, &size_before_full_screen_.width,
+                          &size_before_full_screen_.height);
+      }
       SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+      if (full) {
+        // Back in a window: the size it had, or, when the font changed meanwhile, the grid's size;
+        // within the screen either way.
+        if (font_px_ != font_px_before_full_screen_) {
+          FitWindowToGrid();
+        } else {
+          PlaceWindow(size_before_full_screen_);
+        }
+      }
       needs_redraw_ = true;
       break;
     }
@@ -272,32 +327,107 @@ void SdlFrontend::ChangeFontSize(int step) {
   std::unique_ptr<CellFont> font = CellFont::Open(wanted, font_files_, &error);
   if (font == nullptr) return;  // keep the size that works
   // Growing is refused once the grid would no longer fit on the screen.
-  SDL_Rect usable{};
-  const int display = SDL_GetWindowDisplayIndex(window_);
-  if (step > 0 && display >= 0 && SDL_GetDisplayUsableBounds(display, &usable) == 0) {
-    const double pixels_per_point = PixelsPerPoint();
-    if (columns_ * font->cell_width() > usable.w * pixels_per_point ||
-        rows_ * font->cell_height() > usable.h * pixels_per_point) {
-      return;
-    }
+  if (step > 0) {
+    const std::optional<ScreenRect> area = UsableArea();
+    const CellSize cell{font->cell_width(), font->cell_height()};
+    if (area && !FitsIn(GridWindowSize(columns_, rows_, cell, PixelsPerPoint()), *area)) return;
   }
+  UseFont(std::move(font), wanted, &error);
+  FitWindowToGrid();
+}
+
+bool SdlFrontend::UseFont(std::unique_ptr<CellFont> font, int font_px, std::string* error) {
   atlas_.Release();
   font_ = std::move(font);
-  font_px_ = wanted;
-  atlas_.Reset(renderer_, font_.get(), software_renderer_, &error);
-  FitWindowToGrid();
+  font_px_ = font_px;
   needs_redraw_ = true;
+  return atlas_.Reset(renderer_, font_.get(), software_renderer_, error);
+}
+
+bool SdlFrontend::FitFontToScreen(int start_px, std::string* error) {
+  // Without a known screen every step fits, and the first one is taken.
+  constexpr int kUnlimited = std::numeric_limits<int>::max();
+  const ScreenRect area = UsableArea().value_or(ScreenRect{0, 0, kUnlimited, kUnlimited});
+  // The font in use is not opened again; of the others, the last one opened is kept for use.
+  std::unique_ptr<CellFont> opened;
+  int opened_px = 0;
+  const auto cell_of = [&](int px) -> std::optional<CellSize> {
+    if (font_ != nullptr && px == font_px_) return Cell();
+    std::unique_ptr<CellFont> font = CellFont::Open(px, font_files_, error);
+    if (font == nullptr) return std::nullopt;
+    opened = std::move(font);
+    opened_px = px;
+    return CellSize{opened->cell_width(), opened->cell_height()};
+  };
+  const std::optional<FontStep> step =
+      ChooseFontStep(start_px, columns_, rows_, area, PixelsPerPoint(), cell_of);
+  if (!step) return false;
+  if (font_ == nullptr || step->font_px != font_px_) {
+    if (opened_px != step->font_px) opened = CellFont::Open(step->font_px, font_files_, error);
+    if (opened == nullptr || !UseFont(std::move(opened), step->font_px, error)) return false;
+  }
+  font_fits_frame_ = frame_known_;
+  FitWindowToGrid();
+  return true;
 }
 
 void SdlFrontend::FitWindowToGrid() {
+  PlaceWindow(GridWindowSize(columns_, rows_, Cell(), PixelsPerPoint()));
+}
+
+void SdlFrontend::PlaceWindow(WindowSize size) {
   // A full-screen or maximised window keeps its size; the grid is centred in it.
   if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) return;
-  const double pixels_per_point = PixelsPerPoint();
-  const int grid_w = columns_ * font_->cell_width();
-  const int grid_h = rows_ * font_->cell_height();
-  SDL_SetWindowSize(window_, static_cast<int>(std::ceil(grid_w / pixels_per_point)),
-                    static_cast<int>(std::ceil(grid_h / pixels_per_point)));
+  const std::optional<ScreenRect> area = UsableArea();
+  // Cut to the screen as a last resort; the grid keeps its top-left corner in view.
+  if (area) size = CutTo(size, *area);
+  SDL_SetWindowSize(window_, size.width, size.height);
+  if (area) {
+    // A window that grew past the screen's edge moves back in, its frame too.
+    ScreenRect window{0, 0, size.width, size.height};
+    SDL_GetWindowPosition(window_, &window.x, &window.y);
+    const ScreenRect inside = MoveInside(window, *area);
+    if (inside.x != window.x || inside.y != window.y) {
+      SDL_SetWindowPosition(window_, inside.x, inside.y);
+    }
+  }
   needs_redraw_ = true;
+}
+
+void SdlFrontend::CenterWindow() {
+  const std::optional<ScreenRect> area = UsableArea();
+  if (!area) return;
+  WindowSize size;
+  SDL_GetWindowSize(window_, &size.width, &size.height);
+  const ScreenRect place = CenterIn(size, *area);
+  SDL_SetWindowPosition(window_, place.x, place.y);
+}
+
+std::optional<ScreenRect> SdlFrontend::UsableArea() {
+  int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0) display = 0;
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) {
+    return std::nullopt;
+  }
+  // A full-screen window has no frame; the one it has in a window is what counts.
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0) {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0 &&
+        top + left + bottom + right > 0) {
+      frame_top_ = top;
+      frame_left_ = left;
+      frame_bottom_ = bottom;
+      frame_right_ = right;
+      frame_known_ = true;
+    }
+  }
+  return ScreenRect{usable.x + frame_left_, usable.y + frame_top_,
+                    std::max(1, usable.w - frame_left_ - frame_right_),
+                    std::max(1, usable.h - frame_top_ - frame_bottom_)};
 }
 
 double SdlFrontend::PixelsPerPoint() const {

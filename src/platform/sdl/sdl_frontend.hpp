@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/frontend.hpp"
+#include "platform/sdl/screen_fit.hpp"
 
 struct SDL_Window;
 
@@ -13,7 +14,8 @@ namespace platform {
 struct SdlOptions {
   int columns = 100;  // grid size the window is first opened for
   int rows = 45;
-  // Font pixel height; 20 uses Terminus's native 10 x 20 glyphs.
+  // Font pixel height; 20 uses Terminus's native 10 x 20 glyphs. On a screen too small for the
+  // grid at this size the window opens with the largest smaller step that fits.
   int font_px = 20;
   // Software renderer (tests and benchmarks under the dummy video driver).
   bool software = false;
@@ -34,11 +36,6 @@ bool DisplayAvailable();
 // Saves what the window shows as a PNG file. False, with a message in *error, when the front end
 // is not a window or the picture cannot be read back or written.
 bool SaveSdlScreenshot(Frontend& frontend, const std::string& png_path, std::string* error);
-
-struct CellSize {
-  int width = 0;
-  int height = 0;
-};
 
 // The size of one grid cell in window pixels ({0, 0} for a front end that is not a window).
 CellSize CellPixelSize(Frontend& frontend);
