@@ -161,8 +161,8 @@ void ReadProperties(EntryReader& r, ItemDescription& d) {
 }
 
 void ReadKindSpecific(EntryReader& r, ItemDescription& d, int category) {
-  const bool wand = category == 7;
-  const bool scroll = category == 5 || category == 6;
+  const bool wand = category == item_category::kWand;
+  const bool scroll = category == item_category::kScroll || category == item_category::kBook;
   if (!wand && (r.Has("charges") || r.Has("aiming"))) {
     r.Error(r.Has("charges") ? "charges" : "aiming", "only wands have it");
   }
@@ -217,7 +217,7 @@ ItemDescription ReadItem(EntryReader& r, int type) {
   }
   ReadDamageFields(r, d);
   ReadKindSpecific(r, d, category);
-  if (category != 5 && category != 6) {
+  if (category != item_category::kScroll && category != item_category::kBook) {
     for (const auto& [modifier, value] :
          ReadWordTable(r, "attributes", AttributeModifierWords(), -kFigureLimit, kFigureLimit)) {
       d.attribute_modifiers[modifier - 1] = static_cast<int16_t>(value);
@@ -282,7 +282,7 @@ std::string DumpDescription(const ItemDescription& d, int type) {
              DamageText(d.damage_min[i], d.damage_max[i], d.damage_kind[i]);
   }
   if (!extra.empty()) out << "extra_damage = " << extra << "]\n";
-  if (category == 7) {
+  if (category == item_category::kWand) {
     out << "charges = [" << d.first_bonus_low << ", " << d.first_bonus_high << "]\n";
     out << "aiming = " << Quote(WordOf(WandAimingWords(), d.second_bonus_low)) << "\n";
   } else {
@@ -293,7 +293,7 @@ std::string DumpDescription(const ItemDescription& d, int type) {
       out << "second_bonus = [" << d.second_bonus_low << ", " << d.second_bonus_high << "]\n";
     }
   }
-  if (category == 5 || category == 6) {
+  if (category == item_category::kScroll || category == item_category::kBook) {
     out << "used_up = " << (d.attribute_modifiers[0] == 2 ? "false" : "true") << "\n";
     out << "needs_target = " << (d.attribute_modifiers[1] == 1 ? "true" : "false") << "\n";
   } else if (const std::string attributes =

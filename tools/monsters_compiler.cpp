@@ -25,9 +25,6 @@ constexpr int64_t kShortMax = 32767;
 constexpr int64_t kLongMin = -2147483648LL;
 constexpr int64_t kLongMax = 2147483647LL;
 
-constexpr const char* kAttackFields[kMonsterAttackSlots] = {"melee_attack", "spare_attack",
-                                                            "missile_attack", "breath_attack"};
-
 // The blessing requests of item creation: the stored states, and 6/7 for a random state that the
 // hero does not or does know.
 constexpr DataWord kBlessingWords[] = {
@@ -142,7 +139,7 @@ const toml::table* SubEntry(const toml::node& node, const std::string& where,
 
 void ReadAttack(EntryReader& in, SourceErrors& errors, int slot, MonsterTypeRecord& r) {
   const auto i = static_cast<size_t>(slot);
-  const char* field = kAttackFields[i];
+  const char* field = WordOf(MonsterAttackWords(), slot).data();
   r.damage_kind[i] = 1;  // an unused slot keeps a valid kind
   const toml::table* table = SubTable(in, field);
   if (table == nullptr) return;
@@ -372,7 +369,7 @@ std::string DumpMonster(std::span<const uint8_t> file, int number) {
   out << "experience: " << r.experience << "\n";
   DumpPair(out, "hit_points", r.hp_low, r.hp_high);
   for (size_t slot = 0; slot < kMonsterAttackSlots; ++slot) {
-    out << kAttackFields[slot] << ": " << r.damage_low[slot] << ".." << r.damage_high[slot]
+    out << WordOf(MonsterAttackWords(), slot) << ": " << r.damage_low[slot] << ".." << r.damage_high[slot]
         << " kind " << Worded(DamageKindWords(), r.damage_kind[slot]) << "\n";
   }
   DumpPair(out, "defence", r.defence_low, r.defence_high);

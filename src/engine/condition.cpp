@@ -73,11 +73,15 @@ void GainLevel(Game& game) {
   hero.experience_to_next = ExperienceNeed(game, hero.level);
   ShowMessage(game, "Получен новый уровнень!", msg::kAcknowledge);
   if (hero.level % 2 == 0) {
-    if (hero.race == 2) AddResistance(game, 4, "Ты становишься устойчивей к магическим эффектам.");
-    if (hero.race == 4) AddResistance(game, 5, "Ты становишься устойчивей к огню.");
+    if (hero.race == races::kElf) {
+      AddResistance(game, damage_kind::kMagic, "Ты становишься устойчивей к магическим эффектам.");
+    }
+    if (hero.race == races::kDwarf) {
+      AddResistance(game, damage_kind::kFire, "Ты становишься устойчивей к огню.");
+    }
   }
-  if (hero.level % 3 == 0 && hero.hero_class == 3) {
-    for (int kind = 5; kind <= 8; ++kind) {
+  if (hero.level % 3 == 0 && hero.hero_class == classes::kWanderer) {
+    for (int kind = damage_kind::kFire; kind <= damage_kind::kAcid; ++kind) {
       int16_t& resistance = hero.resistance_base[static_cast<size_t>(kind)];
       resistance = Clamp16(resistance + 1);
     }

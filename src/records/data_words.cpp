@@ -3,27 +3,20 @@
 #include <array>
 #include <iterator>
 
+#include "records/game_enums.hpp"
+
 namespace zaldrun {
 
 namespace {
 
-constexpr DataWord kDamageKinds[] = {
-    {"physical_1", 1}, {"physical_2", 2},  {"physical_3", 3}, {"magic", 4}, {"fire", 5},
-    {"cold", 6},       {"electricity", 7}, {"acid", 8},       {"holy", 9},  {"dark", 10},
-};
+#define ZALDRUN_WORD(name, value, word) {word, value},
+constexpr DataWord kDamageKinds[] = {ZALDRUN_DAMAGE_KINDS(ZALDRUN_WORD)};
 
-constexpr DataWord kAttributes[] = {
-    {"strength", 0}, {"intellect", 1},  {"will", 2},       {"dexterity", 3},  {"endurance", 4},
-    {"charisma", 5}, {"appearance", 6}, {"magic_link", 7}, {"perception", 8},
-};
+constexpr DataWord kAttributes[] = {ZALDRUN_ATTRIBUTES(ZALDRUN_WORD)};
 
-constexpr DataWord kCreatureClasses[] = {
-    {"humanoid", 0},    {"animal", 1}, {"undead", 2}, {"demon", 3},  {"human", 4}, {"orc", 5},
-    {"intelligent", 6}, {"plant", 7},  {"insect", 8}, {"spider", 9}, {"elf", 10},  {"reptile", 11},
-    {"dragon", 12},     {"giant", 13}, {"golem", 14}, {"evil", 15},  {"good", 16},
-};
+constexpr DataWord kCreatureClasses[] = {ZALDRUN_CREATURE_CLASSES(ZALDRUN_WORD)};
 
-constexpr DataWord kGenders[] = {{"masculine", 0}, {"feminine", 1}, {"neuter", 2}, {"plural", 3}};
+constexpr DataWord kGenders[] = {ZALDRUN_GENDERS(ZALDRUN_WORD)};
 
 constexpr auto kProtections = [] {
   std::array<DataWord, 9> out{};
@@ -48,8 +41,17 @@ constexpr auto kCreatureClassBits = [] {
   return out;
 }();
 
+constexpr DataWord kMonsterFlags[] = {ZALDRUN_MONSTER_FLAGS(ZALDRUN_WORD)};
+constexpr DataWord kMonsterActions[] = {ZALDRUN_MONSTER_ACTIONS(ZALDRUN_WORD)};
+constexpr DataWord kMonsterAttacks[] = {ZALDRUN_MONSTER_ATTACKS(ZALDRUN_WORD)};
+
+#undef ZALDRUN_WORD
+
 }  // namespace
 
+std::span<const DataWord> MonsterFlagWords() { return kMonsterFlags; }
+std::span<const DataWord> MonsterActionWords() { return kMonsterActions; }
+std::span<const DataWord> MonsterAttackWords() { return kMonsterAttacks; }
 std::span<const DataWord> DamageKindWords() { return kDamageKinds; }
 std::span<const DataWord> ProtectionWords() { return kProtections; }
 std::span<const DataWord> AttributeWords() { return kAttributes; }

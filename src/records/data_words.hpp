@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "records/game_enums.hpp"
+
 namespace zaldrun {
 
 struct DataWord {
@@ -28,6 +30,12 @@ std::span<const DataWord> CreatureClassWords();
 std::span<const DataWord> CreatureClassBitWords();
 // Genders 0..3: masculine, feminine, neuter, plural.
 std::span<const DataWord> GenderWords();
+
+// Bit values of a monster type's flags; its action codes that have an action; its four attack
+// slots, by the field name the monster source gives each.
+std::span<const DataWord> MonsterFlagWords();
+std::span<const DataWord> MonsterActionWords();
+std::span<const DataWord> MonsterAttackWords();
 
 // The word of a value, or an empty text.
 std::string_view WordOf(std::span<const DataWord> words, int32_t value);

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "records/game_enums.hpp"
 
 namespace zaldrun {
 
@@ -15,18 +16,6 @@ inline constexpr int kDamageKinds = 10;     // kinds 1..10
 inline constexpr int kQuestCount = 100;     // quest states 1..100
 inline constexpr int kEquipmentSlots = 15;  // slots 1..15
 
-namespace attribute {
-inline constexpr int kStrength = 0;
-inline constexpr int kIntellect = 1;
-inline constexpr int kWill = 2;
-inline constexpr int kDexterity = 3;
-inline constexpr int kEndurance = 4;
-inline constexpr int kCharisma = 5;
-inline constexpr int kAppearance = 6;
-inline constexpr int kMagicLink = 7;
-inline constexpr int kPerception = 8;
-inline constexpr uint8_t kNone = 200;  // a skill's missing second attribute
-}  // namespace attribute
 
 namespace skill {
 inline constexpr int kDodging = 13;

@@ -32,14 +32,14 @@ bool Contains(const std::array<std::string_view, N>& list, std::string_view name
 
 bool FitsCategory(std::string_view name, int category) {
   switch (category) {
-    case 4:
+    case item_category::kPotion:
       return Contains(kPotionHandlers, name);
-    case 5:
-    case 6:
+    case item_category::kScroll:
+    case item_category::kBook:
       return Contains(kScrollHandlers, name);
-    case 7:
+    case item_category::kWand:
       return name.front() == 'w';
-    case 8:
+    case item_category::kFood:
       return name.front() == 'e' || name.front() == 'h';
     default:
       return false;
@@ -56,7 +56,7 @@ std::vector<std::string> CheckItemNames(const ItemDescription& d, int type) {
   std::vector<std::string> errors;
   const int category = BaseItemType(type).category;
   const bool needs_handler =
-      category == 4 || category == 5 || category == 6 || category == 7 || category == 8;
+      category == item_category::kPotion || category == item_category::kScroll || category == item_category::kBook || category == item_category::kWand || category == item_category::kFood;
   const std::string& name = d.handler;
   if (name.empty()) {
     if (needs_handler) errors.push_back("handler: this kind of item needs an effect handler");
@@ -71,14 +71,14 @@ std::vector<std::string> CheckItemNames(const ItemDescription& d, int type) {
                      std::to_string(category));
     return errors;
   }
-  if (category == 7) {
+  if (category == item_category::kWand) {
     const int wanted = Contains(kDirectionWands, name) ? 2 : 1;
     if (d.second_bonus_low != wanted) {
       errors.push_back("aiming: \"" + name + "\" is aimed with " +
                        std::string(WordOf(WandAimingWords(), wanted)));
     }
   }
-  if (category == 5 || category == 6) {
+  if (category == item_category::kScroll || category == item_category::kBook) {
     const bool targeted = d.attribute_modifiers[1] == 1;
     if (targeted != (name == kTargetedScroll)) {
       errors.push_back(std::string("needs_target: \"") + name + "\" " +

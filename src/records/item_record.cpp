@@ -143,15 +143,15 @@ bool IsWorn(int slot) { return slot >= 1 && slot <= 13; }
 // The slots a category's items may name.
 bool SlotFitsCategory(int slot, int category, int skill_class) {
   switch (category) {
-    case 0:
+    case item_category::kWeapon:
       if (skill_class >= 9 && skill_class <= 11) return slot == 12;
       return slot == 6 || slot == 7;
-    case 1:
+    case item_category::kArmour:
       return slot == 1 || slot == 3 || slot == 4 || slot == 5 || slot == 6 || slot == 10 ||
              slot == 11;
-    case 3:
+    case item_category::kJewellery:
       return slot == 2 || slot == 8 || slot == 9;
-    case 9:
+    case item_category::kAmmunition:
       return slot == 13;
     default:
       return slot == 0;
@@ -264,7 +264,7 @@ void CheckSpecials(const ItemDescription& d, bool weapon, std::vector<std::strin
 void CheckFigures(const ItemDescription& d, const ItemRecordContext& c,
                   std::vector<std::string>& errors) {
   const bool worn = IsWorn(d.slot);
-  const bool scroll = c.category == 5 || c.category == 6;
+  const bool scroll = c.category == item_category::kScroll || c.category == item_category::kBook;
   for (int i = 0; i < 10; ++i) {
     const int value = d.attribute_modifiers[i];
     const std::string field = "attributes " + std::string(WordOf(AttributeModifierWords(), i + 1));
@@ -307,7 +307,7 @@ void CheckFigures(const ItemDescription& d, const ItemRecordContext& c,
 
 void CheckBonuses(const ItemDescription& d, const ItemRecordContext& c,
                   std::vector<std::string>& errors) {
-  if (c.category == 7) {
+  if (c.category == item_category::kWand) {
     CheckRange("charges", d.first_bonus_low, 0, kChargeLimit, errors);
     CheckRange("charges", d.first_bonus_high, 0, kChargeLimit, errors);
     if (d.first_bonus_low > d.first_bonus_high) {
@@ -353,7 +353,7 @@ void CheckPoolNames(const ItemDescription& d, const ItemRecordContext& c,
     errors.push_back(Describe("unknown_name", "a ring's must start with \"К\""));
   }
   // The name builder tells amulets from rings by that letter; other types must not borrow it.
-  if (c.category == 3 && c.pool == AppearancePool::kNone && (first == U'А' || first == U'К')) {
+  if (c.category == item_category::kJewellery && c.pool == AppearancePool::kNone && (first == U'А' || first == U'К')) {
     errors.push_back(Describe("unknown_name", "must not start with \"А\" or \"К\" without a pool"));
   }
 }
@@ -440,7 +440,7 @@ std::vector<std::string> ValidateItemRecord(const ItemDescription& d, const Item
     errors.push_back(Describe("slot", "slot " + std::to_string(d.slot) + " does not fit category " +
                                           std::to_string(c.category)));
   }
-  const bool weapon = c.category == 0 || c.category == 9;
+  const bool weapon = c.category == item_category::kWeapon || c.category == item_category::kAmmunition;
   CheckDamage(d, weapon, errors);
   CheckSpecials(d, weapon, errors);
   CheckFigures(d, c, errors);

@@ -10,33 +10,16 @@ namespace zaldrun {
 
 namespace {
 
-constexpr DataWord kFlagWords[] = {
-    {"pierces_armour", 1},       {"poisonous", 2},    {"avoids_traps", 4},      {"regenerates", 8},
-    {"half_missile_damage", 16}, {"paralysing", 32},  {"paralysis_immune", 64}, {"alarm", 128},
-    {"drains_attribute", 256},   {"extra_loot", 512}, {"rich_loot", 1024},
-};
+#define ZALDRUN_OR_CLASS_BIT(name, value, word) | (int32_t{1} << value)
+#define ZALDRUN_OR_FLAG(name, value, word) | value
+constexpr int32_t kKnownClassBits = 0 ZALDRUN_CREATURE_CLASSES(ZALDRUN_OR_CLASS_BIT);
+constexpr int32_t kKnownFlags = 0 ZALDRUN_MONSTER_FLAGS(ZALDRUN_OR_FLAG);
+#undef ZALDRUN_OR_CLASS_BIT
+#undef ZALDRUN_OR_FLAG
 
-// Codes 6 (a blow with no message of its own), 7, 43 and 44 (no action at all) and the codes no
-// applicability test admits are left out on purpose: data naming them would do nothing or worse.
-constexpr DataWord kActionWords[] = {
-    {"wait", 0},           {"hit", 1},          {"bite", 2},
-    {"sting", 3},          {"claw", 4},         {"touch", 5},
-    {"throw", 8},          {"shoot_bow", 9},    {"shoot_crossbow", 10},
-    {"approach", 11},      {"retreat", 12},     {"drink", 13},
-    {"breathe", 21},       {"spit_acid", 22},   {"paralysing_gaze", 24},
-    {"hypnotic_gaze", 25}, {"mind_blast", 26},  {"spell_missile", 29},
-    {"summon_spider", 30}, {"slow_hero", 31},   {"haste_ally", 32},
-    {"heal_ally", 33},     {"enrage_ally", 34}, {"red_glow", 35},
-    {"flame_ally", 36},    {"shield_ally", 37}, {"weaken_hero", 38},
-    {"blink", 41},         {"summon", 42},
-};
-
-constexpr int32_t kKnownClassBits = (1 << 17) - 1;
-constexpr int32_t kKnownFlags = (1 << 11) - 1;
+// The field the monster source gives attack slot 0..3.
+const char* AttackField(int slot) { return WordOf(MonsterAttackWords(), slot).data(); }
 constexpr int kLastItemType = 207;
-
-constexpr const char* kAttackFields[kMonsterAttackSlots] = {"melee_attack", "spare_attack",
-                                                            "missile_attack", "breath_attack"};
 
 using Faults = std::vector<MonsterRecordFault>;
 
@@ -94,8 +77,7 @@ void CheckHandlerName(Faults& faults, const char* field, const std::string& name
 }
 
 bool IsKnownAction(int code) {
-  return std::any_of(std::begin(kActionWords), std::end(kActionWords),
-                     [code](const DataWord& w) { return w.value == code; });
+  return !WordOf(MonsterActionWords(), code).empty();
 }
 
 // The limits an action code reads, as {low, high}; {0, 0} for codes that read none.
@@ -163,7 +145,7 @@ void CheckActions(Faults& faults, const MonsterTypeRecord& r) {
     const int slot = SlotOfAction(code);
     if (slot >= 0 && r.damage_high[static_cast<size_t>(slot)] < 1) {
       Add(faults, field,
-          std::string("the action needs damage in ") + kAttackFields[static_cast<size_t>(slot)]);
+          std::string("the action needs damage in ") + AttackField(slot));
     }
     const size_t missile = MonsterTypeRecord::LootIndex(1, 1);
     if (code >= monster_action::kThrow && code <= monster_action::kShootCrossbow &&
@@ -416,9 +398,9 @@ std::vector<MonsterRecordFault> ValidateMonsterRecord(const MonsterTypeRecord& r
   CheckRange(faults, "hit_points", r.hp_low, r.hp_high, 1, 30000);
   for (int s = 0; s < kMonsterAttackSlots; ++s) {
     const auto i = static_cast<size_t>(s);
-    CheckRange(faults, kAttackFields[i], r.damage_low[i], r.damage_high[i], 0, 1000);
+    CheckRange(faults, AttackField(s), r.damage_low[i], r.damage_high[i], 0, 1000);
     if (r.damage_kind[i] < 1 || r.damage_kind[i] > kMonsterResistances) {
-      Add(faults, kAttackFields[i],
+      Add(faults, AttackField(s),
           "damage kind " + std::to_string(r.damage_kind[i]) + " is " +
               Range(1, kMonsterResistances));
     }
@@ -492,8 +474,5 @@ std::vector<MonsterRecordFault> CheckMonsterGrammar(const MonsterTypeRecord& r, 
   }
   return faults;
 }
-
-std::span<const DataWord> MonsterFlagWords() { return kFlagWords; }
-std::span<const DataWord> MonsterActionWords() { return kActionWords; }
 
 }  // namespace zaldrun

@@ -28,83 +28,6 @@ inline constexpr int kMonsterLootEntries = kMonsterLootRows * kMonsterLootChoice
 // The talk handler name of a creature that does not answer; a blank name means the same.
 inline constexpr std::string_view kSilentTalk = "NoAns";
 
-// Attack slots the engine reads: melee blows, missiles (throws, shots, acid, spell missiles), and
-// breath and mind blast. Slot 1 is carried by the record but read by nothing.
-namespace monster_attack {
-inline constexpr int kMelee = 0;
-inline constexpr int kMissile = 2;
-inline constexpr int kBreath = 3;
-}  // namespace monster_attack
-
-// Bit values of the flags field.
-namespace monster_flag {
-inline constexpr int32_t kPiercesArmour = 1;
-inline constexpr int32_t kPoisonous = 2;
-inline constexpr int32_t kAvoidsTraps = 4;
-inline constexpr int32_t kRegenerates = 8;
-inline constexpr int32_t kHalfMissileDamage = 16;
-inline constexpr int32_t kParalysing = 32;
-inline constexpr int32_t kParalysisImmune = 64;
-inline constexpr int32_t kAlarm = 128;
-inline constexpr int32_t kDrainsAttribute = 256;
-inline constexpr int32_t kExtraLoot = 512;
-inline constexpr int32_t kRichLoot = 1024;
-}  // namespace monster_flag
-
-// Bit values of the class bits field (slay classes).
-namespace monster_class {
-inline constexpr int32_t kHumanoid = 1;
-inline constexpr int32_t kAnimal = 2;
-inline constexpr int32_t kUndead = 4;
-inline constexpr int32_t kDemon = 8;
-inline constexpr int32_t kHuman = 16;
-inline constexpr int32_t kOrc = 32;
-inline constexpr int32_t kIntelligent = 64;
-inline constexpr int32_t kPlant = 128;
-inline constexpr int32_t kInsect = 256;
-inline constexpr int32_t kSpider = 512;
-inline constexpr int32_t kElf = 1024;
-inline constexpr int32_t kReptile = 2048;
-inline constexpr int32_t kDragon = 4096;
-inline constexpr int32_t kGiant = 8192;
-inline constexpr int32_t kGolem = 16384;
-inline constexpr int32_t kEvil = 32768;
-inline constexpr int32_t kGood = 65536;
-}  // namespace monster_class
-
-// Action codes that have an action of their own.
-namespace monster_action {
-inline constexpr int kWait = 0;
-inline constexpr int kHit = 1;
-inline constexpr int kBite = 2;
-inline constexpr int kSting = 3;
-inline constexpr int kClaw = 4;
-inline constexpr int kTouch = 5;
-inline constexpr int kThrow = 8;
-inline constexpr int kShootBow = 9;
-inline constexpr int kShootCrossbow = 10;
-inline constexpr int kApproach = 11;
-inline constexpr int kRetreat = 12;
-inline constexpr int kDrink = 13;
-inline constexpr int kBreathe = 21;
-inline constexpr int kSpitAcid = 22;
-inline constexpr int kParalysingGaze = 24;
-inline constexpr int kHypnoticGaze = 25;
-inline constexpr int kMindBlast = 26;
-inline constexpr int kSpellMissile = 29;
-inline constexpr int kSummonSpider = 30;
-inline constexpr int kSlowHero = 31;
-inline constexpr int kHasteAlly = 32;
-inline constexpr int kHealAlly = 33;
-inline constexpr int kEnrageAlly = 34;
-inline constexpr int kRedGlow = 35;
-inline constexpr int kFlameAlly = 36;
-inline constexpr int kShieldAlly = 37;
-inline constexpr int kWeakenHero = 38;
-inline constexpr int kBlink = 41;
-inline constexpr int kSummon = 42;
-}  // namespace monster_action
-
 // One decoded record. Texts are UTF-8 with the trailing blanks cut; arrays are indexed from 0
 // (damage kind k and action entry n of the game's rules sit at index k - 1 and n - 1).
 struct MonsterTypeRecord {
@@ -183,10 +106,5 @@ std::vector<MonsterRecordFault> ValidateMonsterRecord(const MonsterTypeRecord& r
 // 2 neuter, 3 plural): endings that fit the gender, forms that differ where Russian makes them
 // differ, and actions whose messages need a form the type cannot give.
 std::vector<MonsterRecordFault> CheckMonsterGrammar(const MonsterTypeRecord& record, int gender);
-
-// The words of the data sources for the monster's own enum-like fields; the shared lists (damage
-// kinds, attributes, genders, class bits) are in data_words.hpp.
-std::span<const DataWord> MonsterFlagWords();    // bit values
-std::span<const DataWord> MonsterActionWords();  // codes with an action
 
 }  // namespace zaldrun

@@ -18,12 +18,6 @@ namespace {
 
 namespace keys = platform::keys;
 
-// Pack groups: the item categories.
-constexpr int kPotions = 4;
-constexpr int kScrolls = 5;
-constexpr int kBooks = 6;
-constexpr int kWands = 7;
-constexpr int kFood = 8;
 constexpr int kMostSatiation = 6500;
 
 bool Confused(const Game& game) { return game.view.labels.Has(Condition::kConfused); }
@@ -196,33 +190,33 @@ void RunCommand(Game& game, Command command) {
       if (RefuseWhenConfused(game)) return;
       if (game.world.hero.SkillAt(skill::kLiteracy).value < 1) {
         ShowMessage(game, "Да ты читать не умеешь!");
-      } else if (PackGroupEmpty(game, kScrolls) && PackGroupEmpty(game, kBooks)) {
+      } else if (PackGroupEmpty(game, item_category::kScroll) && PackGroupEmpty(game, item_category::kBook)) {
         ShowMessage(game, "А читать-то нечего!", msg::kNoLog);
       } else {
-        OpenInventory(game, PendingOperation::kRead, kScrolls);
+        OpenInventory(game, PendingOperation::kRead, item_category::kScroll);
       }
       break;
     case Command::kDrink:
-      if (PackGroupEmpty(game, kPotions))
+      if (PackGroupEmpty(game, item_category::kPotion))
         ShowMessage(game, "А пить-то нечего!", msg::kNoLog);
       else
-        OpenInventory(game, PendingOperation::kDrink, kPotions);
+        OpenInventory(game, PendingOperation::kDrink, item_category::kPotion);
       break;
     case Command::kEat:
-      if (PackGroupEmpty(game, kFood)) {
+      if (PackGroupEmpty(game, item_category::kFood)) {
         ShowMessage(game, "А есть-то нечего!", msg::kNoLog);
       } else if (game.world.hero.satiation > kMostSatiation) {
         ShowMessage(game, "Ты больше не можешь ничего есть!");
       } else {
-        OpenInventory(game, PendingOperation::kEat, kFood);
+        OpenInventory(game, PendingOperation::kEat, item_category::kFood);
       }
       break;
     case Command::kZap:
       if (RefuseWhenConfused(game)) return;
-      if (PackGroupEmpty(game, kWands))
+      if (PackGroupEmpty(game, item_category::kWand))
         ShowMessage(game, "Нету жезлов", msg::kNoLog);
       else
-        OpenInventory(game, PendingOperation::kZap, kWands);
+        OpenInventory(game, PendingOperation::kZap, item_category::kWand);
       break;
     case Command::kInfo:
       if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
@@ -235,7 +229,7 @@ void RunCommand(Game& game, Command command) {
       break;
     case Command::kDip:
       if (RefuseWhenConfused(game)) return;
-      if (PackGroupEmpty(game, kPotions)) {
+      if (PackGroupEmpty(game, item_category::kPotion)) {
         ShowMessage(game, "Нету зелий.", msg::kNoLog);
       } else {
         game.control.effect_handler = "Dip";

@@ -60,7 +60,8 @@ void ApplyClass(Game& game, const HeroChoice& choice) {
   for (const SkillRate& rate : info.rates) SetRate(hero.SkillAt(rate.skill), rate.rate);
   for (const SkillAmount& raise : info.raises) Raise(game, raise.skill, raise.amount);
   // Warriors learn their letters, unless orcs or trolls.
-  if (choice.hero_class == 1 && choice.race != 3 && choice.race != 5)
+  if (choice.hero_class == classes::kWarrior && choice.race != races::kOrc &&
+      choice.race != races::kTroll)
     Raise(game, skill::kLiteracy, 1);
   auto train_choice = [&](std::span<const int> skills, int pick, int rate_bonus, double raise) {
     if (pick < 1 || pick > static_cast<int>(skills.size())) return;
@@ -70,7 +71,7 @@ void ApplyClass(Game& game, const HeroChoice& choice) {
   };
   train_choice(info.weapon_skills, choice.weapon, kWeaponRateBonus, info.weapon_raise);
   train_choice(info.missile_skills, choice.missile, kMissileRateBonus, info.missile_raise);
-  for (int kind = 5; kind <= 8; ++kind) {
+  for (int kind = damage_kind::kFire; kind <= damage_kind::kAcid; ++kind) {
     hero.resistance_base[static_cast<size_t>(kind)] =
         Clamp16(hero.resistance_base[static_cast<size_t>(kind)] + info.element_resistance);
   }
@@ -88,7 +89,9 @@ void ApplyRace(Game& game, const HeroChoice& choice) {
   }
   for (const SkillAmount& raise : info.raises) {
     // Dwarves learn their letters, unless barbarians.
-    if (choice.race == 4 && raise.skill == skill::kLiteracy && choice.hero_class == 4) continue;
+    if (choice.race == races::kDwarf && raise.skill == skill::kLiteracy &&
+        choice.hero_class == classes::kBarbarian)
+      continue;
     Raise(game, raise.skill, raise.amount);
   }
   // Rate changes never take a learning rate below 0: a skill is never unlearned by use.
@@ -98,8 +101,10 @@ void ApplyRace(Game& game, const HeroChoice& choice) {
   }
   hero.experience_factor = info.experience_factor;
   hero.regen_rate = Clamp16(hero.regen_rate + info.regen_change);
-  hero.resistance_base[4] = Clamp16(hero.resistance_base[4] + info.magic_resistance);
-  hero.resistance_base[5] = Clamp16(hero.resistance_base[5] + info.fire_resistance);
+  hero.resistance_base[damage_kind::kMagic] =
+      Clamp16(hero.resistance_base[damage_kind::kMagic] + info.magic_resistance);
+  hero.resistance_base[damage_kind::kFire] =
+      Clamp16(hero.resistance_base[damage_kind::kFire] + info.fire_resistance);
   hero.poison_resistance = static_cast<uint8_t>(hero.poison_resistance + info.poison_resistance);
   hero.hunger_rate = info.hunger_rate;
 }
