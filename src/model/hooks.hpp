@@ -1,6 +1,7 @@
-// Calls from the engine into the subsystems built on top of it (combat, traps, rooms, items,
-// level changes). Each subsystem fills its entries when it is installed; an entry that is empty
-// means the subsystem is not part of the game yet, and the engine goes on without that call.
+// Scaffolding: calls into subsystems that are not built yet (combat, traps, rooms, items, level
+// changes, the hero's windows, saving). An empty entry means the subsystem is not part of the game
+// yet, and the caller goes on without that call. The change that builds a subsystem replaces its
+// entries here with direct calls and deletes them; no entry is added for a subsystem that exists.
 #pragma once
 
 #include <cstdint>
