@@ -91,7 +91,7 @@ struct Hero {
   int32_t money = 0;
   int32_t carried_weight = 0;
   int32_t shop_debt = 0;
-  std::array<int16_t, kQuestCount + 1> quests{};            // 1..100
+  std::array<int16_t, kQuestCount> quests{};                // quest states, index 0..99
   std::array<ItemRecord, kEquipmentSlots + 1> equipment{};  // 1..15
 
   Skill& SkillAt(int n) { return skills[static_cast<size_t>(n)]; }

@@ -39,10 +39,8 @@ struct Hooks {
   void (*open_pile)(Game& game, int pile) = nullptr;
   // Opens the inventory window on the pack: a group's items, or the equipment list.
   void (*open_inventory)(Game& game, int group, bool equipment) = nullptr;
-  // The character sheet, the skills window and the notebook.
+  // The character sheet.
   void (*open_character_sheet)(Game& game) = nullptr;
-  void (*open_skills)(Game& game) = nullptr;
-  void (*open_notebook)(Game& game) = nullptr;
   // Picks up what lies on the hero's cell (a loose item, a pile, a plant's crop).
   void (*pick_up_here)(Game& game) = nullptr;
 

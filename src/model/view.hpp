@@ -28,6 +28,8 @@ struct View {
   FieldModel field;
   EntryBox number_input;
   AnswerList chat;
+  // The notebook's page (0 received, 1 completed, 2 recipes), kept between openings.
+  uint8_t notebook_tab = 0;
 };
 
 }  // namespace zaldrun

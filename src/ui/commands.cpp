@@ -11,7 +11,10 @@
 #include "field/sight.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
+#include "ui/notebook_window.hpp"
 #include "ui/prompts.hpp"
+#include "ui/screen.hpp"
+#include "ui/skills_window.hpp"
 
 namespace zaldrun {
 namespace {
@@ -237,7 +240,7 @@ void RunCommand(Game& game, Command command) {
       }
       break;
     case Command::kSkills:
-      if (game.hooks.open_skills != nullptr) game.hooks.open_skills(game);
+      if (Screen* screen = ScreenOf(game)) RunSkillsWindow(game, *screen);
       break;
     case Command::kGoDown:
       GoDown(game);
@@ -257,7 +260,7 @@ void RunCommand(Game& game, Command command) {
       AskAndEnd(game, "Сохранить и выйти?", true);
       break;
     case Command::kNotes:
-      if (game.hooks.open_notebook != nullptr) game.hooks.open_notebook(game);
+      if (Screen* screen = ScreenOf(game)) RunNotebookWindow(game, *screen);
       break;
     case Command::kCast:
       break;

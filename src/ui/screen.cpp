@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/game.hpp"
 #include "ui/layout.hpp"
 #include "ui/message_box.hpp"
 
@@ -58,5 +59,7 @@ platform::Key Screen::NextWindowKey() {
 void Screen::MessageBox(std::string_view text, std::string_view title) {
   RunMessageBox(*this, text, title);
 }
+
+Screen* ScreenOf(Game& game) { return dynamic_cast<Screen*>(game.session.io); }
 
 }  // namespace zaldrun

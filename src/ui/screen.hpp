@@ -10,6 +10,8 @@
 
 namespace zaldrun {
 
+struct Game;
+
 // Anything drawn on the grid: the main window, and each window or box open over it.
 class Layer {
  public:
@@ -52,6 +54,9 @@ class Screen : public Io {
   std::vector<const Layer*> layers_;
   bool close_requested_ = false;
 };
+
+// The screen a game in the main window draws on (its Io); null for a game run without one.
+Screen* ScreenOf(Game& game);
 
 // Pushes a layer for the lifetime of a scope.
 class LayerScope {
