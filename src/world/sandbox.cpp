@@ -1,6 +1,8 @@
 #include "world/sandbox.hpp"
 
 #include "engine/condition.hpp"
+#include "items/item_maker.hpp"
+#include "items/piles.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
 #include "base/file_io.hpp"
@@ -110,6 +112,28 @@ std::string ParsePlacement(std::string_view row, const SandboxLevel& sandbox,
   return {};
 }
 
+// Puts what a placement line asks for on the level: items as they come out of the maker, with
+// no affixes, uncursed and not known to be so.
+void Place(Game& game, const SandboxPlacement& placement) {
+  switch (placement.kind) {
+    case SandboxPlacement::Kind::kItem:
+    case SandboxPlacement::Kind::kGold: {
+      ItemRequest request;
+      request.type = placement.type;
+      request.blessing = blessing::kUncursedUnknown;
+      request.count = placement.count;
+      request.prefix = 0;
+      request.suffix = 0;
+      if (const auto item = MakeItem(game, request)) {
+        PlaceItem(game, placement.x, placement.y, *item, false);
+      }
+      break;
+    }
+    case SandboxPlacement::Kind::kMonster:
+      break;
+  }
+}
+
 }  // namespace
 
 std::optional<SandboxLevel> ParseSandbox(std::string_view text, const std::string& name,
@@ -207,6 +231,7 @@ void StartSandbox(Game& game, const SandboxLevel& sandbox, const HeroChoice* cho
     hero.hp = hero.max_hp = 10;
     game.view.labels.hp = "10(10)";
   }
+  for (const SandboxPlacement& placement : sandbox.placements) Place(game, placement);
   Clear(game);
   PlPl(game, sandbox.hero_x, sandbox.hero_y);
   game.view.field.hero_visible = true;
