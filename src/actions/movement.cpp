@@ -10,6 +10,7 @@
 #include "engine/search.hpp"
 #include "engine/skills.hpp"
 #include "engine/turn.hpp"
+#include "items/item_names.hpp"
 #include "model/type_info.hpp"
 #include "field/field.hpp"
 #include "model/game.hpp"
@@ -23,10 +24,6 @@ constexpr double kTrapAvoidChance = 0.58;
 constexpr int kManyItems = 11;
 
 bool Confused(const Game& game) { return game.view.labels.Has(Condition::kConfused); }
-
-std::string ItemTypeName(const Game& game, int type) {
-  return game.hooks.item_type_name != nullptr ? game.hooks.item_type_name(game, type) : "";
-}
 
 void SpringTrap(Game& game, int x, int y) {
   if (game.hooks.trap_at != nullptr) game.hooks.trap_at(game, x, y);
@@ -64,10 +61,8 @@ void DescribePlant(Game& game, MapCell& cell) {
 void DescribeItems(Game& game, MapCell& cell) {
   if (cell.item > kLooseItemBase && cell.item - kLooseItemBase <= kLooseItems) {
     ItemRecord& item = game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
-    if (game.hooks.identify_on_sight != nullptr) game.hooks.identify_on_sight(game, item);
-    const std::string name =
-        game.hooks.item_name != nullptr ? game.hooks.item_name(game, item) : std::string();
-    ShowMessage(game, "Здесь лежит " + name + ".");
+    IdentifyOnSight(game, item);
+    ShowMessage(game, "Здесь лежит " + ItemName(game, item) + ".");
   } else if (cell.item >= 1 && cell.item < kPileCount) {
     const PileRecord& pile = game.world.piles[static_cast<size_t>(cell.item)];
     ShowMessage(game, pile.count < kManyItems ? "Здесь лежат несколько вещей."

@@ -5,12 +5,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace zaldrun {
 
 struct Game;
-struct ItemRecord;
 
 struct Hooks {
   // A trap on (x, y) springs under whoever stands there.
@@ -19,14 +17,6 @@ struct Hooks {
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
-
-  // The displayed name of an item; items are identified on sight by skill.
-  std::string (*item_name)(const Game& game, const ItemRecord& item) = nullptr;
-  // The first name of an item type (plants are named by their crop).
-  std::string (*item_type_name)(const Game& game, int type) = nullptr;
-  // Identifies a loose weapon or ammunition the hero is skilled enough to know (returns true when
-  // the item is now identified).
-  bool (*identify_on_sight)(Game& game, ItemRecord& item) = nullptr;
 
   // Opens the inventory window on a pile in pick-up mode.
   void (*open_pile)(Game& game, int pile) = nullptr;
