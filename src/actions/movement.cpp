@@ -10,10 +10,10 @@
 #include "engine/search.hpp"
 #include "engine/skills.hpp"
 #include "engine/turn.hpp"
-#include "field/field.hpp"
 #include "items/item_names.hpp"
-#include "model/game.hpp"
 #include "model/type_info.hpp"
+#include "field/field.hpp"
+#include "model/game.hpp"
 #include "records/terrain.hpp"
 #include "records/text_table.hpp"
 
@@ -30,8 +30,7 @@ void SpringTrap(Game& game, int x, int y) {
 }
 
 void DescribePlant(Game& game, MapCell& cell) {
-  const int herbology =
-      static_cast<int>(std::floor(game.world.hero.SkillAt(skill::kHerbology).value));
+  const int herbology = static_cast<int>(std::floor(game.world.hero.SkillAt(skill::kHerbology).value));
   auto& p = cell.params;
   const std::string name = ItemTypeName(game, p[0]);
   if (herbology > p[2]) {
@@ -61,8 +60,7 @@ void DescribePlant(Game& game, MapCell& cell) {
 
 void DescribeItems(Game& game, MapCell& cell) {
   if (cell.item > kLooseItemBase && cell.item - kLooseItemBase <= kLooseItems) {
-    ItemRecord& item =
-        game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
+    ItemRecord& item = game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
     IdentifyOnSight(game, item);
     ShowMessage(game, "Здесь лежит " + ItemName(game, item) + ".");
   } else if (cell.item >= 1 && cell.item < kPileCount) {
@@ -75,8 +73,7 @@ void DescribeItems(Game& game, MapCell& cell) {
 void Step(Game& game, int x, int y) {
   Hero& hero = game.world.hero;
   MapCell& target = game.world.level.Cell(x, y);
-  if (game.world.level.Cell(hero.x, hero.y).room != target.room &&
-      game.hooks.enter_room != nullptr) {
+  if (game.world.level.Cell(hero.x, hero.y).room != target.room && game.hooks.enter_room != nullptr) {
     game.hooks.enter_room(game, target.room, x, y);
     if (game.GameOver()) return;
   }
@@ -160,8 +157,7 @@ void MoveHero(Game& game, int x, int y) {
     }
     return;
   }
-  if (target.feature != feature::kSecretDoor &&
-      !TerrainOf(game.world.level.Terrain(x, y)).blocks_move) {
+  if (target.feature != feature::kSecretDoor && !TerrainOf(game.world.level.Terrain(x, y)).blocks_move) {
     Step(game, x, y);
     return;
   }

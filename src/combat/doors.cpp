@@ -9,8 +9,7 @@
 namespace zaldrun {
 
 void DarkenSight(Game& game) {
-  SelRound(game, game.world.hero.x, game.world.hero.y, game.world.hero.sight_radius + 1,
-           CellOperation::kDarken, 0);
+  SelRound(game, game.world.hero.x, game.world.hero.y, game.world.hero.sight_radius + 1, CellOperation::kDarken, 0);
 }
 
 void OpenDoor(Game& game, int x, int y) {

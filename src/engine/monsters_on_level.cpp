@@ -80,8 +80,7 @@ bool PlaceMonster(Game& game, const MonsterRecord& monster) {
 }
 
 int ValidTarget(Game& game) {
-  if (game.control.target_monster < 1 ||
-      game.control.target_monster > game.world.level.monster_count) {
+  if (game.control.target_monster < 1 || game.control.target_monster > game.world.level.monster_count) {
     game.control.target_monster = 0;
   }
   return game.control.target_monster;
