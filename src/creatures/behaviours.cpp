@@ -22,6 +22,8 @@ constexpr int kActionEnergy = 1000;
 constexpr int kSummonScanRadius = 5;
 constexpr int kSummonReach = 9;
 constexpr int kCellEntryWidth = 4;
+// The place of the village, the town and the overworld: the only shops are there.
+constexpr int kShopPlace = 1;
 
 // Action codes this file knows; the others come with the monsters' special actions.
 constexpr int kSpendTurn = monster_action::kWait;
@@ -135,10 +137,12 @@ void ShopKeeper(Game& game, int slot) {
   const bool owes = game.world.hero.shop_debt != 0;
   int post_x = -1;
   int post_y = -1;
-  if (game.world.current_level == 1) {
+  // The posts are at the doors of the village shop (level 1) and the town shop (level 5).
+  const bool village = game.world.current_place == kShopPlace;
+  if (village && game.world.current_level == 1) {
     post_x = owes ? 33 : 32;
     post_y = owes ? 7 : 6;
-  } else if (game.world.current_level == 5) {
+  } else if (village && game.world.current_level == 5) {
     post_x = owes ? 32 : 33;
     post_y = owes ? 27 : 26;
   }
