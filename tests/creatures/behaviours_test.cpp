@@ -257,7 +257,7 @@ TEST_F(BehaviourTest, MumblesOfIntelligentCastersInSight) {
     EXPECT_TRUE(known) << game().view.message_line;
   }
   game().view.message_line.clear();
-  Mumble(game(), goblin, MonsterSight{false, 2});
+  Mumble(game(), goblin, MonsterSight(false, 2));
   EXPECT_TRUE(game().view.message_line.empty()) << "unseen, nothing is heard";
 }
 
