@@ -4,6 +4,8 @@
 #include <string>
 
 #include "combat/doors.hpp"
+#include "combat/attack_time.hpp"
+#include "combat/melee.hpp"
 #include "engine/message_line.hpp"
 #include "engine/search.hpp"
 #include "engine/skills.hpp"
@@ -110,13 +112,8 @@ void Step(Game& game, int x, int y) {
 }  // namespace
 
 void AttackSequence(Game& game, int slot) {
-  if (game.hooks.hero_attack == nullptr) return;
-  game.hooks.hero_attack(game, slot, 0);
-  const bool killed = game.hooks.last_blow_killed != nullptr && game.hooks.last_blow_killed(game);
-  if (killed || game.GameOver()) return;
-  if (game.hooks.left_hand_attacks != nullptr && game.hooks.left_hand_attacks(game)) {
-    game.hooks.hero_attack(game, slot, 1);
-  }
+  if (HeroMeleeBlow(game, slot, hand::kRight) || game.GameOver()) return;
+  if (HasOffHandWeapon(game)) HeroMeleeBlow(game, slot, hand::kLeft);
 }
 
 void MoveHero(Game& game, int x, int y) {

@@ -118,6 +118,8 @@ struct Hero {
   float hunger_rate = 1.0f;
   int16_t poison = 0;
   uint8_t poison_resistance = 0;
+  // Successful blows counted toward the growth of the weapon's skill.
+  uint8_t weapon_practice = 0;
   // Percent in steps of 5 added to every experience gain.
   uint8_t experience_bonus = 0;
 

@@ -1,4 +1,4 @@
-// Scaffolding: calls into subsystems that are not built yet (combat, traps, rooms, items, level
+// Scaffolding: calls into subsystems that are not built yet (traps, rooms, items, level
 // changes, the hero's windows, saving). An empty entry means the subsystem is not part of the game
 // yet, and the caller goes on without that call. The change that builds a subsystem replaces its
 // entries here with direct calls and deletes them; no entry is added for a subsystem that exists.
@@ -11,13 +11,6 @@ namespace zaldrun {
 struct Game;
 
 struct Hooks {
-  // Melee: the hero strikes the monster in `slot` with hand 0 (right) or 1 (left).
-  void (*hero_attack)(Game& game, int slot, int hand) = nullptr;
-  // True when the hero fights with a second weapon in the left hand.
-  bool (*left_hand_attacks)(const Game& game) = nullptr;
-  // True when the last blow killed its target.
-  bool (*last_blow_killed)(const Game& game) = nullptr;
-
   // A trap on (x, y) springs under whoever stands there.
   void (*trap_at)(Game& game, int x, int y) = nullptr;
   // The hero steps into room `room` at (x, y).
