@@ -1,5 +1,6 @@
 #include "world/sandbox.hpp"
 
+#include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
 #include "items/item_maker.hpp"
 #include "items/piles.hpp"
@@ -102,6 +103,9 @@ std::string ParsePlacement(std::string_view row, const SandboxLevel& sandbox,
   }
   if (p.kind == SandboxPlacement::Kind::kMonster) {
     if (p.x == sandbox.hero_x && p.y == sandbox.hero_y) return "на этой клетке стоит герой";
+    if (sandbox.level.Cell(p.x, p.y).feature == feature::kClosedDoor) {
+      return "на этой клетке закрытая дверь";
+    }
     for (const SandboxPlacement& other : sandbox.placements) {
       if (other.kind == SandboxPlacement::Kind::kMonster && other.x == p.x && other.y == p.y) {
         return "на этой клетке уже есть чудовище";
@@ -130,6 +134,7 @@ void Place(Game& game, const SandboxPlacement& placement) {
       break;
     }
     case SandboxPlacement::Kind::kMonster:
+      PlaceMonsterOfType(game, placement.x, placement.y, placement.type, placement.awake);
       break;
   }
 }

@@ -58,6 +58,7 @@ TEST(SandboxPlacements, FaultsNameTheFileAndLine) {
       {"monster 6 5 86", "от 1 до 85"},
       {"monster 5 5 1", "стоит герой"},
       {"monster 6 5 1 sleepy", "awake"},
+      {"monster 79 39 1", "стена"},
   };
   for (const auto& [line, said] : cases) {
     std::string error;
