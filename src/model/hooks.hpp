@@ -18,8 +18,6 @@ struct Hooks {
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
 
-  // The character sheet.
-  void (*open_character_sheet)(Game& game) = nullptr;
 
   // Kicking, talking and shooting at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;

@@ -13,6 +13,7 @@
 #include "items/item_operations.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
+#include "ui/character_sheet.hpp"
 #include "ui/inventory_window.hpp"
 #include "ui/notebook_window.hpp"
 #include "ui/prompts.hpp"
@@ -205,7 +206,7 @@ void RunCommand(Game& game, Command command) {
         OpenPack(game, item_category::kWand, PendingOperation::kZap);
       break;
     case Command::kInfo:
-      if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
+      if (Screen* screen = ScreenOf(game)) RunCharacterSheet(game, *screen);
       break;
     case Command::kShoot:
       Shoot(game);
