@@ -10,6 +10,9 @@ struct Game;
 // creature or an obstacle catches it, hits or misses the monster there, lands or breaks, leaves the
 // quiver, and the shot's time passes. Nothing happens without readied ammunition.
 void HeroShot(Game& game, int x, int y);
+// The time a shot or throw takes: the launcher's speed, or a plain turn for a throw, less 15 for
+// each whole point of the skill, never below the fewest units any attack costs.
+int ShotCost(const Game& game);
 
 // A monster's throw (kind 1), bow shot (2) or crossbow shot (3) of an item of `item_type` at the
 // hero, with the figures of attack slot `attack`. Costs the type's attack cost.
