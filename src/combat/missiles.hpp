@@ -2,6 +2,8 @@
 // straight bolt that passes through creatures (breath, wands) and the burst of flames.
 #pragma once
 
+#include "model/level.hpp"
+
 namespace zaldrun {
 
 struct Game;
@@ -14,12 +16,20 @@ void HeroShot(Game& game, int x, int y);
 // each whole point of the skill, never below the fewest units any attack costs.
 int ShotCost(const Game& game);
 
-// A monster's throw (kind 1), bow shot (2) or crossbow shot (3) of an item of `item_type` at the
-// hero, with the figures of attack slot `attack`. Costs the type's attack cost.
-void MonsterMissile(Game& game, int slot, int item_type, int attack, int kind);
+// A monster's throw (kind 1), bow shot (2) or crossbow shot (3) of `item` at the hero, with the
+// figures of attack slot `attack`; half the time the item lands at the hero's feet. Costs the
+// type's attack cost.
+void MonsterMissile(Game& game, int slot, const ItemRecord& item, int attack, int kind);
 
-// A monster spits acid at the hero with attack slot 2.
+// A monster spits acid at the hero with attack slot 2. The caller charges its time.
 void AcidSpit(Game& game, int slot);
+
+// Monster missile kinds.
+namespace missile_kind {
+inline constexpr int kThrow = 1;
+inline constexpr int kBow = 2;
+inline constexpr int kCrossbow = 3;
+}  // namespace missile_kind
 
 // A straight bolt of damage kind `kind` (4..10) from (x0, y0), stepping (dx, dy) up to `length`
 // cells: it hits every creature on its way and stops only at terrain that stops bolts. Monsters it
