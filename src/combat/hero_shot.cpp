@@ -137,7 +137,7 @@ void HeroShot(Game& game, int x, int y) {
     ShootMonster(game, slot, ammo_type.skill_class);
   }
   // The missile lands or breaks.
-  const int survival = LoadFullDescription(game, ammo).unused_last;
+  const int survival = LoadFullDescription(game, ammo).survival;
   if (survival / 100.0f > game.random.Next()) {
     ItemRecord piece = ammo;
     piece.count = 1;

@@ -126,6 +126,21 @@ TEST_F(HeroShotTest, AWallInTheWayStopsTheMissileBeforeIt) {
   EXPECT_EQ(game().view.field.landing_y, 2);
 }
 
+TEST_F(HeroShotTest, MostDartsLandWholeAndTheRestBreak) {
+  Ready(kDart, 40);
+  for (int i = 0; i < 40; ++i) {
+    fixture_.Keys("    ");
+    fixture_.Act([](Game& g) { HeroShot(g, 5, 3); });
+  }
+  EXPECT_EQ(Quiver().count, 0);
+  const MapCell& cell = game().world.level.Cell(5, 3);
+  ASSERT_GT(cell.item, kLooseItemBase);
+  const int landed =
+      game().world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)].count;
+  EXPECT_GT(landed, 18) << "seven in ten land";
+  EXPECT_LT(landed, 40) << "some break";
+}
+
 TEST_F(HeroShotTest, TheShootCommandAimsAtTheMonsterAndFires) {
   fixture_.Keys("t{Enter}        ");
   fixture_.PlayKeys();
