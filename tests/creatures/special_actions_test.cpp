@@ -111,6 +111,23 @@ TEST_F(SpecialActionTest, ABreathOfLengthFiveReachesFiveCellsOnly) {
   EXPECT_EQ(At(far).hp, At(far).max_hp) << "the breath starts beside the breather";
 }
 
+TEST_F(SpecialActionTest, ABreathThatKillsAnEarlierSlotChargesTheBreatherWhereItNowStands) {
+  Type(kRat).damage_low[monster_attack::kBreath] = 50;
+  Type(kRat).damage_high[monster_attack::kBreath] = 50;
+  Type(kRat).damage_kind[monster_attack::kBreath] = damage_kind::kFire;
+  const int victim = Make(kRat, 4, 4);
+  const int bystander = Make(kRat, 12, 6);
+  const int breather = Make(kRat, 6, 4);
+  At(victim).hp = 1;
+  At(bystander).energy = 1000;
+  Act(monster_action::kBreathe, breather);
+  ASSERT_EQ(game().world.level.monster_count, 2);
+  const int now = game().world.level.Cell(6, 4).monster;
+  ASSERT_EQ(now, breather - 1);
+  EXPECT_EQ(At(now).energy, 0);
+  EXPECT_EQ(At(game().world.level.Cell(12, 6).monster).energy, 1000) << "no one else pays";
+}
+
 TEST_F(SpecialActionTest, GazesAgainstAStrongWillAreAlwaysWithstood) {
   game().world.hero.attributes.current[attribute::kWill] = 140;
   const int rat = Make(kRat, 5, 4);
