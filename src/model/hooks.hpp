@@ -18,6 +18,7 @@ struct Hooks {
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
 
+
   // Kicking and talking at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
