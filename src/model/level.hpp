@@ -184,8 +184,6 @@ struct Level {
   uint8_t spawn_rate = 0;
   int32_t item_min_price = 0;
   int32_t item_max_price = 100000;
-  uint8_t item_min_level = 1;
-  uint8_t item_max_level = 50;
   int32_t flags = 0;
 
   // Only while the level is built (not kept in the level file): the chance of plants, how many
