@@ -16,10 +16,6 @@ constexpr int kInnerRight = kMapWidth - 2;   // 78
 constexpr int kInnerTop = 1;
 constexpr int kInnerBottom = kMapHeight - 2;  // 38
 
-bool InInner(int x, int y) {
-  return x >= kInnerLeft && x <= kInnerRight && y >= kInnerTop && y <= kInnerBottom;
-}
-
 }  // namespace
 
 int RollBelow(Game& game, int n) {
