@@ -23,6 +23,9 @@ inline constexpr int kLooseItemBase = 1000;  // a cell's item reference above th
 // A pile holding a chest's contents records its row plus this.
 inline constexpr int kContainerRowOffset = 40;
 inline constexpr int kMaxRooms = 40;
+// Bits of a level's flags.
+inline constexpr int32_t kLevelHasPlants = 1;
+inline constexpr int32_t kLevelOutdoors = 2;
 
 // Map feature ids with a meaning to the engine.
 namespace feature {
@@ -151,6 +154,17 @@ struct Level {
   std::array<std::array<char, kMapWidth>, kMapHeight> terrain{};  // letters 'A'..'['
   std::array<MonsterRecord, kMaxMonsters + 1> monsters{};         // slots 1..300
   int16_t monster_count = 0;
+  // The slot of the level's shopkeeper, 0 for none; kept in step when monsters are removed.
+  int16_t shopkeeper = 0;
+  // Generation settings kept with the level: the depth random monsters are chosen for, the
+  // wandering-monster chance in thirtieths, and the level flags (bit 1: plants grow here).
+  uint8_t monster_depth = 1;
+  uint8_t spawn_rate = 0;
+  int32_t level_flags = 0;
+  // The level's list of random monster types (three-digit codes) and their weights: built on the
+  // first random choice, or preset by special places; not saved, a new level starts without it.
+  std::string monster_list;
+  std::string monster_weights;
   std::array<ItemRecord, kLooseItems + 1> loose_items{};  // 1..501; free while the count is 0
   // The cell of each loose item (1..500), (0, 0) while it is free.
   std::array<uint8_t, kLooseItems + 1> loose_x{};
