@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "creatures/monster_table.hpp"
 #include "field/free_cells.hpp"
 #include "items/item_maker.hpp"
 #include "items/piles.hpp"
@@ -149,7 +150,7 @@ bool PlantAt(Game& game, int x, int y, int kind) {
   if (kind == kRandomCrop) kind = PickCrop(game);
   PutFeature(game, x, y, feature::kPlant, kind, PlantDifficulty(kind), 0,
              RandomRange(game, 110, 220));
-  game.world.level.flags |= level_flag::kPlants;
+  game.world.level.level_flags |= kLevelHasPlants;
   return true;
 }
 
@@ -171,6 +172,11 @@ void MaybePlants(Game& game) {
     int16_t y = 0;
     if (RandomFreeCell(game, x, y, true)) PlantCluster(game, x, y, kRandomCropCluster);
   }
+}
+
+void PlaceMonsters(Game& game, int base, int flag) {
+  const int count = base + ScaledRoll(game, 0.75, base);
+  for (int i = 0; i < count; ++i) PlaceRandomMonster(game, flag);
 }
 
 void PlaceItems(Game& game, int base) {
@@ -213,7 +219,7 @@ void PopulateDungeon(Game& game, int monster_base, int item_base, int lock_perce
 
 void PopulateOutdoors(Game& game, int monster_base, int item_base, char path) {
   Level& level = game.world.level;
-  level.flags |= level_flag::kOutdoor;
+  level.level_flags |= kLevelOutdoors;
   const LevelLink& up = level.links[1];
   const LevelLink& down = level.links[2];
   bool walked = false;

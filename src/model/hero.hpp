@@ -100,8 +100,6 @@ struct Hero {
   std::array<Skill, kSkillCount + 1> skills{};  // skills 1..19
 
   uint8_t burden = 0;  // 2 = overloaded: the hero cannot walk
-  // Luck: raises critical blows and loot, and fills the caches and chests of new levels.
-  int16_t fortune = 0;
   int32_t money = 0;
   int32_t carried_weight = 0;
   int32_t shop_debt = 0;

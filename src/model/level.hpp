@@ -142,12 +142,6 @@ struct LevelLink {
   bool Used() const { return place != 0 && level > 0; }
 };
 
-// Bits of the level flags.
-namespace level_flag {
-inline constexpr int32_t kPlants = 1;
-inline constexpr int32_t kOutdoor = 2;
-}  // namespace level_flag
-
 // One level: cells, terrain letters, monsters, piles 1..261 and loose items.
 struct Level {
   std::array<MapCell, kMapWidth * kMapHeight> cells{};
@@ -192,13 +186,9 @@ struct Level {
   Room& RoomAt(int number) { return rooms[static_cast<size_t>(number)]; }
   const Room& RoomAt(int number) const { return rooms[static_cast<size_t>(number)]; }
 
-  // How the level was made, kept with it: the depth of its random monsters and traps, the
-  // wandering-monster chance in thirtieths, the price window of its random items, the flags.
-  uint8_t monster_depth = 1;
-  uint8_t spawn_rate = 0;
+  // The price window of the level's random items, kept with it.
   int32_t item_min_price = 0;
   int32_t item_max_price = 100000;
-  int32_t flags = 0;
 
   // Only while the level is built (not kept in the level file): the chance of plants, how many
   // of the first rooms are special rooms or fixed areas, where the stairs and exits lead, and the

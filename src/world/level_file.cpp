@@ -177,7 +177,7 @@ std::vector<uint8_t> EncodeLevel(const Game& game) {
   RecordWriter w;
   w.U8(level.monster_depth);
   w.U8(level.spawn_rate);
-  w.I32(level.flags);
+  w.I32(level.level_flags);
   w.I32(level.item_min_price);
   w.I32(level.item_max_price);
   w.U8(level.item_min_level);
@@ -213,7 +213,7 @@ std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
   RecordReader r(bytes);
   level->monster_depth = r.U8();
   level->spawn_rate = r.U8();
-  level->flags = r.I32();
+  level->level_flags = r.I32();
   level->item_min_price = r.I32();
   level->item_max_price = r.I32();
   level->item_min_level = r.U8();
