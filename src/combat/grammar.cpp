@@ -7,10 +7,10 @@ namespace zaldrun {
 namespace {
 
 constexpr std::array<VerbEndings, 4> kEndings = {{
-    {"", "ся", " "},       // masculine: "ударил", "промахнулся", "Но он не обратил"
-    {"а", "ась", "а "},    // feminine
-    {"о", "ось", "о "},    // neuter
-    {"и", "ись", "и "},    // plural
+    {"", "ся", " "},  // masculine: "ударил", "промахнулся", "Но он не обратил"
+    {"а", "ась", "а "},  // feminine
+    {"о", "ось", "о "},  // neuter
+    {"и", "ись", "и "},  // plural
 }};
 
 struct BlowPhrases {
@@ -75,8 +75,8 @@ std::string MissesYouText(std::string_view name, int gender) {
 }
 
 std::string NoHarmText(std::string_view name, std::string_view hit_phrase, int gender) {
-  return Joined(
-      {name, " ", hit_phrase, ", но не причинил", EndingsFor(gender).plain, " никаких повреждений."});
+  return Joined({name, " ", hit_phrase, ", но не причинил", EndingsFor(gender).plain,
+                 " никаких повреждений."});
 }
 
 std::string WardedText(std::string_view name, std::string_view attempt_phrase, int gender) {
@@ -101,8 +101,8 @@ std::string AcidSpitText(std::string_view name, int gender, SpitOutcome outcome,
     case SpitOutcome::kHit:
       break;
   }
-  return Joined({name, " плюнул", ep, " в тебя кислотой и попал", ep, " (", std::to_string(damage),
-                 ")."});
+  return Joined(
+      {name, " плюнул", ep, " в тебя кислотой и попал", ep, " (", std::to_string(damage), ")."});
 }
 
 std::string ThrowsAtYouText(std::string_view name, int gender) {

@@ -17,8 +17,8 @@ inline constexpr int kCreatureClasses = 31;  // slaying tables hold classes 0..3
 struct HandFigures {
   int item_type = 0;  // 0: the hand is empty (the right hand then fights bare)
   bool weapon = false;
-  int skill = 0;       // the weapon skill 1..12 that governs it, 0 none
-  int to_hit = 0;      // added to the hero's general to-hit
+  int skill = 0;   // the weapon skill 1..12 that governs it, 0 none
+  int to_hit = 0;  // added to the hero's general to-hit
   int attack_time = 1000;
   std::array<int, 4> low{};
   std::array<int, 4> high{};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/numbers.hpp"
 #include "combat/hand_figures.hpp"
 #include "combat/monster_damage.hpp"
 #include "engine/condition.hpp"
@@ -25,8 +26,8 @@ constexpr int kDative = 3;
 constexpr int kPracticeStep = 25;
 constexpr int kAuraLow = 4;
 constexpr int kAuraHigh = 16;
-constexpr int32_t kHalvesBlows = 1;    // monster status: a protective field
-constexpr int32_t kCrimsonAura = 4;    // monster status: flames around it
+constexpr int32_t kHalvesBlows = 1;  // monster status: a protective field
+constexpr int32_t kCrimsonAura = 4;  // monster status: flames around it
 
 int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
@@ -61,8 +62,8 @@ int BlowDamage(Game& game, const HandFigures& hand, const MonsterTypeRecord& typ
   }
   if (critical) factor *= 2;
   const int protection = hand.ignores_resistance ? 0 : type.Resistance(hand.kind[0]);
-  int damage = Roll(game, Rounded(hand.low[0] * factor + bonus), Rounded(hand.high[0] * factor + bonus),
-                    protection);
+  int damage = Roll(game, Rounded(hand.low[0] * factor + bonus),
+                    Rounded(hand.high[0] * factor + bonus), protection);
   if ((monster.status & kHalvesBlows) != 0) damage /= 2;
   for (size_t c = 1; c < 4; ++c) {
     if (hand.kind[c] == 0) continue;
@@ -74,7 +75,8 @@ int BlowDamage(Game& game, const HandFigures& hand, const MonsterTypeRecord& typ
 
 void CrimsonAura(Game& game) {
   game.control.end_reason = end_reason::kCrimsonAura;
-  const int burn = Roll(game, kAuraLow, kAuraHigh, HeroProtection(game.world.hero, damage_kind::kFire));
+  const int burn =
+      Roll(game, kAuraLow, kAuraHigh, HeroProtection(game.world.hero, damage_kind::kFire));
   ShowMessage(game, "Тебя обжигает багряная аура! (" + std::to_string(burn) + ")");
   ChangeHP(game, -burn);
 }
@@ -104,7 +106,8 @@ bool HeroMeleeBlow(Game& game, int slot, int hand_index) {
   if (HitChance(hand.to_hit + hero.to_hit, monster.defence) < r) {
     ShowMessage(game, "Ты промахнулся по " + type.name_dative + ".");
   } else {
-    const int skill = hand.skill != 0 ? static_cast<int>(std::floor(hero.SkillAt(hand.skill).value)) : 0;
+    const int skill =
+        hand.skill != 0 ? static_cast<int>(std::floor(hero.SkillAt(hand.skill).value)) : 0;
     const float critical_chance =
         static_cast<float>(3 * skill + hero.fortune + hero.fortune_bonus + 15) / 300.0f;
     const bool critical = critical_chance > game.random.Next();

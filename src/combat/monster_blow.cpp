@@ -4,12 +4,13 @@
 #include <cmath>
 #include <string>
 
+#include "base/numbers.hpp"
 #include "combat/grammar.hpp"
 #include "engine/attributes.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
-#include "model/game.hpp"
 #include "model/chance.hpp"
+#include "model/game.hpp"
 #include "model/monster_types.hpp"
 #include "records/game_enums.hpp"
 #include "records/monster_type_table.hpp"
@@ -59,7 +60,8 @@ void DrainAttribute(Game& game, const MonsterTypeRecord& type) {
   if (i < 0 || i >= kAttributeCount) return;
   Attributes& attributes = game.world.hero.attributes;
   int16_t& counter = attributes.extra[static_cast<size_t>(i)];
-  counter = Clamp16(static_cast<long long>(counter) - Strength(game, type.on_hit_low, type.on_hit_high));
+  counter =
+      Clamp16(static_cast<long long>(counter) - Strength(game, type.on_hit_low, type.on_hit_high));
   if (counter >= kDrainThreshold) return;
   counter = Clamp16(counter + kDrainStep);
   int16_t& natural = attributes.natural[static_cast<size_t>(i)];
@@ -71,8 +73,10 @@ void DrainAttribute(Game& game, const MonsterTypeRecord& type) {
 void Paralyse(Game& game, const MonsterTypeRecord& type) {
   Hero& hero = game.world.hero;
   const int resistance = std::min<int>(hero.paralysis_resistance, 20);
-  if (static_cast<int>(game.random.Next() * 20) + 1 <= resistance || hero.paralysis_time > 0) return;
-  const int length = Rounded(Strength(game, type.on_hit_low, type.on_hit_high) * (20 - resistance) / 20.0);
+  if (static_cast<int>(game.random.Next() * 20) + 1 <= resistance || hero.paralysis_time > 0)
+    return;
+  const int length =
+      Rounded(Strength(game, type.on_hit_low, type.on_hit_high) * (20 - resistance) / 20.0);
   if (length < 1) return;
   hero.paralysis_time = Clamp16(length);
   ShowMessage(game, "Ты парализован!");
@@ -119,8 +123,9 @@ void MonsterMeleeBlow(Game& game, int slot, int attack, int kind) {
     }
     const int damage_kind = type.damage_kind[a];
     if (high < low) std::swap(low, high);
-    const int damage = std::max(
-        0, static_cast<int>(RollResisted(game, low, high, pierces ? 0 : Protection(hero, damage_kind))));
+    const int damage =
+        std::max(0, static_cast<int>(RollResisted(game, low, high,
+                                                  pierces ? 0 : Protection(hero, damage_kind))));
     const std::string phrase = HitPhrase(kind, gender, pierces);
     if (monster.creation_flag != 0 && game.random.Next() < hero.ward / 20.0f) {
       ShowMessage(game, WardedText(type.name, AttemptPhrase(kind), gender));

@@ -40,20 +40,22 @@ bool DamageMonster(Game& game, int slot, int damage, bool notice, bool by_hero) 
     monster.state = -1;
   }
   damage = std::max(0, damage);
-  if (notice && damage < 1 && sees) ShowMessage(game, IgnoresText(MonsterTypeConstants(type).gender));
+  if (notice && damage < 1 && sees)
+    ShowMessage(game, IgnoresText(MonsterTypeConstants(type).gender));
   monster.hp = Clamp16(static_cast<long long>(monster.hp) - damage);
   if (monster.hp > 0) return false;
 
   // A conjured creature goes back where it came from and leaves nothing behind.
   if (monster.creation_flag == kConjured) {
-    if (sees) ShowMessage(game, MonsterTypeName(game, type, kNominative) + " внезапно испарается...");
+    if (sees)
+      ShowMessage(game, MonsterTypeName(game, type, kNominative) + " внезапно испарается...");
   } else {
     DropMonsterLoot(game, slot);
   }
   if (by_hero) {
     ShowMessage(game, "Ты убил " + MonsterTypeName(game, type, kObject) + "!", msg::kAcknowledge);
     CountKill(game, type);
-    if (game.data.monsters.loaded) {
+    if (game.data.monsters.loaded && type >= 1 && type <= kMonsterTypeCount) {
       GainExperience(game, game.data.monsters.records[static_cast<size_t>(type)].experience);
     }
   } else if (sees) {

@@ -38,7 +38,8 @@ const MonsterTypeRecord* TypeRecord(const Game& game, int type) {
   return &game.data.monsters.records[static_cast<size_t>(type)];
 }
 
-// Fewer monsters than limit + 2 within radius 5 (the caster among them), and the hero near in sight.
+// Fewer monsters than limit + 2 within radius 5 (the caster among them), and the hero near in
+// sight.
 bool RoomToSummon(Game& game, const MonsterRecord& monster, int limit, const MonsterSight& sight) {
   if (!sight.sees_hero || sight.distance >= kSummonReach) return false;
   std::string& cells = game.view.field.cell_list;
@@ -53,7 +54,8 @@ bool Applicable(Game& game, const MonsterRecord& monster, int code, int weight, 
                 const MonsterSight& sight) {
   if (code == kSpendTurn) return weight > 0;
   if (code >= monster_action::kHit && code <= kLastBlow) {
-    return std::abs(game.world.hero.x - monster.x) < 2 && std::abs(game.world.hero.y - monster.y) < 2;
+    return std::abs(game.world.hero.x - monster.x) < 2 &&
+           std::abs(game.world.hero.y - monster.y) < 2;
   }
   if (code == monster_action::kApproach) return sight.distance > limit;
   if (code == monster_action::kRetreat) return sight.distance < limit;
@@ -91,7 +93,8 @@ void StndAI(Game& game, int slot) {
   if (game.GameOver() || !Present(game, slot)) return;
   MonsterRecord& monster = game.world.level.Monster(slot);
   MonsterSight sight = LookAtHero(game, slot);
-  if (monster.peaceful == 0 && sight.sees_hero && sight.distance < kWakeDistance) monster.state = -1;
+  if (monster.peaceful == 0 && sight.sees_hero && sight.distance < kWakeDistance)
+    monster.state = -1;
   MonsterFollower follower(game, slot);
   // Asleep (or peaceful: a peaceful creature never fights) it drifts and saves nothing.
   if (monster.state != -1 || monster.peaceful != 0) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/numbers.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/free_cells.hpp"
 #include "model/game.hpp"

@@ -59,8 +59,10 @@ int16_t Rolled(Game& game, int low, int high) {
 int PickMonsterType(Game& game, int depth) {
   if (depth == kLevelListDepth) {
     Level& level = game.world.level;
-    if (level.monster_list.empty()) BuildList(level.monster_depth, level.monster_list, level.monster_weights);
-    return CodeValue(PickFromList(game, level.monster_list, level.monster_weights, kCodeWidth, false));
+    if (level.monster_list.empty())
+      BuildList(level.monster_depth, level.monster_list, level.monster_weights);
+    return CodeValue(
+        PickFromList(game, level.monster_list, level.monster_weights, kCodeWidth, false));
   }
   std::string codes;
   std::string weights;
@@ -81,7 +83,8 @@ void SetLevelMonsterList(Game& game, std::string_view codes, std::string_view we
 int CreateMonster(Game& game, int x, int y, int type, int creation_flag, int peaceful) {
   Level& level = game.world.level;
   if (!game.data.monsters.loaded || type < 1 || type > kMonsterTypeCount) return 0;
-  if (!Level::Inside(x, y) || level.Cell(x, y).monster != 0 || level.monster_count >= kMaxMonsters) {
+  if (!Level::Inside(x, y) || level.Cell(x, y).monster != 0 ||
+      level.monster_count >= kMaxMonsters) {
     return 0;
   }
   const MonsterTypeRecord& record = game.data.monsters.records[static_cast<size_t>(type)];
@@ -105,7 +108,8 @@ int PlaceRandomMonster(Game& game, int flag) {
   const int type = PickMonsterType(game, kLevelListDepth);
   if (type == 0) return 0;
   const int slot = CreateMonster(game, x, y, type, 0, 0);
-  if (slot != 0 && flag == -1 && game.random.Next() < 0.5f) game.world.level.Monster(slot).state = -1;
+  if (slot != 0 && flag == -1 && game.random.Next() < 0.5f)
+    game.world.level.Monster(slot).state = -1;
   return slot;
 }
 

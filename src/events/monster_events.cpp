@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/numbers.hpp"
 #include "creatures/monster_table.hpp"
 #include "model/game.hpp"
 
