@@ -16,16 +16,10 @@ struct Hooks {
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
 
-  // Opens the inventory window on a pile in pick-up mode.
-  void (*open_pile)(Game& game, int pile) = nullptr;
-  // Opens the inventory window on the pack: a group's items, or the equipment list.
-  void (*open_inventory)(Game& game, int group, bool equipment) = nullptr;
   // The character sheet, the skills window and the notebook.
   void (*open_character_sheet)(Game& game) = nullptr;
   void (*open_skills)(Game& game) = nullptr;
   void (*open_notebook)(Game& game) = nullptr;
-  // Picks up what lies on the hero's cell (a loose item, a pile, a plant's crop).
-  void (*pick_up_here)(Game& game) = nullptr;
 
   // Kicking, talking and shooting at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
