@@ -123,6 +123,23 @@ TEST(Dungeon, TheHeroStandsOnTheWayUpAndTheWayDownIsElsewhere) {
   }
 }
 
+TEST(Dungeon, ALevelWhoseRoomTriesAllFailStillGetsARoomForItsStairs) {
+  GameFixture fixture({"@"});
+  Game& game = fixture.game();
+  ResetLevel(game, 'A');
+  // A fixed area leaves free only columns 72..78, where no try of the generator can start a room.
+  RegisterRoom(game, 0, 0, 71, 39, 0);
+  game.world.level.special_room_count = 1;
+  SetLink(game, 1, feature::kStairsUp, 5, 1);
+  SetLink(game, 2, feature::kStairsDown, 5, 3);
+  GenerateDungeon(game, DungeonPlan{0, 0, 0, 'C', 'A', 0});
+  ASSERT_EQ(game.world.level.room_count, 2);
+  const Room& room = game.world.level.RoomAt(2);
+  EXPECT_GE(room.x1, 72);
+  EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).room, 2);
+  EXPECT_EQ(Count(game).downs, 1);
+}
+
 TEST(Dungeon, TrapsItemsAndGoldKeepTheirLimits) {
   GameFixture fixture({"@"});
   Game& game = fixture.game();

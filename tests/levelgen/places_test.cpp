@@ -232,6 +232,29 @@ TEST(Places, TheEntryScriptRestocksTheShopsAndSetsTheChecks) {
   EXPECT_EQ(gobs, 1);
 }
 
+TEST(Places, OutdoorLevelsKeepTheirWayUpAndTheirWayDownApart) {
+  struct Level2 {
+    int place, level, up_place, up_level, down_place, down_level;
+  };
+  const Level2 levels[] = {{4, 12, 4, 11, 4, 13}, {4, 13, 4, 12, 4, 3}, {7, 3, 7, 2, 7, 4},
+                           {7, 1, 1, 100, 7, 2}};
+  for (const Level2& l : levels) {
+    for (uint64_t seed = 1; seed <= 25; ++seed) {
+      GameFixture fixture({"@"}, seed);
+      StartOn(fixture, l.place, l.level);
+      int ups = 0;
+      int downs = 0;
+      for (const MapCell& cell : fixture.game().world.level.cells) {
+        if (cell.feature == 0) continue;
+        ups += cell.params[0] == l.up_place && cell.params[1] == l.up_level;
+        downs += cell.params[0] == l.down_place && cell.params[1] == l.down_level;
+      }
+      EXPECT_GE(ups, 1) << l.place << "," << l.level << " seed " << seed;
+      EXPECT_EQ(downs, 1) << l.place << "," << l.level << " seed " << seed;
+    }
+  }
+}
+
 TEST(Places, OnlyTheWorldsLevelsExist) {
   EXPECT_TRUE(LevelExists(1, 100));
   EXPECT_FALSE(LevelExists(1, 3));
