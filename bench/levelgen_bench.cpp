@@ -1,11 +1,11 @@
 // Building levels and keeping them in level files: the endless dungeon's levels 1..40 with their
 // monsters, items, gold, traps and plants, and a level written and read back.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "levelgen/build_level.hpp"
 #include "levelgen/places.hpp"

@@ -51,8 +51,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         const auto end = digits.data() + digits.size();
         return !digits.empty() && std::from_chars(digits.data(), end, *out).ptr == end;
       };
-      if (comma == std::string::npos ||
-          !number(std::string_view(*text).substr(0, comma), &place) ||
+      if (comma == std::string::npos || !number(std::string_view(*text).substr(0, comma), &place) ||
           !number(std::string_view(*text).substr(comma + 1), &level)) {
         return fail("--place: укажите МЕСТО,УРОВЕНЬ, например 5,1");
       }

@@ -8,9 +8,9 @@
 #include <ostream>
 #include <system_error>
 
+#include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
-#include "model/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "world/game_data.hpp"

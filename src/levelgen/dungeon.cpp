@@ -121,8 +121,7 @@ void PlaceDoors(Game& game, const DungeonPlan& plan) {
   Level& level = game.world.level;
   for (int r = level.special_room_count + 1; r <= level.room_count; ++r) {
     std::vector<CellPos> list = DoorCandidates(level, level.RoomAt(r));
-    const int doors =
-        static_cast<int>(std::floor(std::fabs(game.random.Next() * 3.0f - 0.5f))) + 1;
+    const int doors = static_cast<int>(std::floor(std::fabs(game.random.Next() * 3.0f - 0.5f))) + 1;
     for (int k = 0; k < doors; ++k) {
       CellPos door;
       if (!TakeRandom(game, list, &door)) break;
@@ -237,7 +236,8 @@ void JoinRooms(Game& game) {
     }
     if (apart.empty()) return;
     const Room& from = level.RoomAt(apart.front());
-    const Room& to = level.RoomAt(joined[static_cast<size_t>(RollBelow(game, static_cast<int>(joined.size())))]);
+    const Room& to =
+        level.RoomAt(joined[static_cast<size_t>(RollBelow(game, static_cast<int>(joined.size())))]);
     const size_t a = static_cast<size_t>(RollBelow(game, from.door_count));
     const size_t b = static_cast<size_t>(RollBelow(game, to.door_count));
     DigCorridor(game, from.door_x[a], from.door_y[a], to.door_x[b], to.door_y[b]);

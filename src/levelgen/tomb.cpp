@@ -44,9 +44,11 @@ bool BuildDesertGate(Game& game) {
   FixedSecretDoor(game, 15, 9);
   PutFeature(game, 39, 18, feature::kStairsDown, place::kTomb, 2, 0, 0);
   // The jade golems wait behind the hall's walls until the trap opens them.
-  constexpr std::array<Placed, 5> kGolems = {
-      {{4, 16, kJadeGolem}, {4, 21, kJadeGolem}, {11, 27, kJadeGolem}, {17, 16, kJadeGolem},
-       {17, 21, kJadeGolem}}};
+  constexpr std::array<Placed, 5> kGolems = {{{4, 16, kJadeGolem},
+                                              {4, 21, kJadeGolem},
+                                              {11, 27, kJadeGolem},
+                                              {17, 16, kJadeGolem},
+                                              {17, 21, kJadeGolem}}};
   for (const Placed& golem : kGolems) Inhabitant(game, golem.x, golem.y, golem.type, false);
   // The burial niches and the treasury behind the secret doors.
   Inhabitant(game, 4, 9, kWalkingDead, false);

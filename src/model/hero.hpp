@@ -137,8 +137,8 @@ struct Hero {
   // the effect handlers); the defence bonus, life drain, ward, paralysis resistance and fortune
   // are above.
   uint8_t confusion_resistance = 0;
-  uint8_t anti_slowing = 0;         // protects from slowing
-  int16_t missile_critical = 0;     // raises critical shots
+  uint8_t anti_slowing = 0;      // protects from slowing
+  int16_t missile_critical = 0;  // raises critical shots
   AttackProfile attack;
 
   int32_t satiation = 0;

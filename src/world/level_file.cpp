@@ -155,7 +155,9 @@ void RoomFields(Io& io, RoomT& room) {
 std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
-      auto where = [x, y] { return " в клетке (" + std::to_string(x) + ", " + std::to_string(y) + ")"; };
+      auto where = [x, y] {
+        return " в клетке (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+      };
       if (!IsTerrainLetter(level.Terrain(x, y))) return "неизвестная местность" + where();
       const MapCell& cell = level.Cell(x, y);
       if (cell.feature < kFirstFeature || cell.feature > kLastFeature) {
@@ -173,7 +175,8 @@ std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles)
       if (item == 0) continue;
       if (item >= 1 && item <= kLevelPiles) {
         const PileRecord& pile = piles[static_cast<size_t>(item)];
-        if (pile.count == 0 || pile.x != x || pile.y != y) return "куча не на своём месте" + where();
+        if (pile.count == 0 || pile.x != x || pile.y != y)
+          return "куча не на своём месте" + where();
       } else if (item > kLooseItemBase && item <= kLooseItemBase + kLooseCells) {
         const int n = item - kLooseItemBase;
         if (level.loose_items[static_cast<size_t>(n)].count <= 0 ||
@@ -188,8 +191,8 @@ std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles)
   }
   for (int slot = 1; slot <= level.monster_count; ++slot) {
     const MonsterRecord& monster = level.Monster(slot);
-    if (monster.type < 1 || monster.type > kMonsterTypeCount || !Level::Inside(monster.x, monster.y) ||
-        level.Cell(monster.x, monster.y).monster != slot) {
+    if (monster.type < 1 || monster.type > kMonsterTypeCount ||
+        !Level::Inside(monster.x, monster.y) || level.Cell(monster.x, monster.y).monster != slot) {
       return "повреждено чудовище " + std::to_string(slot);
     }
   }
@@ -200,9 +203,10 @@ std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles)
     const ItemRecord& item = level.loose_items[static_cast<size_t>(n)];
     if (item.count == 0) continue;
     if (n > kLooseCells || !item_ok(item) ||
-        !Level::Inside(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)]) ||
-        level.Cell(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)]).item !=
-            kLooseItemBase + n) {
+        !Level::Inside(level.loose_x[static_cast<size_t>(n)],
+                       level.loose_y[static_cast<size_t>(n)]) ||
+        level.Cell(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)])
+                .item != kLooseItemBase + n) {
       return "повреждён предмет " + std::to_string(n);
     }
   }
@@ -249,7 +253,8 @@ std::vector<uint8_t> EncodeLevel(const Game& game) {
   const Level& level = game.world.level;
   size_t stacks = 0;
   for (int p = 1; p <= kLevelPiles; ++p) {
-    for (const auto& group : game.world.piles[static_cast<size_t>(p)].groups) stacks += group.size();
+    for (const auto& group : game.world.piles[static_cast<size_t>(p)].groups)
+      stacks += group.size();
   }
   Out w(kLevelFileFixedSize + kStackBytes * stacks +
         kMonsterBytes * static_cast<size_t>(std::max<int16_t>(level.monster_count, 0)));
@@ -363,7 +368,8 @@ bool ReadLevel(Game& game, int place, int level, std::string* error) {
   loaded.shopkeeper = 0;
   for (int slot = 1; slot <= loaded.monster_count && game.data.monsters.loaded; ++slot) {
     const int type = loaded.Monster(slot).type;
-    if (TrimRight(game.data.monsters.records[static_cast<size_t>(type)].behaviour) == "ShopKeeper") {
+    if (TrimRight(game.data.monsters.records[static_cast<size_t>(type)].behaviour) ==
+        "ShopKeeper") {
       loaded.shopkeeper = static_cast<int16_t>(slot);
       break;
     }

@@ -248,7 +248,8 @@ TEST(SpecialRooms, EachRoomWritesItsTemplateOffersDoorsAndBringsItsGuardsAndTrea
     int guards;
     bool chest;
   };
-  const Case cases[] = {{SpecRoom1, 9, 4, false}, {SpecRoom2, 17, 5, true}, {SpecRoom3, 17, 4, true}};
+  const Case cases[] = {
+      {SpecRoom1, 9, 4, false}, {SpecRoom2, 17, 5, true}, {SpecRoom3, 17, 4, true}};
   for (const Case& c : cases) {
     for (uint64_t seed = 1; seed <= 40; ++seed) {
       game.random.Seed(seed);
@@ -276,7 +277,8 @@ TEST(SpecialRooms, EachRoomWritesItsTemplateOffersDoorsAndBringsItsGuardsAndTrea
       EXPECT_EQ(chests, c.chest ? 1 : 0);
       if (!c.chest) {
         int gold = 0;
-        for (int n = 1; n < kLooseItems; ++n) gold += level.loose_items[static_cast<size_t>(n)].type == 117;
+        for (int n = 1; n < kLooseItems; ++n)
+          gold += level.loose_items[static_cast<size_t>(n)].type == 117;
         EXPECT_EQ(gold, 4) << "a heap of gold by each guard";
       }
       break;

@@ -34,8 +34,8 @@ TEST(LevelTools, AreaFreeNeedsAMarginInsideTheMapAndNoMarks) {
     int x1, x2, y1, y2;
     bool free;
   };
-  const Case cases[] = {{1, 10, 1, 10, true},   {0, 10, 1, 10, false}, {1, 10, 0, 10, false},
-                        {60, 77, 5, 9, true},   {60, 78, 5, 9, false}, {5, 9, 30, 37, true},
+  const Case cases[] = {{1, 10, 1, 10, true}, {0, 10, 1, 10, false}, {1, 10, 0, 10, false},
+                        {60, 77, 5, 9, true}, {60, 78, 5, 9, false}, {5, 9, 30, 37, true},
                         {5, 9, 30, 38, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(RoomAreaFree(game.world.level, c.x1, c.x2, c.y1, c.y2), c.free)

@@ -1,6 +1,8 @@
 // The places of the world: the overworld's eight entrances with their names and arrivals, the
 // anthill found by searching, the thicket opened by the riddle, the village's links, the ways back
 // from the places, and what the entry script does on every entry.
+#include "levelgen/places.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +11,6 @@
 #include "engine/search.hpp"
 #include "levelgen/build_level.hpp"
 #include "levelgen/overworld.hpp"
-#include "levelgen/places.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "records/text_table.hpp"
@@ -174,8 +175,8 @@ TEST(Places, LeavingThePlacesLeadsBackToTheirEntrances) {
     int place, level, x, y;  // the way out
     int to_x, to_y;          // the overworld cell the hero comes back to
   };
-  const Way ways[] = {{1, 5, 0, 20, 33, 24}, {1, 5, 45, 39, 33, 24}, {4, 1, 79, 3, 35, 33},
-                      {1, 1, 6, 39, 11, 21}};
+  const Way ways[] = {
+      {1, 5, 0, 20, 33, 24}, {1, 5, 45, 39, 33, 24}, {4, 1, 79, 3, 35, 33}, {1, 1, 6, 39, 11, 21}};
   for (const Way& way : ways) {
     GameFixture fixture({"@"}, 6);
     StartOn(fixture, way.place, way.level);
@@ -236,8 +237,8 @@ TEST(Places, OutdoorLevelsKeepTheirWayUpAndTheirWayDownApart) {
   struct Level2 {
     int place, level, up_place, up_level, down_place, down_level;
   };
-  const Level2 levels[] = {{4, 12, 4, 11, 4, 13}, {4, 13, 4, 12, 4, 3}, {7, 3, 7, 2, 7, 4},
-                           {7, 1, 1, 100, 7, 2}};
+  const Level2 levels[] = {
+      {4, 12, 4, 11, 4, 13}, {4, 13, 4, 12, 4, 3}, {7, 3, 7, 2, 7, 4}, {7, 1, 1, 100, 7, 2}};
   for (const Level2& l : levels) {
     for (uint64_t seed = 1; seed <= 25; ++seed) {
       GameFixture fixture({"@"}, seed);

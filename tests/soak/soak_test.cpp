@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/utf8.hpp"
 #include "field/free_cells.hpp"
 #include "levelgen/places.hpp"
 #include "records/terrain.hpp"
-#include "world/new_game.hpp"
-#include "base/utf8.hpp"
 #include "support/game_fixture.hpp"
+#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -139,10 +139,9 @@ std::pair<int, int> RandomLink(const Game& game, std::mt19937& rng) {
 
 TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
   const int seeds = SeedCount();
-  const std::vector<std::pair<int, int>> starts = {{1, 100}, {1, 1}, {1, 2}, {1, 5}, {2, 1},
-                                                   {2, 4},   {3, 3}, {4, 1}, {4, 3}, {4, 5},
-                                                   {4, 12},  {5, 1}, {5, 7}, {6, 1}, {6, 5},
-                                                   {7, 1},   {7, 4}};
+  const std::vector<std::pair<int, int>> starts = {
+      {1, 100}, {1, 1},  {1, 2}, {1, 5}, {2, 1}, {2, 4}, {3, 3}, {4, 1}, {4, 3},
+      {4, 5},   {4, 12}, {5, 1}, {5, 7}, {6, 1}, {6, 5}, {7, 1}, {7, 4}};
   for (int seed = 1; seed <= seeds; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed) + 1000u);
     GameFixture fixture({"@"}, static_cast<uint64_t>(seed));
@@ -150,7 +149,8 @@ TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
     game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
     NewGameStart start;
     const auto& [place, level] =
-        seed % 2 == 1 ? starts[0] : starts[std::uniform_int_distribution<size_t>(0, starts.size() - 1)(rng)];
+        seed % 2 == 1 ? starts[0]
+                      : starts[std::uniform_int_distribution<size_t>(0, starts.size() - 1)(rng)];
     start.place = place;
     start.level = level;
     SCOPED_TRACE("start on place " + std::to_string(place) + ", level " + std::to_string(level));
@@ -166,8 +166,8 @@ TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
       const bool open = fixture.PlayKeys([&] {
         ExpectWorldIsSound(game, seed, step++);
         ASSERT_TRUE(LevelExists(game.world.current_place, game.world.current_level));
-        ASSERT_FALSE(TerrainOf(game.world.level.Terrain(game.world.hero.x, game.world.hero.y))
-                         .blocks_move);
+        ASSERT_FALSE(
+            TerrainOf(game.world.level.Terrain(game.world.hero.x, game.world.hero.y)).blocks_move);
       });
       if (::testing::Test::HasFatalFailure() || !open) break;
     }

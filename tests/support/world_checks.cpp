@@ -42,7 +42,8 @@ std::string LevelFaults(const Game& game) {
       for (int dx = -1; dx <= 1; ++dx) {
         const int nx = cx + dx;
         const int ny = cy + dy;
-        if (!Level::Inside(nx, ny) || reached[static_cast<size_t>(ny * kMapWidth + nx)] != 0) continue;
+        if (!Level::Inside(nx, ny) || reached[static_cast<size_t>(ny * kMapWidth + nx)] != 0)
+          continue;
         const bool exit = level.Cell(nx, ny).feature == feature::kEdgeExit;
         if (!exit && !Passable(level, nx, ny)) continue;
         reached[static_cast<size_t>(ny * kMapWidth + nx)] = 1;

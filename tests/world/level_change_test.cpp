@@ -65,7 +65,8 @@ TEST(LevelChange, ALevelLeftAndEnteredAgainIsAsItWasLeft) {
   ASSERT_EQ(after.size(), before.size());
   for (int i = 0; i < kMapWidth * kMapHeight; ++i) {
     // Seen marks and remembered glyphs change where the hero looks again on arrival.
-    for (size_t b = 0; b < 6; ++b) after[16 + 21 * static_cast<size_t>(i) + b] = before[16 + 21 * static_cast<size_t>(i) + b];
+    for (size_t b = 0; b < 6; ++b)
+      after[16 + 21 * static_cast<size_t>(i) + b] = before[16 + 21 * static_cast<size_t>(i) + b];
   }
   EXPECT_EQ(after, before);
   EXPECT_EQ(game.view.field.At(1, 1).glyph, '#') << "the remembered map is drawn at once";

@@ -52,7 +52,8 @@ TEST(LevelFile, TheSizeIsTheFixedPartAndNineteenBytesAStackAndTwentySixAMonster)
   PlaceGold(game, game.world.hero.x, game.world.hero.y, 10, false);
   ItemRequest potion;
   potion.type = 30;
-  ASSERT_TRUE(PlaceItem(game, game.world.hero.x, game.world.hero.y, *MakeItem(game, potion), false));
+  ASSERT_TRUE(
+      PlaceItem(game, game.world.hero.x, game.world.hero.y, *MakeItem(game, potion), false));
   ASSERT_GE(PileRecords(game), 2);
   const std::vector<uint8_t> bytes = EncodeLevel(game);
   EXPECT_EQ(bytes.size(), kLevelFileFixedSize + 19 * static_cast<size_t>(PileRecords(game)) +
@@ -66,7 +67,8 @@ TEST(LevelFile, TheSizeIsTheFixedPartAndNineteenBytesAStackAndTwentySixAMonster)
   EXPECT_EQ(bytes[kTerrainAt + 80 * static_cast<size_t>(hy) + static_cast<size_t>(hx)],
             static_cast<uint8_t>(game.world.level.Terrain(hx, hy)));
   EXPECT_EQ(bytes[kPilesAt - 1], game.world.level.room_count);
-  const size_t count_at = bytes.size() - 26 * static_cast<size_t>(game.world.level.monster_count) - 2;
+  const size_t count_at =
+      bytes.size() - 26 * static_cast<size_t>(game.world.level.monster_count) - 2;
   EXPECT_EQ(bytes[count_at], game.world.level.monster_count % 256);
 }
 
@@ -104,7 +106,8 @@ TEST(LevelFile, DamagedFilesAreRefusedAndTheLevelKept) {
   StartOn(fixture, place::kEndless, 2);
   Game& game = fixture.game();
   const std::vector<uint8_t> good = EncodeLevel(game);
-  const size_t monsters_at = good.size() - 26 * static_cast<size_t>(game.world.level.monster_count) - 2;
+  const size_t monsters_at =
+      good.size() - 26 * static_cast<size_t>(game.world.level.monster_count) - 2;
   struct Damage {
     const char* what;
     std::function<void(std::vector<uint8_t>&)> apply;
@@ -122,14 +125,14 @@ TEST(LevelFile, DamagedFilesAreRefusedAndTheLevelKept) {
          b[CellAt(3, 3) + 7] = (1501 >> 8);
        }},
       {"a pile that is not there", [](std::vector<uint8_t>& b) { b[CellAt(3, 3) + 6] = 250; }},
-      {"a monster slot beyond the count", [](std::vector<uint8_t>& b) { b[CellAt(3, 3) + 19] = 250; }},
+      {"a monster slot beyond the count",
+       [](std::vector<uint8_t>& b) { b[CellAt(3, 3) + 19] = 250; }},
       {"301 monsters",
        [&](std::vector<uint8_t>& b) {
          b[monsters_at] = 301 & 0xFF;
          b[monsters_at + 1] = 301 >> 8;
        }},
-      {"a pile group of 101",
-       [](std::vector<uint8_t>& b) { b[kPilesAt + 5] = 101; }},
+      {"a pile group of 101", [](std::vector<uint8_t>& b) { b[kPilesAt + 5] = 101; }},
       {"a room number beyond 40", [](std::vector<uint8_t>& b) { b[CellAt(3, 3) + 18] = 41; }},
   };
   for (const Damage& damage : damages) {
