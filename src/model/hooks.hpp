@@ -25,11 +25,6 @@ struct Hooks {
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
   void (*shoot_at)(Game& game, int x, int y) = nullptr;
-  // True when a missile weapon and its missiles are ready.
-  bool (*missile_ready)(const Game& game) = nullptr;
-
-  // After strength changed: the burden is weighed again and the hands' damage rebuilt.
-  void (*strength_changed)(Game& game) = nullptr;
 
   // Writes the current level and the save file; false when it could not be saved.
   bool (*save_game)(Game& game) = nullptr;

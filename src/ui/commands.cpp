@@ -9,6 +9,7 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
+#include "items/hand_figures.hpp"
 #include "items/item_operations.hpp"
 #include "levelgen/overworld.hpp"
 #include "model/game.hpp"
@@ -73,7 +74,7 @@ void GoDown(Game& game) {
 
 void Shoot(Game& game) {
   if (RefuseWhenConfused(game)) return;
-  if (game.hooks.missile_ready == nullptr || !game.hooks.missile_ready(game)) {
+  if (!MissileReady(game)) {
     ShowMessage(game, "Нечем стрельнуть...", msg::kNoLog);
     return;
   }
