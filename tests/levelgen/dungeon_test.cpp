@@ -168,6 +168,21 @@ TEST(Dungeon, TrapsItemsAndGoldKeepTheirLimits) {
   EXPECT_GE(GoldAmount(game, 12, 120, -200), 1);
 }
 
+TEST(Dungeon, ACacheKeepsItsTreasureInsideTheWall) {
+  GameFixture fixture({"@"});
+  Game& game = fixture.game();
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    game.random.Seed(seed);
+    ResetLevel(game, 'A');
+    PutFeature(game, 10, 10, feature::kHiddenCache, 0, 0, 0, 0);
+    FillCache(game, 10, 10);
+    const MapCell& cell = game.world.level.Cell(10, 10);
+    EXPECT_EQ(cell.item, 0) << "nothing lies on the wall";
+    ASSERT_GT(cell.container, 0);
+    EXPECT_GE(game.world.piles[static_cast<size_t>(cell.container)].count, 2);
+  }
+}
+
 TEST(Dungeon, TrapsNeverCoverAFeature) {
   GameFixture fixture({"@"});
   Game& game = fixture.game();
