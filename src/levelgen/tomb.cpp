@@ -32,6 +32,7 @@ struct Placed {
 
 bool BuildDesertGate(Game& game) {
   if (!LoadPlaceMap(game, 9)) return false;
+  StandAt(game, 78, 26);
   Level& level = game.world.level;
   level.spawn_rate = 5;
   SetEdgeExits(game, place::kWorld, place::kOverworld, 35, 33);
@@ -56,8 +57,6 @@ bool BuildDesertGate(Game& game) {
   PlaceGold(game, 20, 10, GoldAmount(game, 12, 120, 40), false);
   PutRandomItem(game, 19, 9, level.item_min_level + 2, level.item_max_level, 0, 100000, false);
   PlaceMonsters(game, 4, 0);
-  game.world.hero.x = 78;
-  game.world.hero.y = 26;
   return true;
 }
 
@@ -86,6 +85,7 @@ bool BuildBreach(Game& game) {
 
 bool BuildBurialHall(Game& game) {
   if (!LoadPlaceMap(game, 11)) return false;
+  StandAt(game, 4, 19);
   const Level& level = game.world.level;
   PutFeature(game, 4, 19, feature::kStairsUp, place::kTomb, 4, 0, 0);
   PutFeature(game, 76, 19, feature::kStairsDown, place::kTomb, 6, 0, 0);
@@ -110,8 +110,6 @@ bool BuildBurialHall(Game& game) {
     PutRandomItem(game, 61, 19, level.item_min_level + 2, level.item_max_level, 0, 100000, true);
   }
   for (int i = 0; i < 3; ++i) PlaceTrap(game, -1, -1, 0);
-  game.world.hero.x = 4;
-  game.world.hero.y = 19;
   return true;
 }
 

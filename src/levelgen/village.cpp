@@ -66,6 +66,7 @@ void PutItemOfType(Game& game, int x, int y, int type, bool into_container) {
 
 bool BuildVillage(Game& game) {
   if (!LoadPlaceMap(game, 3)) return false;
+  StandAt(game, 7, 38);
   Level& level = game.world.level;
   level.item_min_level = 1;
   level.item_max_level = 7;
@@ -100,15 +101,13 @@ bool BuildVillage(Game& game) {
   Inhabitant(game, 63, 19, kFarmer, true);
   Inhabitant(game, 68, 32, kHunter, true);
   Inhabitant(game, 18, 27, kOldMan, true);
-  // The newcomer from the overworld stands at the village gate.
-  game.world.hero.x = 7;
-  game.world.hero.y = 38;
   Peasants(game, 5);
   return true;
 }
 
 bool BuildGoblinCamp(Game& game) {
   if (!LoadPlaceMap(game, 5)) return false;
+  StandAt(game, 27, 38);
   Level& level = game.world.level;
   level.monster_depth = 1;
   level.spawn_rate = 0;
@@ -136,13 +135,12 @@ bool BuildGoblinCamp(Game& game) {
                                               {28, 18, 8},
                                               {50, 19, 75}}};
   for (const Goblin& goblin : kTribe) Inhabitant(game, goblin.x, goblin.y, goblin.type, true);
-  game.world.hero.x = 27;
-  game.world.hero.y = 38;
   return true;
 }
 
 bool BuildTown(Game& game) {
   if (!LoadPlaceMap(game, 8)) return false;
+  StandAt(game, 3, 6);
   Level& level = game.world.level;
   level.item_min_level = 4;
   level.item_max_level = 12;
@@ -154,8 +152,6 @@ bool BuildTown(Game& game) {
   level.shopkeeper = static_cast<int16_t>(Inhabitant(game, 33, 26, kTownShopkeeper, true));
   Inhabitant(game, 14, 12, kTraveller, true);
   Inhabitant(game, 62, 12, kLandlord, true);
-  game.world.hero.x = 3;
-  game.world.hero.y = 6;
   Peasants(game, 4);
   return true;
 }
