@@ -8,9 +8,9 @@
 #include <ostream>
 #include <system_error>
 
+#include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
-#include "model/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "world/game_data.hpp"
@@ -76,6 +76,15 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
   game->session.io = &screen;
   MainWindow window(*game, screen);
   try {
+    if (StartsNewGame(options) && hero != nullptr) {
+      NewGameStart start;
+      start.hero = *hero;
+      if (options.start_place != 0) {
+        start.place = options.start_place;
+        start.level = options.start_level;
+      }
+      return window.Run(options.seed, nullptr, hero, &start);
+    }
     return window.Run(options.seed, sandbox, hero);
   } catch (const platform::InputEnded&) {
     // The keys ran out (a script, or the terminal went away): end as a close would.

@@ -62,8 +62,12 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                         std::string* error) {
+namespace {
+
+// Writes a temporary file beside the target and renames it over the target; with `to_disk` the
+// data and the folder are flushed to the disk as well.
+bool WriteAndRename(const std::filesystem::path& path, std::span<const uint8_t> bytes, bool to_disk,
+                    std::string* error) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -71,7 +75,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", errno);
     return false;
   }
-  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && (!to_disk || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -86,8 +90,20 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", err);
     return false;
   }
-  SyncFolder(path.parent_path());
+  if (to_disk) SyncFolder(path.parent_path());
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string* error) {
+  return WriteAndRename(path, bytes, true, error);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                 std::string* error) {
+  return WriteAndRename(path, bytes, false, error);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,

@@ -6,6 +6,7 @@
 
 #include "ui/menu_bar.hpp"
 #include "ui/screen.hpp"
+#include "world/new_game.hpp"
 #include "world/sandbox.hpp"
 
 namespace zaldrun {
@@ -17,9 +18,9 @@ class MainWindow : public Layer {
   MainWindow(Game& game, Screen& screen);
 
   // Start-up, then keys until the program closes. Returns the process exit code. With a sandbox
-  // level, play starts on it at once.
+  // level, play starts on it at once; with a new-game start, a new game begins at once.
   int Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox = nullptr,
-          const HeroChoice* hero = nullptr);
+          const HeroChoice* hero = nullptr, const NewGameStart* new_game = nullptr);
 
   void Draw(platform::Grid& grid) const override;
 
