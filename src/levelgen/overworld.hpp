@@ -2,6 +2,8 @@
 // thicket that opens once the forest riddle has been read.
 #pragma once
 
+#include "records/quest_list.hpp"
+
 namespace zaldrun {
 
 struct Game;
@@ -11,9 +13,9 @@ struct Game;
 // way.
 void SearchOverworld(Game& game);
 
-// The quest entry of the forest riddle (counted from 1, as the notebook counts it): 1 when the
-// healer has read the tablet, 2 once the thicket has opened on the overworld, 100 when solved.
-inline constexpr int kForestRiddleEntry = 14;
+// The quest-state entry of the forest riddle (quest 7 of the notebook): 1 when the healer has read
+// the tablet, 2 once the thicket has opened on the overworld, 100 when solved.
+inline constexpr int kForestRiddleEntry = kQuestStateIndex[6];
 // On the overworld: when the riddle has been read, the thicket's cell becomes a star and an
 // entrance, and the riddle moves on to its next stage.
 void OpenThicketIfRead(Game& game);
