@@ -12,10 +12,14 @@
 #include "base/utf8.hpp"
 #include "creatures/monster_table.hpp"
 #include "field/free_cells.hpp"
+#include "items/item_maker.hpp"
+#include "items/pack.hpp"
+#include "items/piles.hpp"
 #include "levelgen/places.hpp"
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
 #include "world/new_game.hpp"
+#include "world/new_hero.hpp"
 
 namespace zaldrun {
 namespace {
@@ -75,6 +79,69 @@ std::string RandomKey(std::mt19937& rng) {
   return kKeys[std::uniform_int_distribution<size_t>(0, kKeys.size() - 1)(rng)];
 }
 
+// Piles hold what they count, every stack is something, every cell points at a pile or floor stack
+// that lies there, and the burden is the weight of what the hero carries and wears.
+void ExpectItemsAreSound(const Game& game) {
+  const Level& level = game.world.level;
+  for (size_t p = 0; p < game.world.piles.size(); ++p) {
+    const PileRecord& pile = game.world.piles[p];
+    int stacks = 0;
+    for (int group = 0; group < kPileGroups; ++group) {
+      ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
+      for (const ItemRecord& item : pile.groups[static_cast<size_t>(group)]) {
+        ASSERT_GT(item.count, 0) << "pile " << p;
+        ASSERT_TRUE(item.type >= 1 && item.type <= kItemTypeCount) << "pile " << p;
+        ++stacks;
+      }
+    }
+    ASSERT_EQ(stacks, pile.count) << "pile " << p;
+    if (p != 0 && pile.first != 0) {
+      ASSERT_GT(pile.count, 0) << "an empty pile in use: " << p;
+    }
+  }
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const int ref = level.Cell(x, y).item;
+      if (ref >= 1 && ref <= kLevelPiles) {
+        const PileRecord& pile = game.world.piles[static_cast<size_t>(ref)];
+        ASSERT_NE(pile.first, 0) << "a cell points at a pile not in use at " << x << "," << y;
+        ASSERT_EQ(pile.x, x);
+        ASSERT_EQ(pile.y, y);
+      } else if (ref > kLooseItemBase) {
+        const int n = ref - kLooseItemBase;
+        ASSERT_LE(n, kFloorStacks);
+        ASSERT_GT(level.loose_items[static_cast<size_t>(n)].count, 0) << "at " << x << "," << y;
+        ASSERT_EQ(level.loose_x[static_cast<size_t>(n)], x);
+        ASSERT_EQ(level.loose_y[static_cast<size_t>(n)], y);
+      } else {
+        ASSERT_EQ(ref, 0) << "at " << x << "," << y;
+      }
+    }
+  }
+  int64_t carried = 0;
+  for (const auto& group : game.world.piles[0].groups) {
+    for (const ItemRecord& item : group) carried += StackWeight(game, item, item.count);
+  }
+  for (int slot = 1; slot <= kEquipmentSlots; ++slot) {
+    const ItemRecord& item = game.world.hero.equipment[static_cast<size_t>(slot)];
+    if (item.type != 0) carried += StackWeight(game, item, item.count);
+  }
+  ASSERT_EQ(carried, game.world.hero.carried_weight) << "the burden drifted";
+}
+
+// Random items, stacks and gold on free cells of the level.
+void ScatterItems(Game& game, std::mt19937& rng) {
+  for (int i = 0; i < 40; ++i) {
+    int16_t x = 0;
+    int16_t y = 0;
+    if (!RandomFreeCell(game, x, y, true)) continue;
+    ItemRequest request;
+    request.type =
+        i % 8 == 0 ? item_type::kMoney : std::uniform_int_distribution<int>(1, kItemTypeCount)(rng);
+    if (const auto item = MakeItem(game, request)) PlaceItem(game, x, y, *item, false);
+  }
+}
+
 void ExpectWorldIsSound(Game& game, int seed, int step) {
   const Level& level = game.world.level;
   SCOPED_TRACE("seed " + std::to_string(seed) + ", key " + std::to_string(step));
@@ -97,10 +164,7 @@ void ExpectWorldIsSound(Game& game, int seed, int step) {
     if (cell.monster != 0) ++referenced;
   }
   ASSERT_EQ(referenced, level.monster_count);
-  for (const PileRecord& pile : game.world.piles) {
-    for (int group = 0; group < kPileGroups; ++group)
-      ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
-  }
+  ExpectItemsAreSound(game);
   ASSERT_LE(Utf8Length(game.view.message_line), 240u);
 }
 
@@ -114,6 +178,13 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
     game.world.hero.SkillAt(skill::kSearching).cap = 30;
     // Monsters of every kind, a third of them peaceful and half of the others hunting the hero
     // from the start; the hero may die, and the keys then end the game.
+    // A new hero of a random race and class with the starting kit, and items all around.
+    const int hero_class = std::uniform_int_distribution<int>(1, 4)(rng);
+    const int ranged = hero_class == 2 || hero_class == 3 ? 1 : 0;
+    SetUpNewHero(game,
+                 HeroChoice{static_cast<uint8_t>(std::uniform_int_distribution<int>(1, 5)(rng)),
+                            static_cast<uint8_t>(hero_class), 1, static_cast<uint8_t>(ranged)});
+    ScatterItems(game, rng);
     game.world.hero.hp = game.world.hero.max_hp = 60;
     for (int m = 0; m < 16; ++m) {
       int16_t x = 0;
