@@ -13,6 +13,11 @@ std::string_view PendingOperationName(PendingOperation operation) {
     case PendingOperation::kShoot: return "Shoot";
     case PendingOperation::kChat: return "Chat";
     case PendingOperation::kSelectItem: return "SelectItem";
+    case PendingOperation::kPickUp: return "PickUp";
+    case PendingOperation::kWear: return "Wear";
+    case PendingOperation::kWield: return "Wield";
+    case PendingOperation::kPutOn: return "PutOn";
+    case PendingOperation::kReadyAmmo: return "ReadyAmmo";
     case PendingOperation::kNone: break;
   }
   return "None";

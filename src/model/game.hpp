@@ -13,6 +13,7 @@
 #include "base/random.hpp"
 #include "base/registry.hpp"
 #include "model/hooks.hpp"
+#include "model/inventory_state.hpp"
 #include "model/item_data.hpp"
 #include "model/monster_data.hpp"
 #include "model/places_data.hpp"
@@ -79,7 +80,8 @@ struct GameData {
 
 // The command waiting for a window or a prompt to finish it.
 enum class PendingOperation : uint8_t {
-  kNone, kDrop, kEat, kDrink, kRead, kZap, kDip, kShoot, kChat, kSelectItem
+  kNone, kDrop, kEat, kDrink, kRead, kZap, kDip, kShoot, kChat, kSelectItem,
+  kPickUp, kWear, kWield, kPutOn, kReadyAmmo
 };
 // The operation's name as the item types' records and the diagnostics spell it.
 std::string_view PendingOperationName(PendingOperation operation);
@@ -100,6 +102,8 @@ struct Control {
   // The cell chosen with the cursor for an item's effect.
   int16_t target_x = 0;
   int16_t target_y = 0;
+  // The inventory window: what it shows and what was chosen in it.
+  InventoryState inventory;
   // Slots removed while the monster pass runs, so it neither skips nor repeats a monster.
   std::vector<int> removed_monster_slots;
 };

@@ -23,7 +23,10 @@ struct StatusLabels {
   std::string hunger_text = "Голоден";
   uint32_t hunger_colour = 65535;
   bool hunger_visible = false;
-  bool overburdened = false;  // "Перегружен!"
+  // The burden label: "Нагружен" in yellow or "Перегружен" in red, hidden when unburdened.
+  std::string burden_text;
+  uint32_t burden_colour = 0;
+  bool burden_visible = false;
   std::array<bool, kConditionCount> conditions{};
 
   // The turn cycle's time figures: kept for diagnostics, never shown.
@@ -36,6 +39,5 @@ struct StatusLabels {
 // The texts the condition labels show while the condition lasts.
 inline constexpr std::array<const char*, kConditionCount> kConditionTexts = {
     "Отравлен!", "Замешательство", "Паралич", "Ослеплен", "Ослаблен", "Благословлен"};
-inline constexpr const char* kOverburdenText = "Перегружен!";
 
 }  // namespace zaldrun

@@ -18,7 +18,10 @@ inline constexpr int kLevelPiles = 260;  // piles 1..260 are saved with the leve
 inline constexpr int kPileGroups = 10;
 inline constexpr int kGroupPlaces = 100;
 inline constexpr int kLooseItems = 501;      // loose items 1..501
+inline constexpr int kFloorStacks = 500;     // loose items handed out: 1..500
 inline constexpr int kLooseItemBase = 1000;  // a cell's item reference above this is a loose item
+// A pile holding a chest's contents records its row plus this.
+inline constexpr int kContainerRowOffset = 40;
 inline constexpr int kMaxRooms = 40;
 
 // Map feature ids with a meaning to the engine.
@@ -51,6 +54,9 @@ struct MapCell {
   std::array<int16_t, 4> params{};  // the feature's parameters 1..4 (index 0..3)
   uint8_t room = 0;
   int16_t monster = 0;  // 0 none; 1..300 a monster slot
+  // 0, or the pile holding the contents of the chest on this cell. Level files do not hold it:
+  // it is linked again from the piles' positions (row + 40) when a level is read.
+  int16_t container = 0;
 };
 
 struct MonsterRecord {
@@ -87,11 +93,11 @@ struct ItemRecord {
 // A heap of items on one cell, or the hero's pack (pile 0). Each group holds its records in
 // places 1..count (index 0..count-1 of its list).
 struct PileRecord {
-  uint8_t first = 0;
+  uint8_t first = 0;  // 1 = the pile is in use (the pack, a heap on a cell, a chest's contents)
   int16_t count = 0;
   std::array<std::vector<ItemRecord>, kPileGroups> groups;
   uint8_t x = 0;
-  uint8_t y = 0;
+  uint8_t y = 0;  // a chest's contents: the chest's row + 40
 
   int GroupCount(int group) const {
     return static_cast<int>(groups[static_cast<size_t>(group)].size());
@@ -110,7 +116,14 @@ struct Level {
   std::array<std::array<char, kMapWidth>, kMapHeight> terrain{};  // letters 'A'..'['
   std::array<MonsterRecord, kMaxMonsters + 1> monsters{};         // slots 1..300
   int16_t monster_count = 0;
-  std::array<ItemRecord, kLooseItems + 1> loose_items{};  // 1..501
+  std::array<ItemRecord, kLooseItems + 1> loose_items{};  // 1..501; free while the count is 0
+  // The cell of each loose item (1..500), (0, 0) while it is free.
+  std::array<uint8_t, kLooseItems + 1> loose_x{};
+  std::array<uint8_t, kLooseItems + 1> loose_y{};
+  // The level window of random items (ItemMinLevel, ItemMaxLevel): set by whoever makes the level
+  // before it places items; random affixes are chosen from the same window.
+  uint8_t item_min_level = 1;
+  uint8_t item_max_level = 50;
   uint8_t room_count = 0;
 
   static bool Inside(int x, int y) { return x >= 0 && y >= 0 && x < kMapWidth && y < kMapHeight; }

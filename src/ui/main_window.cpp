@@ -137,8 +137,9 @@ void MainWindow::DrawStatusPanel(platform::Grid& grid) const {
                  platform::colors::kBlack, layout::kPanelWidth);
   }
   ++y;
-  if (labels.overburdened) {
-    grid.PutText(x, y, kOverburdenText, platform::colors::kRed, platform::colors::kBlack);
+  if (labels.burden_visible) {
+    grid.PutText(x, y, labels.burden_text, platform::FromPackedBgr(labels.burden_colour),
+                 platform::colors::kBlack, layout::kPanelWidth);
   }
   ++y;
   for (int c = 0; c < kConditionCount; ++c, ++y) {
