@@ -35,6 +35,22 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Makes `backup` a second name of the file at `path`: a hard link, replacing an older backup in
+// one step. A file system without hard links gets a copy.
+void KeepBackup(const std::filesystem::path& path, const std::filesystem::path& backup) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return;
+  std::filesystem::path temp = backup;
+  temp += ".tmp";
+  ::unlink(temp.c_str());
+  if (::link(path.c_str(), temp.c_str()) != 0 &&
+      !std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing,
+                                  ec)) {
+    return;
+  }
+  if (::rename(temp.c_str(), backup.c_str()) != 0) ::unlink(temp.c_str());
+}
+
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path,
@@ -62,8 +78,26 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
   return bytes;
 }
 
+bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                    std::string* error) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = Describe(path, "Не удалось записать файл", errno);
+    return false;
+  }
+  const bool ok = WriteAll(fd, bytes.data(), bytes.size());
+  int err = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!closed && ok) err = errno;
+  if (!ok || !closed) {
+    if (error) *error = Describe(path, "Не удалось записать файл", err);
+    return false;
+  }
+  return true;
+}
+
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                         std::string* error) {
+                         std::string* error, const std::filesystem::path& backup) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -77,6 +111,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     ok = false;
     err = errno;
   }
+  if (ok && !backup.empty()) KeepBackup(path, backup);
   if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
     ok = false;
     err = errno;
