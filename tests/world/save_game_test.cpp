@@ -1,0 +1,174 @@
+#include "world/save_game.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "base/file_io.hpp"
+#include "model/game.hpp"
+#include "support/temp_folder.hpp"
+#include "world/game_data.hpp"
+#include "world/hero_names.hpp"
+#include "world/new_hero.hpp"
+
+namespace zaldrun {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+// A new human warrior named Вася standing on the overworld, whose level file lies in Save/.
+class SaveGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game_ = std::make_unique<Game>();
+    game_->session.folder = folder_.path();
+    game_->session.data_folder = ZALDRUN_BINARY_DIR;
+    game_->random.Seed(7);
+    fs::create_directories(Save());
+    ASSERT_EQ(LoadGameData(*game_), "");
+    game_->world.hero.name = "Вася";
+    SetUpNewHero(*game_, HeroChoice{1, 1, 2, 0});
+    game_->world.current_place = 1;
+    game_->world.current_level = 100;
+    game_->world.hero.x = 4;
+    game_->world.hero.y = 20;
+    PutLevelFile("Lev1_100.lev", 1);
+  }
+
+  fs::path Save() const { return folder_.path() / "Save"; }
+  void PutLevelFile(const std::string& name, uint8_t fill, size_t size = kLevelFileMinBytes) {
+    testing::WriteFileText(Save() / name, std::string(size, static_cast<char>(fill)));
+  }
+  std::string Saved() const { return testing::ReadFileText(Save() / "Вася.sav"); }
+
+  TempFolder folder_;
+  std::unique_ptr<Game> game_;
+};
+
+TEST(LevelFileNames, OnlyTheGamesOwnNamesCount) {
+  struct Case {
+    const char* name;
+    int place;  // 0: not a level file
+    int level;
+  } cases[] = {
+      {"Lev7_12.lev", 7, 12},  {"Lev1_100.lev", 1, 100}, {"LEV5_3.LEV", 5, 3},
+      {"lev999_999.lev", 999, 999}, {"Lev07_1.lev", 0, 0}, {"Lev1_02.lev", 0, 0},
+      {"Lev0_3.lev", 0, 0},    {"Lev1000_1.lev", 0, 0},  {"Lev-1_3.lev", 0, 0},
+      {"Lev+1_3.lev", 0, 0},   {"Lev1-2.lev", 0, 0},     {"Lev1_2_3.lev", 0, 0},
+      {"Lev1_2.lev.bak", 0, 0}, {"Level1_2.lev", 0, 0},  {"Lev_.lev", 0, 0},
+      {"Lev1_2.sav", 0, 0},    {".lev", 0, 0},           {"Lev1_ 2.lev", 0, 0},
+  };
+  for (const Case& c : cases) {
+    const auto parsed = ParseLevelFileName(c.name);
+    if (c.place == 0) {
+      EXPECT_FALSE(parsed.has_value()) << c.name;
+    } else {
+      ASSERT_TRUE(parsed.has_value()) << c.name;
+      EXPECT_EQ(*parsed, std::make_pair(c.place, c.level)) << c.name;
+    }
+  }
+  EXPECT_EQ(LevelFileName(5, 12), "Lev5_12.lev");
+}
+
+TEST_F(SaveGameTest, GathersLevelFilesAndLeavesStraysOut) {
+  PutLevelFile("Lev7_12.lev", 7);
+  PutLevelFile("Lev07_1.lev", 8);
+  PutLevelFile("Lev2_2.lev", 9, 10);                        // too short for a level
+  PutLevelFile("Lev3_3.lev", 9, kLevelFileMaxBytes + 1);    // too long
+  PutLevelFile("notes.lev", 9);
+  PutLevelFile("Lev1_2.lev.old", 9);
+  PutLevelFile("lev7_12.LEV", 5);  // the game's own spelling wins
+  fs::create_directory(Save() / "Lev4_4.lev");
+  const std::vector<SavedLevel> levels = GatherLevelFiles(Save());
+  ASSERT_EQ(levels.size(), 2u);
+  EXPECT_EQ(levels[0].place * 1000 + levels[0].level, 1100);
+  EXPECT_EQ(levels[1].place * 1000 + levels[1].level, 7012);
+  EXPECT_EQ(levels[1].bytes.front(), 7);
+}
+
+TEST_F(SaveGameTest, SavesAndKeepsThePreviousSaveAsBackup) {
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  const std::string first = Saved();
+  EXPECT_FALSE(fs::exists(Save() / "Вася.bak")) << "nothing to back up the first time";
+  game_->world.hero.money = 999;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  EXPECT_NE(Saved(), first);
+  EXPECT_EQ(testing::ReadFileText(Save() / "Вася.bak"), first);
+  EXPECT_FALSE(fs::exists(Save() / "Вася.sav.tmp"));
+  const auto image = ReadSaveFile(Save(), "Вася", &error);
+  ASSERT_TRUE(image.has_value()) << error;
+  EXPECT_EQ(image->hero.money, 999);
+  EXPECT_EQ(image->levels.size(), 1u);
+}
+
+TEST_F(SaveGameTest, AFailedWriteLeavesTheOldSaveAlone) {
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  const std::string old_save = Saved();
+  // The temporary file cannot be made: a folder stands in its place.
+  fs::create_directory(Save() / "Вася.sav.tmp");
+  game_->world.hero.money = 5;
+  EXPECT_FALSE(SaveGame(*game_, &error));
+  EXPECT_NE(error.find("Не удалось записать файл"), std::string::npos) << error;
+  EXPECT_EQ(Saved(), old_save);
+  EXPECT_FALSE(fs::exists(Save() / "Вася.bak"));
+}
+
+TEST_F(SaveGameTest, RefusesWithoutTheCurrentLevelOrAName) {
+  std::string error;
+  fs::remove(Save() / "Lev1_100.lev");
+  EXPECT_FALSE(SaveGame(*game_, &error));
+  EXPECT_NE(error.find("Lev1_100.lev"), std::string::npos) << error;
+  PutLevelFile("Lev1_100.lev", 1);
+  game_->world.hero.name = "../x";
+  EXPECT_FALSE(SaveGame(*game_, &error));
+  EXPECT_FALSE(fs::exists(folder_.path() / "x.sav"));
+  EXPECT_EQ(SavedHeroes(Save()).size(), 0u);
+}
+
+TEST_F(SaveGameTest, ADamagedSaveIsReportedByNameAndKept) {
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;  // a backup now exists
+  std::string damaged = Saved();
+  damaged.resize(damaged.size() - 3);
+  testing::WriteFileText(Save() / "Вася.sav", damaged);
+  EXPECT_FALSE(ReadSaveFile(Save(), "Вася", &error).has_value());
+  EXPECT_NE(error.find((Save() / "Вася.sav").string() + " повреждено"), std::string::npos) << error;
+  EXPECT_NE(error.find("Вася.bak"), std::string::npos) << error;
+  EXPECT_TRUE(fs::exists(Save() / "Вася.sav"));
+  EXPECT_FALSE(ReadSaveFile(Save(), "Петя", &error).has_value());
+  EXPECT_NE(error.find("Не удалось прочитать сохранение"), std::string::npos) << error;
+}
+
+TEST_F(SaveGameTest, ADamagedSaveLeavesTheGameAsItWas) {
+  testing::WriteFileText(Save() / "Петя.sav", "not a save");
+  const std::string before = testing::ReadFileText(Save() / "Lev1_100.lev");
+  std::string error;
+  EXPECT_FALSE(LoadGame(*game_, "Петя", &error));
+  EXPECT_EQ(game_->world.hero.name, "Вася");
+  EXPECT_EQ(game_->world.current_place, 1);
+  EXPECT_EQ(testing::ReadFileText(Save() / "Lev1_100.lev"), before);
+  EXPECT_TRUE(fs::exists(Save() / "Петя.sav"));
+}
+
+TEST_F(SaveGameTest, ListsSavedHeroesByTheirNames) {
+  for (const char* file : {"Вася.sav", "Аня.sav", "bad.name.sav", "Вася.bak", "Пётр.sav.tmp",
+                           "Lev1_2.lev"}) {
+    testing::WriteFileText(Save() / file, "x");
+  }
+  fs::create_directory(Save() / "Папка.sav");
+  EXPECT_EQ(SavedHeroes(Save()), (std::vector<std::string>{"Аня", "Вася"}));
+  EXPECT_EQ(FindSavedHero(Save(), "вася"), std::optional<std::string>("Вася"));
+  EXPECT_EQ(FindSavedHero(Save(), "Петя"), std::nullopt);
+  DeleteSave(Save(), "Вася");
+  EXPECT_FALSE(fs::exists(Save() / "Вася.sav"));
+  EXPECT_FALSE(fs::exists(Save() / "Вася.bak"));
+  EXPECT_TRUE(fs::exists(Save() / "Аня.sav"));
+}
+
+}  // namespace
+}  // namespace zaldrun
