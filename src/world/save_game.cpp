@@ -11,6 +11,7 @@
 #include "records/hero_tables.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
+#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -235,10 +236,7 @@ bool LoadGame(Game& game, std::string_view name, std::string* error) {
   if (game.hooks.change_level != nullptr) {
     game.hooks.change_level(game, image->place, image->level, image->hero.x, image->hero.y);
   }
-  game.session.game_in_progress = true;
-  game.session.saved = false;
-  game.session.unload_requested = false;
-  game.view.field.hero_visible = true;
+  BeginPlay(game);
   return true;
 }
 

@@ -1,0 +1,95 @@
+#include "world/new_game.hpp"
+
+#include <array>
+
+#include "model/game.hpp"
+#include "records/settings.hpp"
+#include "world/game_data.hpp"
+
+namespace zaldrun {
+namespace {
+
+constexpr std::array<std::string_view, 5> kWarriorMelee = {"Широкий меч", "Топор", "Тяжёлое Копье",
+                                                           "Булава", "Дубина"};
+constexpr std::array<std::string_view, 4> kArcherMelee = {"Гладиус", "Томагавк", "Лёгкое Копье",
+                                                          "Дубинка"};
+constexpr std::array<std::string_view, 3> kArcherRanged = {"Составной Лук", "Арбалет", "Праща"};
+constexpr std::array<std::string_view, 4> kWandererMelee = {"Ятаган", "Томагавк", "Лёгкое Копье",
+                                                            "Дубинка"};
+constexpr std::array<std::string_view, 3> kWandererRanged = {"Короткий Лук", "Лёгкий Арбалет",
+                                                             "Праща"};
+constexpr std::array<std::string_view, 3> kBarbarianMelee = {"Двуручный Меч", "Боевой Топор",
+                                                             "Большая Дубина"};
+
+// A stored list position (from 1) that the list holds, else the first.
+uint8_t PositionOrFirst(int stored, size_t count) {
+  return static_cast<uint8_t>(stored >= 1 && static_cast<size_t>(stored) <= count ? stored : 1);
+}
+
+}  // namespace
+
+std::span<const std::string_view> MeleeWeaponNames(int hero_class) {
+  switch (hero_class) {
+    case classes::kArcher:
+      return kArcherMelee;
+    case classes::kWanderer:
+      return kWandererMelee;
+    case classes::kBarbarian:
+      return kBarbarianMelee;
+    default:
+      return kWarriorMelee;
+  }
+}
+
+std::span<const std::string_view> RangedWeaponNames(int hero_class) {
+  switch (hero_class) {
+    case classes::kArcher:
+      return kArcherRanged;
+    case classes::kWanderer:
+      return kWandererRanged;
+    default:
+      return {};
+  }
+}
+
+HeroChoice StoredChoice(const Settings& settings) {
+  HeroChoice choice;
+  choice.race = PositionOrFirst(settings.race, kRaceCount);
+  choice.hero_class = PositionOrFirst(settings.hero_class, kClassCount);
+  choice.weapon = PositionOrFirst(settings.weapon, MeleeWeaponNames(choice.hero_class).size());
+  const size_t ranged = RangedWeaponNames(choice.hero_class).size();
+  choice.missile = ranged == 0 ? 0 : PositionOrFirst(settings.missile, ranged);
+  return choice;
+}
+
+bool StartNewGame(Game& game, std::string_view name, const HeroChoice& choice, std::string* error) {
+  const std::string data_error = LoadGameData(game);
+  if (!data_error.empty()) {
+    if (error) *error = data_error;
+    return false;
+  }
+  game.control = Control{};
+  game.view = View{};
+  World& world = game.world;
+  world.hero.name = std::string(name);
+  SetUpNewHero(game, choice);
+  world.piles[0] = PileRecord{};
+  world.piles[0].first = 1;  // the pack is always in use
+  // A new game starts nowhere, so entering the overworld writes no level file.
+  world.current_place = 0;
+  world.current_level = 0;
+  if (game.hooks.change_level != nullptr) {
+    game.hooks.change_level(game, kOverworldPlace, kOverworldLevel, kStartX, kStartY);
+  }
+  BeginPlay(game);
+  return true;
+}
+
+void BeginPlay(Game& game) {
+  game.session.game_in_progress = true;
+  game.session.saved = false;
+  game.session.unload_requested = false;
+  game.view.field.hero_visible = true;
+}
+
+}  // namespace zaldrun
