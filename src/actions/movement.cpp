@@ -4,10 +4,13 @@
 #include <string>
 
 #include "combat/doors.hpp"
+#include "combat/hand_figures.hpp"
+#include "combat/melee.hpp"
 #include "engine/message_line.hpp"
 #include "engine/search.hpp"
 #include "engine/skills.hpp"
 #include "engine/turn.hpp"
+#include "items/item_names.hpp"
 #include "model/type_info.hpp"
 #include "field/field.hpp"
 #include "model/game.hpp"
@@ -21,10 +24,6 @@ constexpr double kTrapAvoidChance = 0.58;
 constexpr int kManyItems = 11;
 
 bool Confused(const Game& game) { return game.view.labels.Has(Condition::kConfused); }
-
-std::string ItemTypeName(const Game& game, int type) {
-  return game.hooks.item_type_name != nullptr ? game.hooks.item_type_name(game, type) : "";
-}
 
 void SpringTrap(Game& game, int x, int y) {
   if (game.hooks.trap_at != nullptr) game.hooks.trap_at(game, x, y);
@@ -62,10 +61,8 @@ void DescribePlant(Game& game, MapCell& cell) {
 void DescribeItems(Game& game, MapCell& cell) {
   if (cell.item > kLooseItemBase && cell.item - kLooseItemBase <= kLooseItems) {
     ItemRecord& item = game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
-    if (game.hooks.identify_on_sight != nullptr) game.hooks.identify_on_sight(game, item);
-    const std::string name =
-        game.hooks.item_name != nullptr ? game.hooks.item_name(game, item) : std::string();
-    ShowMessage(game, "Здесь лежит " + name + ".");
+    IdentifyOnSight(game, item);
+    ShowMessage(game, "Здесь лежит " + ItemName(game, item) + ".");
   } else if (cell.item >= 1 && cell.item < kPileCount) {
     const PileRecord& pile = game.world.piles[static_cast<size_t>(cell.item)];
     ShowMessage(game, pile.count < kManyItems ? "Здесь лежат несколько вещей."
@@ -115,13 +112,8 @@ void Step(Game& game, int x, int y) {
 }  // namespace
 
 void AttackSequence(Game& game, int slot) {
-  if (game.hooks.hero_attack == nullptr) return;
-  game.hooks.hero_attack(game, slot, 0);
-  const bool killed = game.hooks.last_blow_killed != nullptr && game.hooks.last_blow_killed(game);
-  if (killed || game.GameOver()) return;
-  if (game.hooks.left_hand_attacks != nullptr && game.hooks.left_hand_attacks(game)) {
-    game.hooks.hero_attack(game, slot, 1);
-  }
+  if (HeroMeleeBlow(game, slot, kMainHand) || game.GameOver()) return;
+  if (HasOffHandWeapon(game)) HeroMeleeBlow(game, slot, kOffHand);
 }
 
 void MoveHero(Game& game, int x, int y) {

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "creatures/behaviours.hpp"
 #include "engine/dispatch.hpp"
 
 namespace zaldrun {
@@ -7,7 +8,11 @@ namespace zaldrun {
 namespace {
 
 // The behaviours built so far, sorted by name; records/handler_names lists every name.
-constexpr std::array<RegistryEntry<BehaviourHandler>, 0> kBehaviours{};
+constexpr std::array<RegistryEntry<BehaviourHandler>, 3> kBehaviours = {{
+    {"HoldStill", HoldStill},
+    {"ShopKeeper", ShopKeeper},
+    {"StndAI", StndAI},
+}};
 constexpr Registry<BehaviourHandler> kRegistry{kBehaviours};
 static_assert(kRegistry.IsSorted());
 

@@ -31,7 +31,9 @@ inline constexpr int32_t kOverfull = 6500;
 // Reasons a game ends, as the character record tells them.
 namespace end_reason {
 inline constexpr uint8_t kQuit = 1;
+inline constexpr uint8_t kKilled = 2;
 inline constexpr uint8_t kPoison = 3;
+inline constexpr uint8_t kCrimsonAura = 8;
 inline constexpr uint8_t kStarved = 9;
 }  // namespace end_reason
 

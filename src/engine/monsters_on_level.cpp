@@ -39,12 +39,33 @@ void RemoveMonster(Game& game, int slot) {
   }
   level.Monster(level.monster_count) = MonsterRecord{};
   --level.monster_count;
-  // The target follows its monster down a slot, and is forgotten with it.
-  if (game.control.target_monster == slot)
-    game.control.target_monster = 0;
-  else if (game.control.target_monster > slot)
-    --game.control.target_monster;
+  // Whatever holds a slot follows its monster down a slot, and forgets it with it.
+  FollowRemoval(game.control.target_monster, slot);
+  FollowRemoval(level.shopkeeper, slot);
   game.control.removed_monster_slots.push_back(slot);
+}
+
+void FollowRemoval(int16_t& reference, int removed) {
+  if (reference == removed)
+    reference = 0;
+  else if (reference > removed)
+    --reference;
+}
+
+MonsterFollower::MonsterFollower(const Game& game, int slot)
+    : slot_(slot), seen_(game.control.removed_monster_slots.size()) {}
+
+int MonsterFollower::Slot(const Game& game) {
+  const std::vector<int>& removed = game.control.removed_monster_slots;
+  // The list is emptied between two monsters' turns; nothing older than that can be unseen.
+  if (seen_ > removed.size()) seen_ = 0;
+  for (; seen_ < removed.size() && slot_ != 0; ++seen_) {
+    if (removed[seen_] == slot_)
+      slot_ = 0;
+    else if (removed[seen_] < slot_)
+      --slot_;
+  }
+  return slot_;
 }
 
 bool PlaceMonster(Game& game, const MonsterRecord& monster) {

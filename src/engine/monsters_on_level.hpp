@@ -1,6 +1,9 @@
 // Moving and removing monsters on the level, keeping the cells and the monster slots in step.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 namespace zaldrun {
 
 struct Game;
@@ -16,5 +19,21 @@ bool PlaceMonster(Game& game, const struct MonsterRecord& monster);
 
 // The target monster slot if it still names a monster on the level, else 0 (and it is cleared).
 int ValidTarget(Game& game);
+
+// Keeps a stored monster slot in step with the removal of slot `removed`: it becomes 0 when its
+// own monster went, and moves down one place when an earlier one did.
+void FollowRemoval(int16_t& reference, int removed);
+
+// Follows one monster through the removals that happen while it acts (a blow, a trap, a spell):
+// Slot() tells where it stands now, or 0 once it is gone.
+class MonsterFollower {
+ public:
+  MonsterFollower(const Game& game, int slot);
+  int Slot(const Game& game);
+
+ private:
+  int slot_;
+  size_t seen_;
+};
 
 }  // namespace zaldrun

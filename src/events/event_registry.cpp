@@ -1,5 +1,6 @@
 #include "engine/dispatch.hpp"
 #include "events/heartbeat.hpp"
+#include "events/monster_events.hpp"
 
 namespace zaldrun {
 
@@ -8,6 +9,8 @@ namespace {
 // The handlers built so far, sorted by name; records/handler_names lists every name.
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
     {"Consumption", Consumption},  // hunger
+    {"CreateMon", CreateMon},      // wandering monsters
+    {"EnemyRegen", EnemyRegen},    // monsters heal, plants grow
     {"Regen", Regen},              // the hero heals, poison works
 };
 

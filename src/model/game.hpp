@@ -93,6 +93,10 @@ struct Control {
   int16_t current_slot = 0;
   // How the game ended (1: the player quit); the character record tells it.
   uint8_t end_reason = 0;
+  // The monster type that dealt the last blow, and the one that poisoned the hero last (the
+  // character record names the killer).
+  int16_t killer_type = 0;
+  int16_t poisoner_type = 0;
   PendingOperation pending_operation = PendingOperation::kNone;
   // The effect handler of the item being used.
   std::string effect_handler;

@@ -1,39 +1,22 @@
-// Scaffolding: calls into subsystems that are not built yet (combat, traps, rooms, items, level
+// Scaffolding: calls into subsystems that are not built yet (traps, rooms, items, level
 // changes, the hero's windows, saving). An empty entry means the subsystem is not part of the game
 // yet, and the caller goes on without that call. The change that builds a subsystem replaces its
 // entries here with direct calls and deletes them; no entry is added for a subsystem that exists.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace zaldrun {
 
 struct Game;
-struct ItemRecord;
 
 struct Hooks {
-  // Melee: the hero strikes the monster in `slot` with hand 0 (right) or 1 (left).
-  void (*hero_attack)(Game& game, int slot, int hand) = nullptr;
-  // True when the hero fights with a second weapon in the left hand.
-  bool (*left_hand_attacks)(const Game& game) = nullptr;
-  // True when the last blow killed its target.
-  bool (*last_blow_killed)(const Game& game) = nullptr;
-
   // A trap on (x, y) springs under whoever stands there.
   void (*trap_at)(Game& game, int x, int y) = nullptr;
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
-
-  // The displayed name of an item; items are identified on sight by skill.
-  std::string (*item_name)(const Game& game, const ItemRecord& item) = nullptr;
-  // The first name of an item type (plants are named by their crop).
-  std::string (*item_type_name)(const Game& game, int type) = nullptr;
-  // Identifies a loose weapon or ammunition the hero is skilled enough to know (returns true when
-  // the item is now identified).
-  bool (*identify_on_sight)(Game& game, ItemRecord& item) = nullptr;
 
   // Opens the inventory window on a pile in pick-up mode.
   void (*open_pile)(Game& game, int pile) = nullptr;

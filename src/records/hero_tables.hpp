@@ -21,6 +21,7 @@ namespace skill {
 inline constexpr int kDodging = 13;
 inline constexpr int kAthletics = 14;
 inline constexpr int kSearching = 15;
+inline constexpr int kDualWielding = 16;
 inline constexpr int kHerbology = 17;
 inline constexpr int kAlchemy = 18;
 inline constexpr int kLiteracy = 19;

@@ -69,52 +69,11 @@ TEST(Movement, OverloadedHeroCannotWalk) {
   EXPECT_EQ(game.view.message_line, " Ты перегружен и не можешь больше идти!");
 }
 
-// Hooks that record what movement asked of combat and the level change.
+// The level changes that movement asked for.
 std::vector<std::string> g_asked;
-void RecordAttack(Game&, int slot, int hand) {
-  g_asked.push_back("attack " + std::to_string(slot) + " " + std::to_string(hand));
-}
-bool LeftHand(const Game&) { return true; }
-bool Killed(const Game&) { return true; }
-bool NotKilled(const Game&) { return false; }
 void RecordLevelChange(Game&, int place, int level, int x, int y) {
   g_asked.push_back("level " + std::to_string(place) + " " + std::to_string(level) + " " +
                     std::to_string(x) + " " + std::to_string(y));
-}
-
-TEST(Movement, AttacksUseBothHandsUnlessTheFirstBlowKills) {
-  for (bool kills : {false, true}) {
-    GameFixture fixture(kRoom);
-    Game& game = fixture.game();
-    g_asked.clear();
-    game.hooks.hero_attack = RecordAttack;
-    game.hooks.left_hand_attacks = LeftHand;
-    game.hooks.last_blow_killed = kills ? Killed : NotKilled;
-    fixture.AddMonster(3, 3, 1);
-    MoveHero(game, 3, 1);
-    if (kills) {
-      EXPECT_EQ(g_asked, (std::vector<std::string>{"attack 1 0"}));
-    } else {
-      EXPECT_EQ(g_asked, (std::vector<std::string>{"attack 1 0", "attack 1 1"}));
-    }
-  }
-}
-
-TEST(Movement, PeacefulMonstersAreAskedAbout) {
-  for (const char* answer : {"n", "y"}) {
-    GameFixture fixture(kRoom);
-    Game& game = fixture.game();
-    g_asked.clear();
-    game.hooks.hero_attack = RecordAttack;
-    const int slot = fixture.AddMonster(3, 3, 1, true);
-    fixture.Keys(answer);
-    ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 3, 1); }));
-    EXPECT_NE(game.view.message_line.find("Ты действительно ударишь"), std::string::npos);
-    const bool yes = std::string(answer) == "y";
-    EXPECT_EQ(game.world.level.Monster(slot).peaceful, yes ? 0 : 1);
-    EXPECT_EQ(g_asked.size(), yes ? 1u : 0u);
-    EXPECT_EQ(game.control.prompt_state, prompt::kIdle) << "the answer is not left behind";
-  }
 }
 
 TEST(Movement, ExitsAskBeforeLeaving) {

@@ -1,4 +1,4 @@
-#include "world/room_registry.hpp"
+#include "levelgen/room_registry.hpp"
 
 #include <array>
 

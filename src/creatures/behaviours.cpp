@@ -1,0 +1,202 @@
+#include "creatures/behaviours.hpp"
+
+#include <cstdlib>
+#include <string>
+
+#include "combat/monster_blow.hpp"
+#include "combat/monster_sight.hpp"
+#include "creatures/monster_steps.hpp"
+#include "engine/message_line.hpp"
+#include "engine/monsters_on_level.hpp"
+#include "field/sight.hpp"
+#include "model/chance.hpp"
+#include "model/game.hpp"
+#include "records/game_enums.hpp"
+#include "records/monster_type_table.hpp"
+
+namespace zaldrun {
+
+namespace {
+
+constexpr int kActionEnergy = 1000;
+constexpr int kSummonScanRadius = 5;
+constexpr int kSummonReach = 9;
+constexpr int kCellEntryWidth = 4;
+
+// Action codes this file knows; the others come with the monsters' special actions.
+constexpr int kSpendTurn = monster_action::kWait;
+constexpr int kLastBlow = 7;  // 1..6 blows; 7 passes for a blow but strikes nothing
+constexpr int kSummonFew = 43;
+constexpr int kSummonMany = 44;
+
+bool Present(const Game& game, int slot) {
+  return slot >= 1 && slot <= game.world.level.monster_count;
+}
+
+const MonsterTypeRecord* TypeRecord(const Game& game, int type) {
+  if (!game.data.monsters.loaded || type < 1 || type > kMonsterTypeCount) return nullptr;
+  return &game.data.monsters.records[static_cast<size_t>(type)];
+}
+
+// Fewer monsters than limit + 2 within radius 5 (the caster among them), and the hero near in
+// sight.
+bool RoomToSummon(Game& game, const MonsterRecord& monster, int limit, const MonsterSight& sight) {
+  if (!sight.sees_hero || sight.distance >= kSummonReach) return false;
+  std::string& cells = game.view.field.cell_list;
+  cells.clear();
+  SelRound(game, monster.x, monster.y, kSummonScanRadius, CellOperation::kMonster, 0);
+  const bool room = cells.size() < static_cast<size_t>(limit * kCellEntryWidth + 5);
+  cells.clear();
+  return room;
+}
+
+bool Applicable(Game& game, const MonsterRecord& monster, int code, int weight, int limit,
+                const MonsterSight& sight) {
+  if (code == kSpendTurn) return weight > 0;
+  if (code >= monster_action::kHit && code <= kLastBlow) {
+    return std::abs(game.world.hero.x - monster.x) < 2 &&
+           std::abs(game.world.hero.y - monster.y) < 2;
+  }
+  if (code == monster_action::kApproach) return sight.distance > limit;
+  if (code == monster_action::kRetreat) return sight.distance < limit;
+  if (code == kSummonFew || code == kSummonMany) return RoomToSummon(game, monster, limit, sight);
+  return false;
+}
+
+// Every monster on the level turns hostile.
+void RaiseAlarm(Game& game) {
+  for (int slot = 1; slot <= game.world.level.monster_count; ++slot) {
+    game.world.level.Monster(slot).peaceful = 0;
+  }
+}
+
+void Act(Game& game, int slot, const MonsterSight& sight) {
+  const ActionChoices choices = ChekActions(game, slot, sight);
+  if (choices.actions.empty()) {
+    MoveToHero(game, slot, 1);
+    return;
+  }
+  std::string list = choices.actions;
+  const std::string picked = PickFromList(game, list, choices.weights, 1, false);
+  DoAction(game, static_cast<unsigned char>(picked.empty() ? 0 : picked[0]), slot);
+}
+
+}  // namespace
+
+MonsterSight LookAtHero(const Game& game, int slot) {
+  if (!Present(game, slot)) return {};
+  const MonsterRecord& monster = game.world.level.Monster(slot);
+  return MonsterSight{MonsterSeesHero(game, monster), HeroDistance(game, monster)};
+}
+
+void StndAI(Game& game, int slot) {
+  if (game.GameOver() || !Present(game, slot)) return;
+  MonsterRecord& monster = game.world.level.Monster(slot);
+  MonsterSight sight = LookAtHero(game, slot);
+  if (monster.peaceful == 0 && sight.sees_hero && sight.distance < kWakeDistance)
+    monster.state = -1;
+  MonsterFollower follower(game, slot);
+  // Asleep (or peaceful: a peaceful creature never fights) it drifts and saves nothing.
+  if (monster.state != -1 || monster.peaceful != 0) {
+    RandStep(game, slot);
+    const int now = follower.Slot(game);
+    if (now != 0) game.world.level.Monster(now).energy = 0;
+    return;
+  }
+  const MonsterTypeRecord* type = TypeRecord(game, monster.type);
+  if (type != nullptr && type->HasFlag(monster_flag::kAlarm)) RaiseAlarm(game);
+  bool first = true;
+  while (!game.GameOver()) {
+    slot = follower.Slot(game);
+    if (slot == 0 || game.world.level.Monster(slot).energy < kActionEnergy) return;
+    // The hero and the monster may have moved since the last action.
+    if (!first) sight = LookAtHero(game, slot);
+    first = false;
+    Act(game, slot, sight);
+  }
+}
+
+void HoldStill(Game& game, int slot) {
+  if (!Present(game, slot)) return;
+  MonsterRecord& monster = game.world.level.Monster(slot);
+  if (monster.peaceful == 0) {
+    StndAI(game, slot);
+    return;
+  }
+  monster.energy = 0;
+}
+
+void ShopKeeper(Game& game, int slot) {
+  if (!Present(game, slot)) return;
+  if (game.world.level.Monster(slot).peaceful == 0) {
+    StndAI(game, slot);
+    return;
+  }
+  const bool owes = game.world.hero.shop_debt != 0;
+  int post_x = -1;
+  int post_y = -1;
+  if (game.world.current_level == 1) {
+    post_x = owes ? 33 : 32;
+    post_y = owes ? 7 : 6;
+  } else if (game.world.current_level == 5) {
+    post_x = owes ? 32 : 33;
+    post_y = owes ? 27 : 26;
+  }
+  const bool hero_there = post_x == game.world.hero.x && post_y == game.world.hero.y;
+  MonsterFollower follower(game, slot);
+  if (post_x >= 0 && !hero_there) MoveMonster(game, slot, post_x, post_y);
+  const int now = follower.Slot(game);
+  if (now != 0) game.world.level.Monster(now).energy = 0;
+}
+
+ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight) {
+  ActionChoices choices;
+  if (!Present(game, slot)) return choices;
+  const MonsterRecord& monster = game.world.level.Monster(slot);
+  const MonsterTypeRecord* type = TypeRecord(game, monster.type);
+  if (type == nullptr) return choices;
+  for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
+    const int code = type->action_codes[i];
+    const int weight = type->action_weights[i];
+    if (!Applicable(game, monster, code, weight, type->action_limits[i], sight)) continue;
+    choices.actions.push_back(static_cast<char>(static_cast<unsigned char>(code)));
+    choices.weights.push_back(static_cast<char>(static_cast<unsigned char>(weight)));
+  }
+  return choices;
+}
+
+void DoAction(Game& game, int action, int slot) {
+  if (!Present(game, slot)) return;
+  if (action >= monster_action::kHit && action <= 6) {
+    MonsterMeleeBlow(game, slot, monster_attack::kMelee, action);
+  } else if (action == monster_action::kApproach) {
+    MoveToHero(game, slot, 1);
+  } else if (action == monster_action::kRetreat) {
+    MoveToHero(game, slot, -1);
+  } else {
+    // Waiting, the empty blow (7), the summons that have no effect of their own, and any code
+    // without an action yet: the turn is spent, so no monster acts for ever.
+    SpendEnergy(game, slot, kActionEnergy);
+  }
+}
+
+void Mumble(Game& game, int slot, const MonsterSight& sight) {
+  if (!Present(game, slot) || !sight.sees_hero) return;
+  const MonsterTypeRecord* type = TypeRecord(game, game.world.level.Monster(slot).type);
+  if (type == nullptr || !type->HasClass(monster_class::kIntelligent)) return;
+  const bool humanoid = type->HasClass(monster_class::kHumanoid);
+  const int r = static_cast<int>(game.random.Next() * 10) + 1;
+  const char* text = nullptr;
+  if (r <= 3) {
+    text = humanoid ? " делает какие то непонятные жесты руками." : " нашёптывает заклинание.";
+  } else if (r <= 6) {
+    text = " орёт что-то на непонятном языке.";
+  } else if (r <= 9) {
+    text = " тихо бормочет заклинание.";
+  } else {
+    text = humanoid ? " машет руками и произносит заклинание." : " произносит заклинание.";
+  }
+  ShowMessage(game, type->name + text);
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,46 @@
+// The monsters' behaviours, called by name each time a monster may act: the standard one (wake,
+// choose an action, approach), standing still and the shopkeeper's post; and their building
+// blocks: the applicable actions, doing one, and the spell-casters' murmurs.
+#pragma once
+
+#include <string>
+
+namespace zaldrun {
+
+struct Game;
+
+// What a monster makes of the hero this moment.
+struct MonsterSight {
+  bool sees_hero = false;
+  int distance = 0;
+};
+MonsterSight LookAtHero(const Game& game, int slot);
+
+// A monster wakes when it sees the hero closer than this.
+inline constexpr int kWakeDistance = 11;
+
+// The standard behaviour: a hostile monster that sees the hero near wakes (an alarm type wakes the
+// whole level); asleep it drifts a random step and saves no energy; awake it acts while it has
+// 1000 energy, choosing among its applicable actions or else approaching the hero. It stops at
+// once when the game ends or the monster is gone.
+void StndAI(Game& game, int slot);
+// Stands still while peaceful; once angered behaves as StndAI.
+void HoldStill(Game& game, int slot);
+// Keeps its post at the shop door while peaceful (one post while the hero owes money, another
+// while he does not); once angered behaves as StndAI.
+void ShopKeeper(Game& game, int slot);
+
+// The applicable entries of the type's six actions, in order: one character per entry carrying
+// the action code, and one carrying its weight.
+struct ActionChoices {
+  std::string actions;
+  std::string weights;
+};
+ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight);
+// Performs one action: 0, 7, 43, 44 spend the turn; 1..6 a melee blow of that kind; 11 a step
+// toward the hero, 12 a step away.
+void DoAction(Game& game, int action, int slot);
+// A spell-caster's murmur, when it is intelligent and sees the hero.
+void Mumble(Game& game, int slot, const MonsterSight& sight);
+
+}  // namespace zaldrun
