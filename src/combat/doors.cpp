@@ -4,6 +4,7 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
+#include "items/item_operations.hpp"
 #include "model/game.hpp"
 
 namespace zaldrun {
@@ -27,7 +28,7 @@ void OpenDoor(Game& game, int x, int y) {
       const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
                             game.world.piles[static_cast<size_t>(cell.item)].count > 0;
       if (has_pile) {
-        if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
+        OpenPile(game, cell.item);
       } else {
         ShowMessage(game, "В этом тайнике нет ничего кроме плесени.");
       }

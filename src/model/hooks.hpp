@@ -18,14 +18,8 @@ struct Hooks {
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
 
-  // Opens the inventory window on a pile in pick-up mode.
-  void (*open_pile)(Game& game, int pile) = nullptr;
-  // Opens the inventory window on the pack: a group's items, or the equipment list.
-  void (*open_inventory)(Game& game, int group, bool equipment) = nullptr;
   // The character sheet.
   void (*open_character_sheet)(Game& game) = nullptr;
-  // Picks up what lies on the hero's cell (a loose item, a pile, a plant's crop).
-  void (*pick_up_here)(Game& game) = nullptr;
 
   // Kicking, talking and shooting at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;

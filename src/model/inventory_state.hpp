@@ -15,10 +15,10 @@ struct InventoryState {
   bool equipment_list = false;
   // The pile shown: 0 the pack, 1..261 a pile or a chest on the level.
   int16_t pile = 0;
-  uint8_t category = 0;      // 0..9
-  int16_t place = 1;         // the selected stack, 1..100
-  int16_t first_place = 1;   // the first stack shown in the list
-  uint8_t slot = 1;          // the chosen equipment slot, 1..15
+  uint8_t category = 0;     // 0..9
+  int16_t place = 1;        // the selected stack, 1..100
+  int16_t first_place = 1;  // the first stack shown in the list
+  uint8_t slot = 1;         // the chosen equipment slot, 1..15
   // The last choice came from the equipment list (-1 in the old window state), not the pack list.
   bool from_equipment = false;
 

@@ -90,8 +90,44 @@ std::vector<std::string> CheckNameForms(std::string_view field, std::string_view
 namespace item_kind {
 inline constexpr int32_t kNoPrefix = 1;
 inline constexpr int32_t kNoSuffix = 2;
+inline constexpr int32_t kNoAffixes = kNoPrefix | kNoSuffix;
+inline constexpr int32_t kPiercesArmour = 4;
+inline constexpr int32_t kDrainsLife = 8;
+inline constexpr int32_t kRegeneration = 16;
+inline constexpr int32_t kStrongRegeneration = 32;
+inline constexpr int32_t kCursesItself = 64;
+inline constexpr int32_t kPreventsSlowing = 128;
+inline constexpr int32_t kRepelsSummoned = 256;
+inline constexpr int32_t kDamageReduction1 = 512;
+inline constexpr int32_t kDamageReduction2 = 1024;
+inline constexpr int32_t kPoisonResistance = 4096;
+inline constexpr int32_t kParalysisResistance = 8192;
+inline constexpr int32_t kClearMind = 16384;
+inline constexpr int32_t kExperience10 = 32768;
+inline constexpr int32_t kExperience15 = 65536;
 inline constexpr int32_t kArtifact = 131072;
+inline constexpr int32_t kReversedBlessing = 262144;
+inline constexpr int32_t kCriticalHits = 524288;
 }  // namespace item_kind
+
+// Equipment slots 1..15 of the hero, and the slot an item record names (1..13).
+namespace equipment_slot {
+inline constexpr int kHead = 1;
+inline constexpr int kNeck = 2;
+inline constexpr int kBody = 3;
+inline constexpr int kBelt = 4;
+inline constexpr int kCloak = 5;
+inline constexpr int kRightHand = 6;  // an item record's slot 6: held in one hand
+inline constexpr int kLeftHand = 7;   // an item record's slot 7: needs both hands
+inline constexpr int kRightRing = 8;  // an item record's slot 8: a ring, which fits slot 15 too
+inline constexpr int kBracelet = 9;
+inline constexpr int kGloves = 10;
+inline constexpr int kBoots = 11;
+inline constexpr int kLauncher = 12;
+inline constexpr int kAmmunition = 13;
+inline constexpr int kOther = 14;
+inline constexpr int kLeftRing = 15;
+}  // namespace equipment_slot
 
 // The words of the data sources for the record's own coded values; damage kinds, protections,
 // attribute modifiers and creature classes are in data_words.hpp.

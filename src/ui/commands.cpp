@@ -9,8 +9,10 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
+#include "items/item_operations.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
+#include "ui/inventory_window.hpp"
 #include "ui/notebook_window.hpp"
 #include "ui/prompts.hpp"
 #include "ui/screen.hpp"
@@ -34,32 +36,12 @@ bool RefuseWhenConfused(Game& game) {
 
 bool PackGroupEmpty(const Game& game, int group) { return game.world.piles[0].GroupCount(group) == 0; }
 
-void OpenInventory(Game& game, PendingOperation operation, int group, bool equipment = false) {
-  game.control.pending_operation = operation;
-  if (game.hooks.open_inventory != nullptr) game.hooks.open_inventory(game, group, equipment);
-}
-
-void FirstNonEmptyGroup(Game& game, PendingOperation operation) {
-  int group = 0;
-  while (group < kPileGroups - 1 && PackGroupEmpty(game, group)) ++group;
-  OpenInventory(game, operation, group);
-}
-
 void StepBy(Game& game, int dx, int dy) { MoveHero(game, game.world.hero.x + dx, game.world.hero.y + dy); }
 
 void Stumble(Game& game) {
   const int dx = static_cast<int>(game.random.Next() * 3) - 1;
   const int dy = static_cast<int>(game.random.Next() * 3) - 1;
   StepBy(game, dx, dy);
-}
-
-void PickUp(Game& game) {
-  const MapCell& cell = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
-  if (cell.item == 0 && cell.feature != feature::kPlant) {
-    ShowMessage(game, "Тут ничего нет.", msg::kNoLog);
-    return;
-  }
-  if (game.hooks.pick_up_here != nullptr) game.hooks.pick_up_here(game);
 }
 
 void Search(Game& game) {
@@ -166,16 +148,16 @@ void ShowDiagnostics(Game& game) {
 void RunCommand(Game& game, Command command) {
   switch (command) {
     case Command::kPickUp:
-      PickUp(game);
+      PickUpHere(game);
       break;
     case Command::kDrop:
-      FirstNonEmptyGroup(game, PendingOperation::kDrop);
+      OpenPackAtFirstCategory(game, PendingOperation::kDrop);
       break;
     case Command::kEquip:
-      OpenInventory(game, PendingOperation::kNone, 0, true);
+      OpenEquipmentList(game);
       break;
     case Command::kInv:
-      FirstNonEmptyGroup(game, PendingOperation::kNone);
+      OpenPackAtFirstCategory(game, PendingOperation::kNone);
       break;
     case Command::kKick:
       if (RefuseWhenConfused(game)) return;
@@ -196,14 +178,14 @@ void RunCommand(Game& game, Command command) {
       } else if (PackGroupEmpty(game, item_category::kScroll) && PackGroupEmpty(game, item_category::kBook)) {
         ShowMessage(game, "А читать-то нечего!", msg::kNoLog);
       } else {
-        OpenInventory(game, PendingOperation::kRead, item_category::kScroll);
+        OpenPack(game, item_category::kScroll, PendingOperation::kRead);
       }
       break;
     case Command::kDrink:
       if (PackGroupEmpty(game, item_category::kPotion))
         ShowMessage(game, "А пить-то нечего!", msg::kNoLog);
       else
-        OpenInventory(game, PendingOperation::kDrink, item_category::kPotion);
+        OpenPack(game, item_category::kPotion, PendingOperation::kDrink);
       break;
     case Command::kEat:
       if (PackGroupEmpty(game, item_category::kFood)) {
@@ -211,7 +193,7 @@ void RunCommand(Game& game, Command command) {
       } else if (game.world.hero.satiation > kMostSatiation) {
         ShowMessage(game, "Ты больше не можешь ничего есть!");
       } else {
-        OpenInventory(game, PendingOperation::kEat, item_category::kFood);
+        OpenPack(game, item_category::kFood, PendingOperation::kEat);
       }
       break;
     case Command::kZap:
@@ -219,7 +201,7 @@ void RunCommand(Game& game, Command command) {
       if (PackGroupEmpty(game, item_category::kWand))
         ShowMessage(game, "Нету жезлов", msg::kNoLog);
       else
-        OpenInventory(game, PendingOperation::kZap, item_category::kWand);
+        OpenPack(game, item_category::kWand, PendingOperation::kZap);
       break;
     case Command::kInfo:
       if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
@@ -236,7 +218,7 @@ void RunCommand(Game& game, Command command) {
         ShowMessage(game, "Нету зелий.", msg::kNoLog);
       } else {
         game.control.effect_handler = "Dip";
-        OpenInventory(game, PendingOperation::kSelectItem, 0);
+        OpenPackAtFirstCategory(game, PendingOperation::kSelectItem);
       }
       break;
     case Command::kSkills:
@@ -313,17 +295,18 @@ void HandleCharacter(Game& game, uint8_t ch) {
 
 }  // namespace
 
-void HandleGameKey(Game& game, const platform::Key& key) {
+void HandleGameKey(Game& game, Screen& screen, const platform::Key& key) {
   if (key.kind != platform::KeyKind::kKey) return;
   if (game.GameOver()) {
     game.session.unload_requested = true;
     return;
   }
-  if (HandleFixedKey(game, key)) return;
-  if (key.ch != 0 && key.code != keys::kSpace) {
+  if (!HandleFixedKey(game, key) && key.ch != 0 && key.code != keys::kSpace) {
     const uint8_t ch = key.cp1251;
     if (ch != 0) HandleCharacter(game, ch);
   }
+  // A command (or a chest, a cache, a pile underfoot) asked for the inventory window.
+  if (game.control.inventory.open_requested) RunInventoryWindow(game, screen);
 }
 
 }  // namespace zaldrun

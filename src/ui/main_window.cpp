@@ -187,7 +187,7 @@ bool MainWindow::HandleIdleKey(const platform::Key& key) {
     return false;
   }
   if (game_.session.game_in_progress) {
-    HandleGameKey(game_, key);
+    HandleGameKey(game_, screen_, key);
     if (game_.session.unload_requested) return Close(false);
   }
   return false;

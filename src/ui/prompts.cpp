@@ -9,6 +9,7 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "items/effect_registry.hpp"
+#include "items/item_operations.hpp"
 #include "base/byte_record.hpp"
 #include "model/game.hpp"
 #include "ui/describe_cell.hpp"
@@ -66,13 +67,14 @@ void OpenOwnCell(Game& game) {
     ShowMessage(game, "ГГ выполнил недопустимую операцию и будет ЗАКРЫТ :)");
     return;
   }
-  const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
-                        game.world.piles[static_cast<size_t>(cell.item)].count > 0;
+  // The chest's contents are the pile its container reference names.
+  const bool has_pile = cell.container >= 1 && cell.container <= kLevelPiles &&
+                        game.world.piles[static_cast<size_t>(cell.container)].count > 0;
   if (!has_pile) {
     ShowMessage(game, "А сундучок-то пустой!");
     return;
   }
-  if (game.hooks.open_pile != nullptr) game.hooks.open_pile(game, cell.item);
+  OpenPile(game, cell.container);
   AdvanceTime(game, game.world.hero.action_cost);
 }
 

@@ -232,7 +232,7 @@ std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
     pile.y = r.U8();
     for (auto& group : pile.groups) {
       const int n = r.U8();
-      if (n > kGroupPlaces || r.remaining() < static_cast<size_t>(n) * kItemRecordSize) {
+      if (n > kGroupPlaces || r.remaining() < static_cast<size_t>(n) * kStackBytes) {
         return "в куче " + std::to_string(p) + " слишком много предметов или файл обрезан";
       }
       group.resize(static_cast<size_t>(n));

@@ -14,11 +14,11 @@ struct Game;
 
 // The fixed part of a level file; every item record in a pile adds 19 bytes, every monster 26.
 inline constexpr size_t kLevelFileFixedSize = 85699;
-inline constexpr size_t kItemRecordSize = 19;
-inline constexpr size_t kMonsterRecordSize = 26;
+inline constexpr size_t kStackBytes = 19;
+inline constexpr size_t kMonsterBytes = 26;
 // No level file can be larger: 260 piles of 1000 records and 300 monsters.
 inline constexpr size_t kLevelFileLimit =
-    kLevelFileFixedSize + 260 * 1000 * kItemRecordSize + 300 * kMonsterRecordSize;
+    kLevelFileFixedSize + 260 * 1000 * kStackBytes + 300 * kMonsterBytes;
 
 // "Lev" + place + "_" + level + ".lev", e.g. "Lev5_12.lev".
 std::string LevelFileName(int place, int level);

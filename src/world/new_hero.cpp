@@ -11,6 +11,7 @@
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
 #include "model/world_ops.hpp"
+#include "world/starting_kit.hpp"
 
 namespace zaldrun {
 namespace {
@@ -141,6 +142,8 @@ void SetUpNewHero(Game& game, const HeroChoice& choice) {
   hero.pp = hero.max_pp;
   hero.level = kStartingLevel;
   hero.experience_to_next = ExperienceNeed(game, hero.level);
+  // 6. The starting equipment, wielded, worn and readied.
+  GiveStartingKit(game, choice);
   UpdateHeroLabels(game);
 }
 

@@ -11,9 +11,8 @@
 
 namespace zaldrun {
 
-// The 19 bytes of an item: in the pack, in a pile, lying loose or worn.
-inline constexpr size_t kItemRecordBytes = 19;
 
+// The 19 bytes of an item: in the pack, in a pile, lying loose or worn.
 template <typename Io, typename Item>
 void ItemRecordFields(Io& io, Item& item) {
   Field(io, item.type);

@@ -294,8 +294,8 @@ void ReadLevels(SaveReader& r, SaveImage* image) {
       r.Fault(where + " записан дважды");
       return;
     }
-    if (length < static_cast<int32_t>(kLevelFileMinBytes) ||
-        length > static_cast<int32_t>(kLevelFileMaxBytes) ||
+    if (length < static_cast<int32_t>(kLevelFileFixedSize) ||
+        length > static_cast<int32_t>(kLevelFileLimit) ||
         static_cast<size_t>(length) > r.remaining()) {
       r.Fault(where + ": длина " + std::to_string(length));
       return;

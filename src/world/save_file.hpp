@@ -16,6 +16,7 @@
 #include "model/level.hpp"
 #include "records/item_type_table.hpp"
 #include "records/monster_record.hpp"
+#include "world/level_file.hpp"
 
 namespace zaldrun {
 
@@ -24,14 +25,6 @@ struct Game;
 // The 16-bit value after the last level file: the file's last two bytes are 28 0C.
 inline constexpr int16_t kSaveEndMark = 3112;
 
-// The bounds of a level file's length: every pile empty and no monster, up to every pile full
-// (1000 items) and 300 monsters.
-inline constexpr size_t kLevelFileFixedBytes = 16 + 67200 + 3200 + 861 + 1;
-inline constexpr size_t kPileFixedBytes = 1 + 2 + 1 + 1 + 10;
-inline constexpr size_t kLevelFileMinBytes =
-    kLevelFileFixedBytes + 260 * kPileFixedBytes + 501 * 19 + 500 + 500 + 2;
-inline constexpr size_t kLevelFileMaxBytes =
-    kLevelFileMinBytes + 260 * 1000 * 19 + static_cast<size_t>(kMaxMonsters) * 26;
 // Place and level numbers a level file may carry.
 inline constexpr int kMostPlace = 999;
 inline constexpr int kMostLevel = 999;

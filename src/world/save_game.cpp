@@ -118,10 +118,6 @@ std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name
   return std::make_pair(*place, *level);
 }
 
-std::string LevelFileName(int place, int level) {
-  return "Lev" + std::to_string(place) + "_" + std::to_string(level) + ".lev";
-}
-
 std::vector<SavedLevel> GatherLevelFiles(const std::filesystem::path& save_folder) {
   // One file per level: the game's own spelling wins over another letter case.
   std::map<std::pair<int, int>, std::filesystem::path> files;
@@ -135,8 +131,8 @@ std::vector<SavedLevel> GatherLevelFiles(const std::filesystem::path& save_folde
   }
   std::vector<SavedLevel> levels;
   for (const auto& [numbers, path] : files) {
-    auto bytes = ReadWholeFile(path, kLevelFileMaxBytes, nullptr);
-    if (!bytes || bytes->size() < kLevelFileMinBytes) continue;
+    auto bytes = ReadWholeFile(path, kLevelFileLimit, nullptr);
+    if (!bytes || bytes->size() < kLevelFileFixedSize) continue;
     levels.push_back(SavedLevel{static_cast<int16_t>(numbers.first),
                                 static_cast<int16_t>(numbers.second), std::move(*bytes)});
   }

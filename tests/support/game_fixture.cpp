@@ -44,7 +44,7 @@ bool GameFixture::Act(const std::function<void(Game&)>& action) {
 bool GameFixture::PlayKeys(const std::function<void()>& after_each) {
   try {
     while (frontend_.pending_keys() > 0) {
-      HandleGameKey(*game_, screen_.NextIdleKey());
+      HandleGameKey(*game_, screen_, screen_.NextIdleKey());
       if (after_each) after_each();
       if (game_->session.unload_requested) return false;
     }

@@ -41,7 +41,7 @@ int16_t TypeOfCategory(int category, bool last = false) {
 }
 
 SavedLevel Level(int16_t place, int16_t level, uint8_t fill) {
-  return SavedLevel{place, level, std::vector<uint8_t>(kLevelFileMinBytes, fill)};
+  return SavedLevel{place, level, std::vector<uint8_t>(kLevelFileFixedSize, fill)};
 }
 
 // A game state with something in every part of the file.
@@ -154,8 +154,8 @@ TEST(SaveFile, LayoutOfTheBlocks) {
   EXPECT_FLOAT_EQ(testing::F32At(bytes, skills_at + 18 * 11), 2.25f) << "skill 19's value";
   const size_t levels_at = skills_at + 19 * 11;
   EXPECT_EQ(I32At(bytes, levels_at), 3 | (2 << 16)) << "place 3, level 2";
-  EXPECT_EQ(static_cast<size_t>(I32At(bytes, levels_at + 4)), kLevelFileMinBytes);
-  ASSERT_EQ(bytes.size(), levels_at + 8 + kLevelFileMinBytes + 2);
+  EXPECT_EQ(static_cast<size_t>(I32At(bytes, levels_at + 4)), kLevelFileFixedSize);
+  ASSERT_EQ(bytes.size(), levels_at + 8 + kLevelFileFixedSize + 2);
   EXPECT_EQ(bytes[bytes.size() - 2], 0x28);
   EXPECT_EQ(bytes[bytes.size() - 1], 0x0C);
 }

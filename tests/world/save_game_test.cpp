@@ -38,7 +38,7 @@ class SaveGameTest : public ::testing::Test {
   }
 
   fs::path Save() const { return folder_.path() / "Save"; }
-  void PutLevelFile(const std::string& name, uint8_t fill, size_t size = kLevelFileMinBytes) {
+  void PutLevelFile(const std::string& name, uint8_t fill, size_t size = kLevelFileFixedSize) {
     testing::WriteFileText(Save() / name, std::string(size, static_cast<char>(fill)));
   }
   std::string Saved() const { return testing::ReadFileText(Save() / "Вася.sav"); }
@@ -76,7 +76,7 @@ TEST_F(SaveGameTest, GathersLevelFilesAndLeavesStraysOut) {
   PutLevelFile("Lev7_12.lev", 7);
   PutLevelFile("Lev07_1.lev", 8);
   PutLevelFile("Lev2_2.lev", 9, 10);                        // too short for a level
-  PutLevelFile("Lev3_3.lev", 9, kLevelFileMaxBytes + 1);    // too long
+  PutLevelFile("Lev3_3.lev", 9, kLevelFileLimit + 1);    // too long
   PutLevelFile("notes.lev", 9);
   PutLevelFile("Lev1_2.lev.old", 9);
   PutLevelFile("lev7_12.LEV", 5);  // the game's own spelling wins
