@@ -30,9 +30,6 @@ struct Hooks {
 
   // After strength changed: the burden is weighed again and the hands' damage rebuilt.
   void (*strength_changed)(Game& game) = nullptr;
-
-  // Writes the current level and the save file; false when it could not be saved.
-  bool (*save_game)(Game& game) = nullptr;
 };
 
 }  // namespace zaldrun

@@ -9,6 +9,7 @@
 #include "engine/condition.hpp"
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
+#include "world/character_record.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
 #include "world/new_game.hpp"
@@ -185,6 +186,12 @@ bool SaveGame(const Game& game, std::string* error) {
                              BackupFilePath(save_folder, name));
 }
 
+bool SaveCurrentGame(Game& game, std::string* error) {
+  const World& world = game.world;
+  if (!WriteLevel(game, world.current_place, world.current_level, error)) return false;
+  return SaveGame(game, error);
+}
+
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
                                       std::string_view name, std::string* error) {
   const std::filesystem::path path = SaveFilePath(save_folder, name);
@@ -240,6 +247,21 @@ void DeleteSave(const std::filesystem::path& save_folder, std::string_view name)
   std::error_code ec;
   std::filesystem::remove(SaveFilePath(save_folder, name), ec);
   std::filesystem::remove(BackupFilePath(save_folder, name), ec);
+}
+
+std::string UnloadGame(Game& game) {
+  std::string error;
+  // A hero without a name (a sandbox level's) has neither a record nor a save.
+  const std::string& name = game.world.hero.name;
+  const auto normal = NormalHeroName(name, nullptr);
+  if (!game.session.saved && !name.empty() && normal && *normal == name) {
+    if (!WriteCharacterRecord(game, &error)) {
+      error = "Не удалось записать историю героя: " + error;
+    }
+    DeleteSave(game.session.SaveFolder(), name);
+  }
+  RemoveLevelFiles(game);
+  return error;
 }
 
 }  // namespace zaldrun

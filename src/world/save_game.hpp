@@ -37,6 +37,11 @@ std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folde
 // untouched.
 bool SaveGame(const Game& game, std::string* error);
 
+// Saving as the player asks for it: the current level is written to its level file, then the save
+// file. False, with the reason in *error, when either could not be written (the old save is then
+// untouched).
+bool SaveCurrentGame(Game& game, std::string* error);
+
 // Reads and checks the hero's save file without changing anything.
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
                                       std::string_view name, std::string* error);
@@ -50,5 +55,10 @@ bool LoadGame(Game& game, std::string_view name, std::string* error);
 
 // Removes a lost hero's save file and its backup.
 void DeleteSave(const std::filesystem::path& save_folder, std::string_view name);
+
+// The unload step of closing the main window: a game that ends unsaved leaves its character
+// record and loses its save; then every level file goes. Returns what kept the record from being
+// written (empty when nothing did); the rest of the step runs regardless.
+std::string UnloadGame(Game& game);
 
 }  // namespace zaldrun
