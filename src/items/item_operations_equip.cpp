@@ -197,6 +197,9 @@ bool EquipFromPack(Game& game, int category, int place, int slot) {
   window.place = static_cast<int16_t>(place);
   window.slot = static_cast<uint8_t>(slot);
   window.from_equipment = false;
+  const ItemRecord* stack = ChosenStack(game);
+  if (stack == nullptr) return false;
+  const int16_t type = stack->type;
   switch (slot) {
     case equipment_slot::kAmmunition:
       ReadyAmmo(game, true);
@@ -216,7 +219,7 @@ bool EquipFromPack(Game& game, int category, int place, int slot) {
       Wear(game, true);
       break;
   }
-  return Occupied(game, slot);
+  return Occupied(game, slot) && Worn(game, slot).type == type;
 }
 
 }  // namespace zaldrun

@@ -15,8 +15,6 @@ struct Hooks {
   void (*trap_at)(Game& game, int x, int y) = nullptr;
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
-  // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
-  void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
 
   // The character sheet.
   void (*open_character_sheet)(Game& game) = nullptr;

@@ -279,6 +279,16 @@ bool ReadLevel(Game& game, int place, int level, std::string* error) {
     return false;
   }
   RelinkContainers(game);
+  // The shopkeeper's slot is not kept in the file: the first creature that keeps a shop.
+  Level& loaded = game.world.level;
+  loaded.shopkeeper = 0;
+  for (int slot = 1; slot <= loaded.monster_count && game.data.monsters.loaded; ++slot) {
+    const int type = loaded.Monster(slot).type;
+    if (TrimRight(game.data.monsters.records[static_cast<size_t>(type)].behaviour) == "ShopKeeper") {
+      loaded.shopkeeper = static_cast<int16_t>(slot);
+      break;
+    }
+  }
   // The remembered map is on screen before the first look around.
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {

@@ -5,6 +5,7 @@
 #include "model/game.hpp"
 #include "records/settings.hpp"
 #include "world/game_data.hpp"
+#include "world/level_change.hpp"
 
 namespace zaldrun {
 namespace {
@@ -78,8 +79,9 @@ bool StartNewGame(Game& game, std::string_view name, const HeroChoice& choice, s
   // A new game starts nowhere, so entering the overworld writes no level file.
   world.current_place = 0;
   world.current_level = 0;
-  if (game.hooks.change_level != nullptr) {
-    game.hooks.change_level(game, kOverworldPlace, kOverworldLevel, kStartX, kStartY);
+  if (!ChangeLevel(game, kOverworldPlace, kOverworldLevel, kStartX, kStartY)) {
+    if (error) *error = "Не удалось построить карту мира.";
+    return false;
   }
   BeginPlay(game);
   return true;

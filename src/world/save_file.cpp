@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -379,6 +380,18 @@ std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string*
     what = "после конца записано ещё " + std::to_string(r.remaining()) + " байт";
   }
   if (what.empty()) what = CheckImage(image);
+  if (what.empty()) {
+    // Every level must read back as a level file does; a scratch game takes each.
+    auto scratch = std::make_unique<Game>();
+    for (const SavedLevel& level : image.levels) {
+      const std::string level_fault = DecodeLevel(*scratch, level.bytes);
+      if (!level_fault.empty()) {
+        what = "уровень " + std::to_string(level.place) + "_" + std::to_string(level.level) + ": " +
+               level_fault;
+        break;
+      }
+    }
+  }
   if (what.empty()) {
     const bool current_kept = std::any_of(
         image.levels.begin(), image.levels.end(),

@@ -12,6 +12,7 @@
 #include "world/character_record.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
+#include "world/level_change.hpp"
 #include "world/new_game.hpp"
 
 namespace zaldrun {
@@ -236,8 +237,11 @@ bool LoadGame(Game& game, std::string_view name, std::string* error) {
     return false;
   }
   ApplySaveImage(game, *image, name);
-  if (game.hooks.change_level != nullptr) {
-    game.hooks.change_level(game, image->place, image->level, image->hero.x, image->hero.y);
+  if (!ChangeLevel(game, image->place, image->level, image->hero.x, image->hero.y)) {
+    RemoveLevelFiles(game);
+    game.session.game_in_progress = false;
+    if (error) *error = "Не удалось войти на уровень сохранения.";
+    return false;
   }
   BeginPlay(game);
   return true;

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 
+#include "model/game.hpp"
 #include "support/record_bytes.hpp"
+#include "world/level_file.hpp"
 
 namespace zaldrun {
 namespace {
@@ -40,8 +43,12 @@ int16_t TypeOfCategory(int category, bool last = false) {
   return found;
 }
 
-SavedLevel Level(int16_t place, int16_t level, uint8_t fill) {
-  return SavedLevel{place, level, std::vector<uint8_t>(kLevelFileFixedSize, fill)};
+// A level file of an empty level, told apart by its monster depth.
+SavedLevel Level(int16_t place, int16_t level, uint8_t depth) {
+  auto game = std::make_unique<Game>();
+  game->world.level.monster_depth = depth;
+  for (auto& row : game->world.level.terrain) row.fill('C');
+  return SavedLevel{place, level, EncodeLevel(*game)};
 }
 
 // A game state with something in every part of the file.
@@ -222,6 +229,9 @@ TEST(SaveFile, DamagedFilesAreRefusedWithTheirFault) {
       {"unknown event", Encoded([](SaveImage& i) { i.events[2].name = "Boom"; }), "Boom"},
       {"negative kills", Encoded([](SaveImage& i) { i.kill_counts[7] = -1; }), "убитых 7"},
       {"a short level", Encoded([](SaveImage& i) { i.levels[1].bytes.pop_back(); }), "длина"},
+      {"a level that does not read back",
+       Encoded([](SaveImage& i) { i.levels[1].bytes[kLevelFileFixedSize - 2] = 1; }),
+       "уровень 3_2: "},
       {"level 0", Encoded([](SaveImage& i) { i.levels[1].level = 0; }), "уровень 3_0"},
       {"a level twice", Encoded([](SaveImage& i) { i.levels.push_back(Level(7, 12, 0)); }),
        "дважды"},

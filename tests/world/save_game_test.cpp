@@ -10,6 +10,7 @@
 #include "support/temp_folder.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
+#include "world/level_file.hpp"
 #include "world/new_hero.hpp"
 
 namespace zaldrun {
@@ -38,8 +39,16 @@ class SaveGameTest : public ::testing::Test {
   }
 
   fs::path Save() const { return folder_.path() / "Save"; }
-  void PutLevelFile(const std::string& name, uint8_t fill, size_t size = kLevelFileFixedSize) {
-    testing::WriteFileText(Save() / name, std::string(size, static_cast<char>(fill)));
+  // A level file of an empty level, told apart by its monster depth.
+  void PutLevelFile(const std::string& name, uint8_t depth) {
+    auto level = std::make_unique<Game>();
+    level->world.level.monster_depth = depth;
+    for (auto& row : level->world.level.terrain) row.fill('C');
+    const std::vector<uint8_t> bytes = EncodeLevel(*level);
+    testing::WriteFileText(Save() / name, std::string(bytes.begin(), bytes.end()));
+  }
+  void PutFile(const std::string& name, size_t size) {
+    testing::WriteFileText(Save() / name, std::string(size, '\x09'));
   }
   std::string Saved() const { return testing::ReadFileText(Save() / "Вася.sav"); }
 
@@ -53,12 +62,12 @@ TEST(LevelFileNames, OnlyTheGamesOwnNamesCount) {
     int place;  // 0: not a level file
     int level;
   } cases[] = {
-      {"Lev7_12.lev", 7, 12},  {"Lev1_100.lev", 1, 100}, {"LEV5_3.LEV", 5, 3},
-      {"lev999_999.lev", 999, 999}, {"Lev07_1.lev", 0, 0}, {"Lev1_02.lev", 0, 0},
-      {"Lev0_3.lev", 0, 0},    {"Lev1000_1.lev", 0, 0},  {"Lev-1_3.lev", 0, 0},
-      {"Lev+1_3.lev", 0, 0},   {"Lev1-2.lev", 0, 0},     {"Lev1_2_3.lev", 0, 0},
-      {"Lev1_2.lev.bak", 0, 0}, {"Level1_2.lev", 0, 0},  {"Lev_.lev", 0, 0},
-      {"Lev1_2.sav", 0, 0},    {".lev", 0, 0},           {"Lev1_ 2.lev", 0, 0},
+      {"Lev7_12.lev", 7, 12},       {"Lev1_100.lev", 1, 100}, {"LEV5_3.LEV", 5, 3},
+      {"lev999_999.lev", 999, 999}, {"Lev07_1.lev", 0, 0},    {"Lev1_02.lev", 0, 0},
+      {"Lev0_3.lev", 0, 0},         {"Lev1000_1.lev", 0, 0},  {"Lev-1_3.lev", 0, 0},
+      {"Lev+1_3.lev", 0, 0},        {"Lev1-2.lev", 0, 0},     {"Lev1_2_3.lev", 0, 0},
+      {"Lev1_2.lev.bak", 0, 0},     {"Level1_2.lev", 0, 0},   {"Lev_.lev", 0, 0},
+      {"Lev1_2.sav", 0, 0},         {".lev", 0, 0},           {"Lev1_ 2.lev", 0, 0},
   };
   for (const Case& c : cases) {
     const auto parsed = ParseLevelFileName(c.name);
@@ -75,8 +84,8 @@ TEST(LevelFileNames, OnlyTheGamesOwnNamesCount) {
 TEST_F(SaveGameTest, GathersLevelFilesAndLeavesStraysOut) {
   PutLevelFile("Lev7_12.lev", 7);
   PutLevelFile("Lev07_1.lev", 8);
-  PutLevelFile("Lev2_2.lev", 9, 10);                        // too short for a level
-  PutLevelFile("Lev3_3.lev", 9, kLevelFileLimit + 1);    // too long
+  PutFile("Lev2_2.lev", 10);                   // too short for a level
+  PutFile("Lev3_3.lev", kLevelFileLimit + 1);  // too long
   PutLevelFile("notes.lev", 9);
   PutLevelFile("Lev1_2.lev.old", 9);
   PutLevelFile("lev7_12.LEV", 5);  // the game's own spelling wins
@@ -156,8 +165,8 @@ TEST_F(SaveGameTest, ADamagedSaveLeavesTheGameAsItWas) {
 }
 
 TEST_F(SaveGameTest, ListsSavedHeroesByTheirNames) {
-  for (const char* file : {"Вася.sav", "Аня.sav", "bad.name.sav", "Вася.bak", "Пётр.sav.tmp",
-                           "Lev1_2.lev"}) {
+  for (const char* file :
+       {"Вася.sav", "Аня.sav", "bad.name.sav", "Вася.bak", "Пётр.sav.tmp", "Lev1_2.lev"}) {
     testing::WriteFileText(Save() / file, "x");
   }
   fs::create_directory(Save() / "Папка.sav");
