@@ -33,6 +33,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       const std::string* file = value("--map");
       if (file == nullptr || file->empty()) return fail("--map: укажите файл карты");
       options.map_file = *file;
+    } else if (arg == "--load") {
+      const std::string* name = value("--load");
+      if (name == nullptr || name->empty()) return fail("--load: укажите имя сохранённого героя");
+      options.load = *name;
     } else if (arg == "--hero") {
       const std::string* choice = value("--hero");
       if (choice == nullptr || choice->empty())
@@ -59,6 +63,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return fail("неизвестный параметр \"" + arg + "\"");
     }
   }
+  if (!options.load.empty() && !options.map_file.empty()) {
+    return fail("--load и --map вместе не бывают: либо сохранённый герой, либо песочница");
+  }
   return options;
 }
 
@@ -68,6 +75,7 @@ std::string UsageText() {
          "  --terminal    играть в терминале\n"
          "  --dir ПАПКА   папка программы: данные, Zaldrun.ini, Messages.log, Save/\n"
          "  --seed N      начальное число случайных чисел (повторяемая игра)\n"
+         "  --load ИМЯ    сразу продолжить игру сохранённого героя (Save/ИМЯ.sav)\n"
          "  --map ФАЙЛ    песочница: уровень из текстового файла 80 x 40\n"
          "  --hero Р,К,О,М  герой песочницы: раса 1..5, класс 1..4, оружие, метательное\n"
          "                (по умолчанию 1,1,1,0)\n"

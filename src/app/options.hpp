@@ -17,6 +17,7 @@ struct Options {
   std::string map_file;          // a sandbox level to play in
   std::string hero = "1,1,1,0";  // the sandbox hero: race, class, weapon, missile
   int hero_hp = 0;               // the sandbox hero's starting hit points (0: full)
+  std::string load;              // a saved hero to resume at once
   bool help = false;
   bool version = false;
 };

@@ -159,7 +159,7 @@ void MainWindow::DrawHints(platform::Grid& grid) const {
 }
 
 int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
-                    const HeroChoice* hero) {
+                    const HeroChoice* hero, std::string_view load) {
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
@@ -170,6 +170,13 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
       return 1;
     }
     StartSandbox(game_, *sandbox, hero);
+  }
+  if (!load.empty()) {
+    std::string error;
+    if (!LoadGame(game_, load, &error)) {
+      screen_.MessageBox(error, kCaption);
+      return 1;
+    }
   }
   while (true) {
     menu_.SetEnabled(MenuItem::kNewGame, !game_.session.game_in_progress);
