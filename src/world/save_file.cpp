@@ -84,11 +84,12 @@ void DamageKinds(Io& io, Array& kinds) {
 // The hero block, in the file's order. The file names some values by width only; here they hold
 // (in order): the ten 16-bit values — the protection from slowing, the move cost, the action
 // cost, the time carried over, the time of the last action, the paralysis time, hit points and
-// their maximum, power points and their maximum; the eight bytes — the sight radius, the damage
-// absorption, the poison resistance, the experience bonus, the life drain, the ward, the
-// paralysis and the confusion resistance; the two 16-bit values — the poison level and the
-// critical-shot bonus; after the fortune its bonus from worn items; and at the end the unspent
-// skill points, the skill points per level and the launcher figure.
+// their maximum, power points and their maximum; the eight bytes — the blows practised with the
+// weapon, the damage absorption, the poison resistance, the experience bonus, the life drain, the
+// ward, the paralysis and the confusion resistance; the two 16-bit values — the poison level and
+// the critical-shot bonus; after the fortune its bonus from worn items; and at the end the unspent
+// skill points, the skill points per level and the launcher figure. The speed base and the sight
+// radius follow from the attributes and are worked out again on loading.
 template <typename Io, typename Image>
 void HeroBlock(Io& io, Image& image) {
   auto& hero = image.hero;
@@ -132,7 +133,7 @@ void HeroBlock(Io& io, Image& image) {
   Field(io, hero.pp);
   Field(io, hero.max_pp);
   Field(io, attack.ignores_resistance);
-  Field(io, hero.sight_radius);
+  Field(io, hero.weapon_practice);
   Field(io, hero.absorption);
   Field(io, hero.poison_resistance);
   Field(io, hero.experience_bonus);
@@ -277,7 +278,7 @@ std::string CheckImage(const SaveImage& image) {
   return std::string();
 }
 
-void ReadLevels(SaveReader& r, SaveImage* image) {
+void ReadLevels(SaveReader& r, std::span<const uint8_t> bytes, SaveImage* image) {
   std::set<std::pair<int, int>> seen;
   while (r.fault().empty()) {
     const int16_t place = r.I16();
@@ -301,10 +302,9 @@ void ReadLevels(SaveReader& r, SaveImage* image) {
       r.Fault(where + ": длина " + std::to_string(length));
       return;
     }
-    SavedLevel saved{place, level, {}};
-    saved.bytes.resize(static_cast<size_t>(length));
-    for (uint8_t& byte : saved.bytes) byte = r.U8();
-    image->levels.push_back(std::move(saved));
+    const auto level_bytes = bytes.subspan(r.position(), static_cast<size_t>(length));
+    image->levels.push_back(SavedLevel{place, level, {level_bytes.begin(), level_bytes.end()}});
+    r.Skip(static_cast<size_t>(length));
   }
 }
 
@@ -356,7 +356,8 @@ std::vector<uint8_t> EncodeSave(const SaveImage& image) {
   return w.Take();
 }
 
-std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault) {
+std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault,
+                                    bool read_levels) {
   SaveReader r(bytes);
   SaveImage image;
   HeroBlock(r, image);
@@ -373,14 +374,14 @@ std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string*
   if (r.fault().empty()) ReadEvents(r, &image);
   ArrayRange(r, image.kill_counts, 1, kMonsterTypeCount);
   SkillFields(r, image.hero);
-  if (r.fault().empty() && !r.failed()) ReadLevels(r, &image);
+  if (r.fault().empty() && !r.failed()) ReadLevels(r, bytes, &image);
   std::string what = r.fault();
   if (what.empty() && r.failed()) what = "файл обрывается";
   if (what.empty() && r.remaining() > 0) {
     what = "после конца записано ещё " + std::to_string(r.remaining()) + " байт";
   }
   if (what.empty()) what = CheckImage(image);
-  if (what.empty()) {
+  if (what.empty() && read_levels) {
     // Every level must read back as a level file does; a scratch game takes each.
     auto scratch = std::make_unique<Game>();
     for (const SavedLevel& level : image.levels) {

@@ -65,8 +65,10 @@ SaveImage SaveImageOf(const Game& game);
 
 std::vector<uint8_t> EncodeSave(const SaveImage& image);
 // Reads and checks a whole save file. Nothing, with what is wrong in *fault, for a short, long or
-// damaged file.
-std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault);
+// damaged file. Each level is read as a level file would be, unless `read_levels` is false (a save
+// about to be written, whose levels are the game's own files): then only their lengths count.
+std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault,
+                                    bool read_levels = true);
 
 // Writes the fields the save file keeps of the hero (the hero block and the skills) from `saved`
 // into `hero`, leaving the figures the file does not keep as they are.

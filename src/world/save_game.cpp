@@ -7,6 +7,7 @@
 #include "base/file_io.hpp"
 #include "engine/attributes.hpp"
 #include "engine/condition.hpp"
+#include "items/pack.hpp"
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
 #include "world/character_record.hpp"
@@ -93,7 +94,41 @@ void ApplySaveImage(Game& game, const SaveImage& image, std::string_view name) {
   // Paralysis lasts while its time runs; the file keeps the time, not the label.
   labels.Set(Condition::kParalyzed, world.hero.paralysis_time > 0);
   UpdateHeroLabels(game);
-  ChangeSatiation(game, 0);  // the hunger label of the saved satiation; nothing changes
+  // The hunger and burden labels of the saved satiation and load; nothing else changes.
+  ChangeSatiation(game, 0);
+  ReweighBurden(game);
+}
+
+// Writes the save of the game with these level files (the current level among them).
+bool WriteSave(const Game& game, std::vector<SavedLevel> levels, std::string* error) {
+  const std::string& name = game.world.hero.name;
+  const auto normal = NormalHeroName(name, nullptr);
+  if (name.empty() || !normal || *normal != name) {
+    if (error) *error = "У героя нет имени, под которым его можно сохранить.";
+    return false;
+  }
+  SaveImage image = SaveImageOf(game);
+  image.levels = std::move(levels);
+  const bool current_kept =
+      std::any_of(image.levels.begin(), image.levels.end(), [&](const SavedLevel& level) {
+        return level.place == image.place && level.level == image.level;
+      });
+  if (!current_kept) {
+    if (error) {
+      *error = "Нет файла текущего уровня " + LevelFileName(image.place, image.level) + ".";
+    }
+    return false;
+  }
+  const std::vector<uint8_t> bytes = EncodeSave(image);
+  // A save that would not load back is never written over a sound one.
+  std::string fault;
+  if (!DecodeSave(bytes, &fault, false)) {
+    if (error) *error = "Сохранение не прочиталось бы обратно (" + fault + ").";
+    return false;
+  }
+  const std::filesystem::path save_folder = game.session.SaveFolder();
+  return WriteFileAtomically(SaveFilePath(save_folder, name), bytes, error,
+                             BackupFilePath(save_folder, name));
 }
 
 void RemoveLevelFiles(const Game& game) {
@@ -120,7 +155,8 @@ std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name
   return std::make_pair(*place, *level);
 }
 
-std::vector<SavedLevel> GatherLevelFiles(const std::filesystem::path& save_folder) {
+bool GatherLevelFiles(const std::filesystem::path& save_folder, std::vector<SavedLevel>* levels,
+                      std::string* error) {
   // One file per level: the game's own spelling wins over another letter case.
   std::map<std::pair<int, int>, std::filesystem::path> files;
   std::error_code ec;
@@ -128,17 +164,19 @@ std::vector<SavedLevel> GatherLevelFiles(const std::filesystem::path& save_folde
     const std::string name = entry.path().filename().string();
     const auto numbers = ParseLevelFileName(name);
     if (!numbers || !entry.is_regular_file(ec)) continue;
+    const auto size = entry.file_size(ec);
+    if (ec || size < kLevelFileFixedSize || size > kLevelFileLimit) continue;
     auto [it, added] = files.emplace(*numbers, entry.path());
     if (!added && name == LevelFileName(numbers->first, numbers->second)) it->second = entry.path();
   }
-  std::vector<SavedLevel> levels;
+  levels->clear();
   for (const auto& [numbers, path] : files) {
-    auto bytes = ReadWholeFile(path, kLevelFileLimit, nullptr);
-    if (!bytes || bytes->size() < kLevelFileFixedSize) continue;
-    levels.push_back(SavedLevel{static_cast<int16_t>(numbers.first),
-                                static_cast<int16_t>(numbers.second), std::move(*bytes)});
+    auto bytes = ReadWholeFile(path, kLevelFileLimit, error);
+    if (!bytes) return false;
+    levels->push_back(SavedLevel{static_cast<int16_t>(numbers.first),
+                                 static_cast<int16_t>(numbers.second), std::move(*bytes)});
   }
-  return levels;
+  return true;
 }
 
 std::vector<std::string> SavedHeroes(const std::filesystem::path& save_folder) {
@@ -164,33 +202,27 @@ std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folde
 }
 
 bool SaveGame(const Game& game, std::string* error) {
-  const std::string& name = game.world.hero.name;
-  const auto normal = NormalHeroName(name, nullptr);
-  if (name.empty() || !normal || *normal != name) {
-    if (error) *error = "У героя нет имени, под которым его можно сохранить.";
-    return false;
-  }
-  const std::filesystem::path save_folder = game.session.SaveFolder();
-  SaveImage image = SaveImageOf(game);
-  image.levels = GatherLevelFiles(save_folder);
-  const bool current_kept =
-      std::any_of(image.levels.begin(), image.levels.end(), [&](const SavedLevel& level) {
-        return level.place == image.place && level.level == image.level;
-      });
-  if (!current_kept) {
-    if (error) {
-      *error = "Нет файла текущего уровня " + LevelFileName(image.place, image.level) + ".";
-    }
-    return false;
-  }
-  return WriteFileAtomically(SaveFilePath(save_folder, name), EncodeSave(image), error,
-                             BackupFilePath(save_folder, name));
+  std::vector<SavedLevel> levels;
+  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
+  return WriteSave(game, std::move(levels), error);
 }
 
 bool SaveCurrentGame(Game& game, std::string* error) {
+  std::vector<SavedLevel> levels;
+  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
+  // The level the hero stands on goes in as it is now, in its place in the order.
   const World& world = game.world;
-  if (!WriteLevel(game, world.current_place, world.current_level, error)) return false;
-  return SaveGame(game, error);
+  SavedLevel current{world.current_place, world.current_level, EncodeLevel(game)};
+  const auto at =
+      std::lower_bound(levels.begin(), levels.end(), current, [](const auto& a, const auto& b) {
+        return std::make_pair(a.place, a.level) < std::make_pair(b.place, b.level);
+      });
+  if (at != levels.end() && at->place == current.place && at->level == current.level) {
+    at->bytes = std::move(current.bytes);
+  } else {
+    levels.insert(at, std::move(current));
+  }
+  return WriteSave(game, std::move(levels), error);
 }
 
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,

@@ -22,8 +22,10 @@ struct Game;
 std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name);
 
 // The level files of the Save folder as a save keeps them, in order of place and level. Files
-// with other names, or of a length no level file has, are left out.
-std::vector<SavedLevel> GatherLevelFiles(const std::filesystem::path& save_folder);
+// with other names, or of a length no level file has, are left out. False, with the reason in
+// *error, when a level file cannot be read.
+bool GatherLevelFiles(const std::filesystem::path& save_folder, std::vector<SavedLevel>* levels,
+                      std::string* error);
 
 // The heroes with a save file (Save/<name>.sav whose name is a hero's name), sorted.
 std::vector<std::string> SavedHeroes(const std::filesystem::path& save_folder);
@@ -37,9 +39,9 @@ std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folde
 // untouched.
 bool SaveGame(const Game& game, std::string* error);
 
-// Saving as the player asks for it: the current level is written to its level file, then the save
-// file. False, with the reason in *error, when either could not be written (the old save is then
-// untouched).
+// Saving as the player asks for it: the save file of the level files in the Save folder and the
+// current level as it stands now (its level file may be older). False, with the reason in *error,
+// when it could not be written (the old save is then untouched).
 bool SaveCurrentGame(Game& game, std::string* error);
 
 // Reads and checks the hero's save file without changing anything.

@@ -7,6 +7,7 @@
 
 #include "base/file_io.hpp"
 #include "model/game.hpp"
+#include "model/world_ops.hpp"
 #include "support/temp_folder.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
@@ -90,7 +91,9 @@ TEST_F(SaveGameTest, GathersLevelFilesAndLeavesStraysOut) {
   PutLevelFile("Lev1_2.lev.old", 9);
   PutLevelFile("lev7_12.LEV", 5);  // the game's own spelling wins
   fs::create_directory(Save() / "Lev4_4.lev");
-  const std::vector<SavedLevel> levels = GatherLevelFiles(Save());
+  std::vector<SavedLevel> levels;
+  std::string error;
+  ASSERT_TRUE(GatherLevelFiles(Save(), &levels, &error)) << error;
   ASSERT_EQ(levels.size(), 2u);
   EXPECT_EQ(levels[0].place * 1000 + levels[0].level, 1100);
   EXPECT_EQ(levels[1].place * 1000 + levels[1].level, 7012);
@@ -124,6 +127,17 @@ TEST_F(SaveGameTest, AFailedWriteLeavesTheOldSaveAlone) {
   EXPECT_NE(error.find("Не удалось записать файл"), std::string::npos) << error;
   EXPECT_EQ(Saved(), old_save);
   EXPECT_FALSE(fs::exists(Save() / "Вася.bak"));
+}
+
+TEST_F(SaveGameTest, ASaveThatWouldNotLoadIsNeverWritten) {
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  const std::string old_save = Saved();
+  // An event the game does not know would make the save unreadable.
+  AddEvent(*game_, "Boom", 10, 1);
+  EXPECT_FALSE(SaveGame(*game_, &error));
+  EXPECT_NE(error.find("не прочиталось"), std::string::npos) << error;
+  EXPECT_EQ(Saved(), old_save);
 }
 
 TEST_F(SaveGameTest, RefusesWithoutTheCurrentLevelOrAName) {
@@ -162,6 +176,36 @@ TEST_F(SaveGameTest, ADamagedSaveLeavesTheGameAsItWas) {
   EXPECT_EQ(game_->world.current_place, 1);
   EXPECT_EQ(testing::ReadFileText(Save() / "Lev1_100.lev"), before);
   EXPECT_TRUE(fs::exists(Save() / "Петя.sav"));
+}
+
+TEST_F(SaveGameTest, LoadingRestoresTheLabelsFromWhatTheFileKeeps) {
+  Hero& hero = game_->world.hero;
+  game_->view.labels.Set(Condition::kPoisoned, true);
+  game_->view.labels.Set(Condition::kBlessed, true);
+  hero.paralysis_time = 30;
+  hero.satiation = 800;
+  hero.carried_weight = hero.max_weight + 1;
+  hero.burden = 2;
+  hero.money = 534;
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+
+  game_->view = View{};
+  ASSERT_TRUE(LoadGame(*game_, "Вася", &error)) << error;
+  const StatusLabels& labels = game_->view.labels;
+  EXPECT_TRUE(labels.Has(Condition::kPoisoned));
+  EXPECT_TRUE(labels.Has(Condition::kBlessed));
+  EXPECT_FALSE(labels.Has(Condition::kConfused));
+  EXPECT_TRUE(labels.Has(Condition::kParalyzed)) << "paralysis lasts while its time runs";
+  EXPECT_TRUE(labels.hunger_visible);
+  EXPECT_EQ(labels.hunger_text, "Голоден");
+  EXPECT_TRUE(labels.burden_visible);
+  EXPECT_EQ(labels.burden_text, "Перегружен");
+  EXPECT_EQ(labels.money, "534$");
+  EXPECT_EQ(game_->world.hero.name, "Вася");
+  EXPECT_EQ(game_->world.hero.SkillAt(19).name, "Грамотность");
+  EXPECT_TRUE(game_->session.game_in_progress);
+  EXPECT_FALSE(game_->session.saved);
 }
 
 TEST_F(SaveGameTest, ListsSavedHeroesByTheirNames) {
