@@ -10,7 +10,7 @@ send F10 Enter
 wait_for "Новая Игра"
 wait_for "Имя: Вася"
 send Enter
-wait_for "Деньги: 50\$"
+wait_for "Exp: 0("
 
 # Into the village (the entrance at 11, 21) and out by its bottom edge.
 send PageDown Right Right Right Right Right Right '>'
@@ -35,7 +35,7 @@ fi
 grep -q "нет сохранённого героя" "$WORK/err.txt" || fail "no message for a missing hero"
 
 start_game --load Вася
-wait_for "Деньги: 50\$"
+wait_for "Exp: 0("
 after=$(screen | grep -n "@" || true)
 [ "$before" = "$after" ] || fail "the hero is elsewhere: '$before' then '$after'"
 
