@@ -4,7 +4,7 @@
 #include <string>
 
 #include "combat/doors.hpp"
-#include "combat/hand_figures.hpp"
+#include "combat/attack_time.hpp"
 #include "combat/melee.hpp"
 #include "engine/message_line.hpp"
 #include "engine/search.hpp"
@@ -113,8 +113,8 @@ void Step(Game& game, int x, int y) {
 }  // namespace
 
 void AttackSequence(Game& game, int slot) {
-  if (HeroMeleeBlow(game, slot, kMainHand) || game.GameOver()) return;
-  if (HasOffHandWeapon(game)) HeroMeleeBlow(game, slot, kOffHand);
+  if (HeroMeleeBlow(game, slot, hand::kRight) || game.GameOver()) return;
+  if (HasOffHandWeapon(game)) HeroMeleeBlow(game, slot, hand::kLeft);
 }
 
 void MoveHero(Game& game, int x, int y) {

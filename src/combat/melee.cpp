@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/numbers.hpp"
-#include "combat/hand_figures.hpp"
+#include "combat/attack_time.hpp"
 #include "combat/monster_damage.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
@@ -50,25 +50,32 @@ int HeroProtection(const Hero& hero, int kind) {
          hero.resistance_bonus[static_cast<size_t>(kind)];
 }
 
-// The damage of one blow before it is dealt.
-int BlowDamage(Game& game, const HandFigures& hand, const MonsterTypeRecord& type,
-               const MonsterRecord& monster, bool critical) {
+// The damage of one blow of hand `which` before it is dealt: slaying raises the factor and adds a
+// bonus to the weapon's own damage; a critical doubles the factor; extra components add what gets
+// through.
+int BlowDamage(Game& game, int which, const MonsterTypeRecord& type, const MonsterRecord& monster,
+               bool critical) {
+  const AttackProfile& attack = game.world.hero.attack;
   float factor = 1;
   int bonus = 0;
-  for (int k = 0; k < kCreatureClasses; ++k) {
+  for (int k = 0; k < kSlayClasses; ++k) {
     if ((type.class_bits & (int32_t{1} << k)) == 0) continue;
-    factor += hand.slay_multiplier[static_cast<size_t>(k)];
-    bonus += hand.slay_bonus[static_cast<size_t>(k)];
+    factor += attack.slay_multiplier[AttackProfile::Slay(which, k)];
+    bonus += attack.slay_bonus[AttackProfile::Slay(which, k)];
   }
   if (critical) factor *= 2;
-  const int protection = hand.ignores_resistance ? 0 : type.Resistance(hand.kind[0]);
-  int damage = Roll(game, Rounded(hand.low[0] * factor + bonus),
-                    Rounded(hand.high[0] * factor + bonus), protection);
+  const size_t own = AttackProfile::Component(which, 0);
+  const bool ignores = attack.ignores_resistance[static_cast<size_t>(which)] != 0;
+  const int protection = ignores ? 0 : type.Resistance(attack.damage_kind[own]);
+  int damage = Roll(game, Rounded(attack.damage_low[own] * factor + bonus),
+                    Rounded(attack.damage_high[own] * factor + bonus), protection);
   if ((monster.status & kHalvesBlows) != 0) damage /= 2;
-  for (size_t c = 1; c < 4; ++c) {
-    if (hand.kind[c] == 0) continue;
-    damage += Roll(game, Rounded(hand.low[c] * factor), Rounded(hand.high[c] * factor),
-                   type.Resistance(hand.kind[c]));
+  for (int c = 1; c < kDamageComponents; ++c) {
+    const size_t extra = AttackProfile::Component(which, c);
+    if (attack.damage_kind[extra] == 0) continue;
+    damage += Roll(game, Rounded(attack.damage_low[extra] * factor),
+                   Rounded(attack.damage_high[extra] * factor),
+                   type.Resistance(attack.damage_kind[extra]));
   }
   return damage;
 }
@@ -81,17 +88,18 @@ void CrimsonAura(Game& game) {
   ChangeHP(game, -burn);
 }
 
-void Practise(Game& game, const HandFigures& hand, int gain) {
+void Practise(Game& game, int which, int gain) {
   Hero& hero = game.world.hero;
   hero.weapon_practice = static_cast<uint8_t>(std::min(255, hero.weapon_practice + gain));
   if (hero.weapon_practice < kPracticeStep) return;
   hero.weapon_practice = static_cast<uint8_t>(hero.weapon_practice - kPracticeStep);
-  if (hand.item_type != 0 && hand.skill != 0) TrainSkill(game, hand.skill, 0.7);
+  const int skill = HandSkill(game, which);
+  if (skill != 0) TrainSkill(game, skill, 0.7);
 }
 
 }  // namespace
 
-bool HeroMeleeBlow(Game& game, int slot, int hand_index) {
+bool HeroMeleeBlow(Game& game, int slot, int which_hand) {
   if (game.GameOver() || slot < 1 || slot > game.world.level.monster_count) return false;
   if (!game.data.monsters.loaded) return false;
   const MonsterRecord& monster = game.world.level.Monster(slot);
@@ -99,22 +107,24 @@ bool HeroMeleeBlow(Game& game, int slot, int hand_index) {
   if (!LoadMonsterType(game, type_number)) return false;
   const MonsterTypeRecord type = game.data.monsters.current;
   Hero& hero = game.world.hero;
-  const HandFigures hand = HeroHand(game, hand_index);
+  const int striking = which_hand == hand::kLeft ? hand::kLeft : hand::kRight;
   bool killed = false;
 
   const float r = game.random.Next();
-  if (HitChance(hand.to_hit + hero.to_hit, monster.defence) < r) {
+  const int to_hit = hero.attack.to_hit[static_cast<size_t>(striking)] + hero.to_hit;
+  if (HitChance(to_hit, monster.defence) < r) {
     ShowMessage(game, "Ты промахнулся по " + type.name_dative + ".");
   } else {
+    const int skill_class = HandSkill(game, striking);
     const int skill =
-        hand.skill != 0 ? static_cast<int>(std::floor(hero.SkillAt(hand.skill).value)) : 0;
+        skill_class != 0 ? static_cast<int>(std::floor(hero.SkillAt(skill_class).value)) : 0;
     const float critical_chance =
         static_cast<float>(3 * skill + hero.fortune + hero.fortune_bonus + 15) / 300.0f;
     const bool critical = critical_chance > game.random.Next();
     const char* adverb = critical ? kCriticalBlow : kPlainBlow;
     int practice = critical ? 3 : 0;
     const bool aura = (monster.status & kCrimsonAura) != 0;
-    const int damage = BlowDamage(game, hand, type, monster, critical);
+    const int damage = BlowDamage(game, striking, type, monster, critical);
     if (damage > 0) {
       if (hero.life_drain != 0) ChangeHP(game, Rounded(damage * 0.1 * hero.life_drain));
       ShowMessage(game, std::string("Ты") + adverb + "ударил " + type.name_object + ". (" +
@@ -127,9 +137,9 @@ bool HeroMeleeBlow(Game& game, int slot, int hand_index) {
       practice += 1;
     }
     if (aura && !game.GameOver()) CrimsonAura(game);
-    Practise(game, hand, practice);
+    Practise(game, striking, practice);
   }
-  const int cost = MeleeAttackCost(game, hand_index, killed);
+  const int cost = MeleeAttackCost(game, striking, killed);
   if (cost > 0) AdvanceTime(game, cost);
   return killed;
 }

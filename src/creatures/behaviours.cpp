@@ -22,6 +22,8 @@ constexpr int kActionEnergy = 1000;
 constexpr int kSummonScanRadius = 5;
 constexpr int kSummonReach = 9;
 constexpr int kCellEntryWidth = 4;
+// The place of the village, the town and the overworld: the only shops are there.
+constexpr int kShopPlace = 1;
 
 // Action codes this file knows; the others come with the monsters' special actions.
 constexpr int kSpendTurn = monster_action::kWait;
@@ -41,7 +43,7 @@ const MonsterTypeRecord* TypeRecord(const Game& game, int type) {
 // Fewer monsters than limit + 2 within radius 5 (the caster among them), and the hero near in
 // sight.
 bool RoomToSummon(Game& game, const MonsterRecord& monster, int limit, const MonsterSight& sight) {
-  if (!sight.sees_hero || sight.distance >= kSummonReach) return false;
+  if (sight.distance() >= kSummonReach || !sight.SeesHero()) return false;
   std::string& cells = game.view.field.cell_list;
   cells.clear();
   SelRound(game, monster.x, monster.y, kSummonScanRadius, CellOperation::kMonster, 0);
@@ -57,8 +59,8 @@ bool Applicable(Game& game, const MonsterRecord& monster, int code, int weight, 
     return std::abs(game.world.hero.x - monster.x) < 2 &&
            std::abs(game.world.hero.y - monster.y) < 2;
   }
-  if (code == monster_action::kApproach) return sight.distance > limit;
-  if (code == monster_action::kRetreat) return sight.distance < limit;
+  if (code == monster_action::kApproach) return sight.distance() > limit;
+  if (code == monster_action::kRetreat) return sight.distance() < limit;
   if (code == kSummonFew || code == kSummonMany) return RoomToSummon(game, monster, limit, sight);
   return false;
 }
@@ -83,18 +85,37 @@ void Act(Game& game, int slot, const MonsterSight& sight) {
 
 }  // namespace
 
+bool MonsterSight::SeesHero() const {
+  if (sees_ < 0) {
+    sees_ = game_ != nullptr && SeePlayer(*game_, x_, y_, game_->world.hero.x, game_->world.hero.y,
+                                          kMonsterSightRange)
+                ? 1
+                : 0;
+  }
+  return sees_ != 0;
+}
+
 MonsterSight LookAtHero(const Game& game, int slot) {
-  if (!Present(game, slot)) return {};
+  MonsterSight sight(false, 0);
+  if (!Present(game, slot)) return sight;
   const MonsterRecord& monster = game.world.level.Monster(slot);
-  return MonsterSight{MonsterSeesHero(game, monster), HeroDistance(game, monster)};
+  sight.game_ = &game;
+  sight.x_ = monster.x;
+  sight.y_ = monster.y;
+  sight.distance_ = HeroDistance(game, monster);
+  sight.sees_ = -1;
+  return sight;
 }
 
 void StndAI(Game& game, int slot) {
   if (game.GameOver() || !Present(game, slot)) return;
   MonsterRecord& monster = game.world.level.Monster(slot);
   MonsterSight sight = LookAtHero(game, slot);
-  if (monster.peaceful == 0 && sight.sees_hero && sight.distance < kWakeDistance)
+  // The sight line is traced only for a hostile sleeper near enough to wake.
+  if (monster.peaceful == 0 && monster.state != -1 && sight.distance() < kWakeDistance &&
+      sight.SeesHero()) {
     monster.state = -1;
+  }
   MonsterFollower follower(game, slot);
   // Asleep (or peaceful: a peaceful creature never fights) it drifts and saves nothing.
   if (monster.state != -1 || monster.peaceful != 0) {
@@ -135,10 +156,12 @@ void ShopKeeper(Game& game, int slot) {
   const bool owes = game.world.hero.shop_debt != 0;
   int post_x = -1;
   int post_y = -1;
-  if (game.world.current_level == 1) {
+  // The posts are at the doors of the village shop (level 1) and the town shop (level 5).
+  const bool village = game.world.current_place == kShopPlace;
+  if (village && game.world.current_level == 1) {
     post_x = owes ? 33 : 32;
     post_y = owes ? 7 : 6;
-  } else if (game.world.current_level == 5) {
+  } else if (village && game.world.current_level == 5) {
     post_x = owes ? 32 : 33;
     post_y = owes ? 27 : 26;
   }
@@ -181,7 +204,7 @@ void DoAction(Game& game, int action, int slot) {
 }
 
 void Mumble(Game& game, int slot, const MonsterSight& sight) {
-  if (!Present(game, slot) || !sight.sees_hero) return;
+  if (!Present(game, slot) || !sight.SeesHero()) return;
   const MonsterTypeRecord* type = TypeRecord(game, game.world.level.Monster(slot).type);
   if (type == nullptr || !type->HasClass(monster_class::kIntelligent)) return;
   const bool humanoid = type->HasClass(monster_class::kHumanoid);

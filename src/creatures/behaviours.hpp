@@ -9,10 +9,24 @@ namespace zaldrun {
 
 struct Game;
 
-// What a monster makes of the hero this moment.
-struct MonsterSight {
-  bool sees_hero = false;
-  int distance = 0;
+// What a monster makes of the hero this moment: how far he is, and whether it sees him (the sight
+// line is only traced when a rule asks).
+class MonsterSight {
+ public:
+  MonsterSight() = default;
+  // A sight whose answer is already known.
+  MonsterSight(bool sees_hero, int distance) : distance_(distance), sees_(sees_hero ? 1 : 0) {}
+
+  int distance() const { return distance_; }
+  bool SeesHero() const;
+
+ private:
+  friend MonsterSight LookAtHero(const Game& game, int slot);
+  const Game* game_ = nullptr;
+  int x_ = 0;
+  int y_ = 0;
+  int distance_ = 0;
+  mutable int sees_ = -1;  // -1 until traced
 };
 MonsterSight LookAtHero(const Game& game, int slot);
 

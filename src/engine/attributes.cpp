@@ -83,9 +83,6 @@ void RecomputeDerived(Game& game, int a) {
     default:
       break;
   }
-  if (a == attribute::kStrength && game.hooks.strength_changed != nullptr) {
-    game.hooks.strength_changed(game);
-  }
 }
 
 void RecomputeAllDerived(Game& game) {

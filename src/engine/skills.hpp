@@ -8,7 +8,9 @@ struct Game;
 // The raise one use or one skill point gives skill 1..19 now (never below 0).
 double SkillGain(const Game& game, int skill);
 // Adds `amount` to a skill; crossing a whole level announces it (when asked) and adds only half of
-// the amount on top of the new level; the value stays under the skill's cap.
+// the amount on top of the new level; the value stays under the skill's cap. The new combat values
+// of a weapon skill reach the wielded weapons when the caller (above the engine) calls RebuildHands
+// (items/hand_figures.hpp).
 void RaiseSkill(Game& game, int skill, double amount, bool announce);
 // Recomputes a weapon skill's two combat values from its whole value (skills 1..12 only).
 void RefreshCombatValues(Game& game, int skill);

@@ -11,6 +11,7 @@
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/item_types.hpp"
+#include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "model/game.hpp"
 #include "records/materials.hpp"
@@ -136,6 +137,7 @@ void Effects(Game& game, int slot, int sign) {
   for (int a = 0; a < kAttributeCount; ++a) {
     if (changed[static_cast<size_t>(a)]) RecomputeDerived(game, a);
   }
+  if (changed[attribute::kStrength]) ReweighBurden(game);
   RebuildHands(game);
   UpdateHeroLabels(game);
 }

@@ -4,6 +4,7 @@
 
 #include "base/numbers.hpp"
 #include "items/equipment.hpp"
+#include "items/pack.hpp"
 #include "model/game.hpp"
 #include "records/materials.hpp"
 
@@ -166,6 +167,11 @@ void RebuildHands(Game& game) {
              game.world.hero.damage_factor);
   }
   Missiles(game);
+}
+
+void StrengthChanged(Game& game) {
+  ReweighBurden(game);
+  RebuildHands(game);
 }
 
 bool MissileReady(const Game& game) {

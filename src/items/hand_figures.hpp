@@ -13,6 +13,11 @@ struct ItemRecord;
 // item, the strength or a weapon skill changes.
 void RebuildHands(Game& game);
 
+// After the strength changed (RecomputeDerived of attribute 0, which the engine does without
+// knowing the items): the burden is weighed against the new capacity and the hands' damage set up
+// with the new strength factor. Every change of strength above the engine calls it.
+void StrengthChanged(Game& game);
+
 // True when something can be shot or thrown: ammunition is ready, with its launcher where it
 // needs one.
 bool MissileReady(const Game& game);

@@ -51,7 +51,9 @@ std::optional<Chosen> ChoosePackStack(Game& game) {
 // reopens on the equipment list and time passes, unless the call is passive.
 void Place(Game& game, int slot, bool whole_stack, bool passive) {
   const InventoryState& window = Window(game);
-  ItemRecord item = *ChosenStack(game);
+  const ItemRecord* stack = ChosenStack(game);
+  if (stack == nullptr) return;
+  ItemRecord item = *stack;
   item.count = whole_stack ? item.count : 1;
   if (!RemoveFromPlace(game, kPackPile, window.category, window.place, item.count)) return;
   PutIntoSlot(game, slot, item);
@@ -164,7 +166,9 @@ void ReadyAmmo(Game& game, bool passive) {
     return;
   }
   const ItemRecord& launcher = Worn(game, equipment_slot::kLauncher);
-  const bool fits = launcher.count > 0
+  const bool has_launcher =
+      launcher.count > 0 && launcher.type >= 1 && launcher.type <= kItemTypeCount;
+  const bool fits = has_launcher
                         ? game.world.item_types[static_cast<size_t>(launcher.type)].skill_class ==
                               chosen->skill_class
                         : chosen->skill_class == kSlingClass || chosen->skill_class == kThrownClass;

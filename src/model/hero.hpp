@@ -105,8 +105,6 @@ struct Hero {
 
   // Figures derived from the attributes.
   int16_t defence = 0;
-  // What worn things add to the defence value; blows are measured against the sum.
-  int16_t defence_bonus = 0;
   int16_t to_hit = 0;
   int32_t max_weight = 0;
   float damage_factor = 1.0f;
@@ -120,24 +118,21 @@ struct Hero {
   float hunger_rate = 1.0f;
   int16_t poison = 0;
   uint8_t poison_resistance = 0;
-  // Combat figures of worn things: luck (criticals and loot), the melee critical bonus, hit points
-  // drained by each damaging blow (tenths of the damage), the ward against conjured creatures and
-  // the paralysis resistance (both out of 20).
-  int16_t fortune = 0;
-  int16_t fortune_bonus = 0;
-  uint8_t life_drain = 0;
-  uint8_t ward = 0;
-  uint8_t paralysis_resistance = 0;
   // Successful blows counted toward the growth of the weapon's skill.
   uint8_t weapon_practice = 0;
   // Percent in steps of 5 added to every experience gain.
   uint8_t experience_bonus = 0;
 
-  // Further figures of worn items (kept by the equipment, read by combat, the timed effects and
-  // the effect handlers); the defence bonus, life drain, ward, paralysis resistance and fortune
-  // are above.
+  // Figures of worn items (kept by the equipment, read by combat, the timed effects and the
+  // effect handlers).
+  int16_t defence_bonus = 0;        // added to the defence value
+  uint8_t life_drain = 0;           // regains Round(damage × 0.1 × value) per damaging blow
+  uint8_t ward = 0;                 // value / 20: the chance to turn aside a conjured creature
+  uint8_t paralysis_resistance = 0;
   uint8_t confusion_resistance = 0;
   uint8_t anti_slowing = 0;         // protects from slowing
+  int16_t fortune = 0;              // raises critical blows and loot
+  int16_t fortune_bonus = 0;        // the same from worn items (luck, critical hits)
   int16_t missile_critical = 0;     // raises critical shots
   AttackProfile attack;
 

@@ -16,18 +16,10 @@ struct Hooks {
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
 
-  // The character sheet.
-  void (*open_character_sheet)(Game& game) = nullptr;
-
   // Kicking, talking and shooting at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
   void (*shoot_at)(Game& game, int x, int y) = nullptr;
-  // True when a missile weapon and its missiles are ready.
-  bool (*missile_ready)(const Game& game) = nullptr;
-
-  // After strength changed: the burden is weighed again and the hands' damage rebuilt.
-  void (*strength_changed)(Game& game) = nullptr;
 };
 
 }  // namespace zaldrun

@@ -9,10 +9,12 @@
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
+#include "items/hand_figures.hpp"
 #include "items/item_operations.hpp"
 #include "levelgen/overworld.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
+#include "ui/character_sheet.hpp"
 #include "ui/inventory_window.hpp"
 #include "ui/notebook_window.hpp"
 #include "ui/prompts.hpp"
@@ -77,7 +79,7 @@ void GoDown(Game& game) {
 
 void Shoot(Game& game) {
   if (RefuseWhenConfused(game)) return;
-  if (game.hooks.missile_ready == nullptr || !game.hooks.missile_ready(game)) {
+  if (!MissileReady(game)) {
     ShowMessage(game, "Нечем стрельнуть...", msg::kNoLog);
     return;
   }
@@ -201,7 +203,7 @@ void RunCommand(Game& game, Command command) {
         OpenPack(game, item_category::kWand, PendingOperation::kZap);
       break;
     case Command::kInfo:
-      if (game.hooks.open_character_sheet != nullptr) game.hooks.open_character_sheet(game);
+      if (Screen* screen = ScreenOf(game)) RunCharacterSheet(game, *screen);
       break;
     case Command::kShoot:
       Shoot(game);

@@ -155,11 +155,9 @@ void InventoryWindow::SelectPlace(int place) {
 
 void InventoryWindow::SelectCategory(int category) {
   InventoryState& state = State(game_);
-  state.equipment_list = false;
   state.category = static_cast<uint8_t>(std::clamp(category, 0, kPileGroups - 1));
   state.place = 1;
-  state.first_place = 1;
-  Refresh();
+  ViewPile(state.pile, 1);
 }
 
 void InventoryWindow::MoveCategory(int step) {
@@ -176,14 +174,18 @@ void InventoryWindow::MoveCategory(int step) {
 void InventoryWindow::ToggleEquipment() {
   InventoryState& state = State(game_);
   if (state.pile != kPackPile) return;
-  state.equipment_list = !state.equipment_list;
   // Only the operations that can use a worn item stay pending over the switch.
   const PendingOperation operation = game_.control.pending_operation;
   if (operation != PendingOperation::kWear && operation != PendingOperation::kWield &&
       operation != PendingOperation::kDrop) {
     game_.control.pending_operation = PendingOperation::kNone;
   }
-  Refresh();
+  if (state.equipment_list) {
+    ViewPile(state.pile, state.first_place);
+  } else {
+    state.equipment_list = true;
+    Refresh();
+  }
 }
 
 void InventoryWindow::ShowAffixNumbers() {

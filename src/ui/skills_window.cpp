@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/skills.hpp"
+#include "items/hand_figures.hpp"
 #include "model/game.hpp"
 
 namespace zaldrun {
@@ -73,6 +74,7 @@ void SkillsWindow::SpendPoint() {
   if (std::trunc(skill.value) >= skill.cap || !PointsLeft()) return;
   --hero.skill_points;
   RaiseSkill(game_, selected_, SkillGain(game_, selected_), true);
+  RebuildHands(game_);  // a weapon skill changes the blows of the hands
 }
 
 void SkillsWindow::MoveSelection(int key_code) {

@@ -1,12 +1,17 @@
 // Sandbox levels: a level drawn as 40 lines of 80 characters, for trying things out and for tests.
 //   "A".."[" terrain letters; "@" the hero's start on stone floor; "+" a closed door on stone
-//   floor; "*" a secret door in a stone wall.
+//   floor; "*" a secret door in a stone wall. After the map, placement lines (blank lines and
+//   lines starting with "#" are skipped):
+//     item X Y TYPE [COUNT]   an item of type 1..207 (COUNT of them, 1 when left out)
+//     gold X Y N              N gold coins
+//     monster X Y TYPE [awake] a monster of type 1..85, asleep unless "awake" follows
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/world.hpp"
 #include "world/new_hero.hpp"
@@ -15,10 +20,22 @@ namespace zaldrun {
 
 struct Game;
 
+// One placement line after the map.
+struct SandboxPlacement {
+  enum class Kind { kItem, kGold, kMonster } kind = Kind::kItem;
+  int x = 0;
+  int y = 0;
+  int type = 0;   // item or monster type; 117 (money) for gold
+  int count = 1;  // items or coins
+  bool awake = false;
+  int line = 0;   // where it was written, for messages
+};
+
 struct SandboxLevel {
   Level level;
   int hero_x = 0;
   int hero_y = 0;
+  std::vector<SandboxPlacement> placements;
 };
 
 // The place and level number of a sandbox: no special meaning anywhere.

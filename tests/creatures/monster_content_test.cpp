@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "records/monster_names_check.hpp"
-#include "records/monster_type_table.hpp"
 #include "records/handler_names.hpp"
+#include "records/monster_names_check.hpp"
 #include "records/monster_record.hpp"
+#include "records/monster_type_table.hpp"
 #include "support/data_files.hpp"
 
 namespace zaldrun {
@@ -82,7 +82,8 @@ TEST(MonsterHandlerNames, TheNameListsHoldEveryNameTheDataUses) {
   for (int type = 1; type <= kMonsterTypeCount; ++type) {
     const MonsterTypeRecord record = Type(type);
     EXPECT_TRUE(ListsName(BehaviourNames(), record.behaviour)) << record.behaviour;
-    EXPECT_TRUE(IsSilentTalk(record.talk) || ListsName(TalkHandlerNames(), record.talk)) << record.talk;
+    EXPECT_TRUE(IsSilentTalk(record.talk) || ListsName(TalkHandlerNames(), record.talk))
+        << record.talk;
     talks.insert(record.talk);
   }
   for (std::string_view talk : TalkHandlerNames()) {

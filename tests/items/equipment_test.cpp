@@ -12,6 +12,7 @@
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_operations.hpp"
+#include "items/pack.hpp"
 #include "items/piles.hpp"
 
 namespace zaldrun {
@@ -282,6 +283,20 @@ TEST(Equipment, ChangingAWornItemsBlessingRescalesItsEffects) {
   EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 6);
   ChangeWornBlessing(g.game(), slot::kRightRing, blessing::kCursed);
   EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 4);
+}
+
+TEST(Equipment, StrengthFromAWornItemReachesTheBurdenAndTheHands) {
+  HeroGame g;
+  RecomputeDerived(g.game(), attribute::kStrength);
+  ASSERT_EQ(g.hero().max_weight, 2177) << "strength 35";
+  ASSERT_TRUE(g.Equip(Item(7), slot::kRightHand));  // "Большая Дубина", 4..13
+  EXPECT_EQ(High(g.hero(), hand::kRight), 13);
+  ChangeBurden(g.game(), 2300 - g.hero().carried_weight);
+  ASSERT_EQ(g.hero().burden, burden::kOverburdened);
+  ASSERT_TRUE(g.Equip(Item(152), slot::kBelt));  // "Пояс Великана": strength +4
+  EXPECT_EQ(g.hero().max_weight, 2445) << "strength 39";
+  EXPECT_EQ(g.hero().burden, burden::kBurdened) << "the load weighed against the new capacity";
+  EXPECT_EQ(High(g.hero(), hand::kRight), 14) << "Round(1.04 × 13)";
 }
 
 // --- The hand figures.

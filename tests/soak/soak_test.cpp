@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "field/free_cells.hpp"
 #include "base/utf8.hpp"
+#include "creatures/monster_table.hpp"
+#include "field/free_cells.hpp"
+#include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -80,6 +82,9 @@ void ExpectWorldIsSound(Game& game, int seed, int step) {
     const MonsterRecord& monster = level.Monster(slot);
     ASSERT_TRUE(Level::Inside(monster.x, monster.y));
     ASSERT_EQ(level.Cell(monster.x, monster.y).monster, slot);
+    ASSERT_FALSE(TerrainOf(level.Terrain(monster.x, monster.y)).blocks_move) << "in a wall";
+    ASSERT_FALSE(monster.x == game.world.hero.x && monster.y == game.world.hero.y) << "on the hero";
+    ASSERT_TRUE(monster.type >= 1 && monster.type <= 85);
   }
   int referenced = 0;
   for (const MapCell& cell : level.cells) {
@@ -103,11 +108,18 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
     Game& game = fixture.game();
     game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
     game.world.hero.SkillAt(skill::kSearching).cap = 30;
-    for (int m = 0; m < 12; ++m) {
+    // Monsters of every kind, a third of them peaceful and half of the others hunting the hero
+    // from the start; the hero may die, and the keys then end the game.
+    game.world.hero.hp = game.world.hero.max_hp = 60;
+    for (int m = 0; m < 16; ++m) {
       int16_t x = 0;
       int16_t y = 0;
-      if (RandomFreeCell(game, x, y, false)) {
-        fixture.AddMonster(std::uniform_int_distribution<int>(1, 85)(rng), x, y, m % 3 == 0);
+      if (!RandomFreeCell(game, x, y, false)) continue;
+      const int type = std::uniform_int_distribution<int>(1, 85)(rng);
+      if (m % 3 == 0) {
+        fixture.AddMonster(type, x, y, true);
+      } else {
+        PlaceMonsterOfType(game, x, y, type, m % 2 == 0);
       }
     }
     for (int step = 0; step < 400; ++step) fixture.Keys(RandomKey(rng));

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The inventory window in a real terminal: an archer's equipment list with his starting weapons,
+# the pack's categories, taking off and wearing again, dropping part of a stack after "Сколько?"
+# and picking it up.
+source "$(dirname "$0")/lib.sh"
+
+MAP="$WORK/room.txt"
+{
+  echo "AAAAAAA"
+  echo "ACC@CCA"
+  echo "AAAAAAA"
+  for _ in $(seq 4 40); do echo "AAAAAAA"; done
+} | awk '{ printf "%-80s\n", $0 }' | tr ' ' 'A' > "$MAP"
+
+start_game --seed 5 --map "$MAP" --hero 1,2,1,1
+wait_for "УРОВЕНЬ"
+
+# The equipment list: the short sword in the right hand, the bow and its arrows readied.
+send i
+wait_for "Экипировка"
+screen | grep -F "Правая Рука:" | grep -qF "Короткий Меч" || fail "no sword in the right hand"
+screen | grep -F "Дальний Бой:" | grep -qF "Короткий Лук" || fail "no bow"
+screen | grep -F "Стрелы:" | grep -qF "40 Стрел" || fail "no arrows"
+
+# The body armour comes off into the pack and goes on again from the pack's armour.
+send Down Down
+wait_for "Защита от порезов"
+send Enter
+screen | grep -F "Туловище:" | grep -qF -- "--" || fail "the jacket did not come off"
+send Enter
+wait_for "Enter — надеть"
+send Enter
+wait_for "Экипировка"
+screen | grep -F "Туловище:" | grep -qF "Стёганая Куртка" || fail "the jacket is not worn again"
+send Escape
+
+# The pack, category by category.
+send I
+wait_for "Зелья (1)"
+send 8
+wait_for "2 Буханки Хлеба"
+send Escape
+
+# Dropping one of the two loaves, then picking it up again.
+send d 8 Enter
+wait_for "Сколько?"
+send 1 Enter
+send I 8
+wait_for "Буханка Хлеба"
+send Escape
+send ,
+wait_for "Ты поднял Буханка Хлеба."
+
+send C-q
+sleep 0.5
+echo "inventory terminal: ok"
