@@ -77,7 +77,16 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
   game->session.io = &screen;
   MainWindow window(*game, screen);
   try {
-    return window.Run(options.seed, sandbox, hero, options.load);
+    if (StartsNewGame(options) && hero != nullptr) {
+      NewGameStart start;
+      start.hero = *hero;
+      if (options.start_place != 0) {
+        start.place = options.start_place;
+        start.level = options.start_level;
+      }
+      return window.Run(options.seed, nullptr, hero, &start);
+    }
+    return window.Run(options.seed, sandbox, hero, nullptr, options.load);
   } catch (const platform::InputEnded&) {
     // The keys ran out (a script, or the terminal went away): end as a close would.
     return 0;

@@ -78,26 +78,13 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
   return bytes;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                    std::string* error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    if (error) *error = Describe(path, "Не удалось записать файл", errno);
-    return false;
-  }
-  const bool ok = WriteAll(fd, bytes.data(), bytes.size());
-  int err = errno;
-  const bool closed = ::close(fd) == 0;
-  if (!closed && ok) err = errno;
-  if (!ok || !closed) {
-    if (error) *error = Describe(path, "Не удалось записать файл", err);
-    return false;
-  }
-  return true;
-}
+namespace {
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                         std::string* error, const std::filesystem::path& backup) {
+// Writes a temporary file beside the target and renames it over the target; with `to_disk` the
+// data and the folder are flushed to the disk as well. With a backup path, the old target (when
+// there is one) is kept there too, made before the rename.
+bool WriteAndRename(const std::filesystem::path& path, std::span<const uint8_t> bytes, bool to_disk,
+                    std::string* error, const std::filesystem::path& backup = {}) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -105,7 +92,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", errno);
     return false;
   }
-  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && (!to_disk || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -121,8 +108,20 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", err);
     return false;
   }
-  SyncFolder(path.parent_path());
+  if (to_disk) SyncFolder(path.parent_path());
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string* error, const std::filesystem::path& backup) {
+  return WriteAndRename(path, bytes, true, error, backup);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                 std::string* error) {
+  return WriteAndRename(path, bytes, false, error);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,

@@ -25,10 +25,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error);
 
-// Creates or replaces a file with the bytes, checking every write and the close (no flush to
-// disk: for scratch files that a crash may lose).
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                    std::string* error);
+// The same without waiting for the disk: a scratch file (a level file of the running game) is
+// never seen half-written, but one written just before a power cut may be lost.
+bool ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                 std::string* error);
 
 // Opens the file for appending, writes the bytes and closes it again.
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes, std::string* error);

@@ -39,12 +39,18 @@ int FixedMapOf(int place, int level) {
     int map;
   };
   constexpr FixedMap kMaps[] = {
-      {place::kWorld, place::kCellars, 1},       {place::kWorld, place::kFloodedGrotto, 2},
-      {place::kWorld, place::kVillage, 3},       {place::kCatacombs, kCatacombLevels, 4},
-      {place::kWorld, place::kGoblinCamp, 5},    {place::kDarkCave, kDarkCaveLevels, 6},
-      {place::kWorld, place::kOverworld, 7},     {place::kWorld, place::kTown, 8},
-      {place::kTomb, 1, 9},                      {place::kTomb, place::kTombBreach, 10},
-      {place::kTomb, place::kTombBurialHall, 11}, {place::kSwamp, place::kSwampHall, 12},
+      {place::kWorld, place::kCellars, 1},
+      {place::kWorld, place::kFloodedGrotto, 2},
+      {place::kWorld, place::kVillage, 3},
+      {place::kCatacombs, kCatacombLevels, 4},
+      {place::kWorld, place::kGoblinCamp, 5},
+      {place::kDarkCave, kDarkCaveLevels, 6},
+      {place::kWorld, place::kOverworld, 7},
+      {place::kWorld, place::kTown, 8},
+      {place::kTomb, 1, 9},
+      {place::kTomb, place::kTombBreach, 10},
+      {place::kTomb, place::kTombBurialHall, 11},
+      {place::kSwamp, place::kSwampHall, 12},
   };
   for (const FixedMap& fixed : kMaps) {
     if (fixed.place == place && fixed.level == level) return fixed.map;

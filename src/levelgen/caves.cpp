@@ -147,7 +147,8 @@ bool BuildEndless(Game& game, int level) {
     plan.item_base = level <= 4 ? 18 : 20;
     SetLink(game, 1, feature::kStairsUp, place::kEndless, level - 1);
   }
-  if (level < place::kEndlessDeepest) SetLink(game, 2, feature::kStairsDown, place::kEndless, level + 1);
+  if (level < place::kEndlessDeepest)
+    SetLink(game, 2, feature::kStairsDown, place::kEndless, level + 1);
   state.spawn_rate = 20;
   plan.lock_percent = 35;
   plan.secret_chance = 6;

@@ -10,6 +10,7 @@
 #include "levelgen/room_registry.hpp"
 #include "model/chance.hpp"
 #include "model/game.hpp"
+#include "records/terrain.hpp"
 
 namespace zaldrun {
 namespace {
@@ -120,8 +121,7 @@ void PlaceDoors(Game& game, const DungeonPlan& plan) {
   Level& level = game.world.level;
   for (int r = level.special_room_count + 1; r <= level.room_count; ++r) {
     std::vector<CellPos> list = DoorCandidates(level, level.RoomAt(r));
-    const int doors =
-        static_cast<int>(std::floor(std::fabs(game.random.Next() * 3.0f - 0.5f))) + 1;
+    const int doors = static_cast<int>(std::floor(std::fabs(game.random.Next() * 3.0f - 0.5f))) + 1;
     for (int k = 0; k < doors; ++k) {
       CellPos door;
       if (!TakeRandom(game, list, &door)) break;
@@ -177,10 +177,83 @@ void DigCorridors(Game& game) {
   }
 }
 
+// Which cells the hero can walk between: walkable ground and doors, secret ones included (they
+// are found by searching). Each cell gets the number of its connected area (0 for walls).
+std::vector<int> Areas(const Level& level) {
+  std::vector<int> area(kMapWidth * kMapHeight, 0);
+  auto passable = [&](int x, int y) {
+    const int f = level.Cell(x, y).feature;
+    return f == feature::kClosedDoor || f == feature::kSecretDoor ||
+           (!TerrainOf(level.Terrain(x, y)).blocks_move && !FeatureBlocks(f));
+  };
+  int next = 0;
+  std::vector<int> queue;
+  for (int start = 0; start < kMapWidth * kMapHeight; ++start) {
+    if (area[static_cast<size_t>(start)] != 0 || !passable(start % kMapWidth, start / kMapWidth)) {
+      continue;
+    }
+    ++next;
+    queue.assign(1, start);
+    area[static_cast<size_t>(start)] = next;
+    for (size_t head = 0; head < queue.size(); ++head) {
+      const int cx = queue[head] % kMapWidth;
+      const int cy = queue[head] / kMapWidth;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = cx + dx;
+          const int ny = cy + dy;
+          if (!Level::Inside(nx, ny) || !passable(nx, ny)) continue;
+          int& mark = area[static_cast<size_t>(ny * kMapWidth + nx)];
+          if (mark != 0) continue;
+          mark = next;
+          queue.push_back(ny * kMapWidth + nx);
+        }
+      }
+    }
+  }
+  return area;
+}
+
+// Step 5b: corridors between random doors may leave groups of rooms apart from each other. A
+// room that cannot be walked to from the first room with doors gets a corridor from one of its
+// doors to a door of a room that can, until all are joined.
+void JoinRooms(Game& game) {
+  Level& level = game.world.level;
+  constexpr int kJoinRounds = 12;
+  for (int round = 0; round < kJoinRounds; ++round) {
+    const std::vector<int> area = Areas(level);
+    auto area_of = [&](const Room& room) {
+      return area[static_cast<size_t>(room.door_y[0] * kMapWidth + room.door_x[0])];
+    };
+    std::vector<int> joined;
+    std::vector<int> apart;
+    int main_area = 0;
+    for (int r = 1; r <= level.room_count; ++r) {
+      const Room& room = level.RoomAt(r);
+      if (room.door_count == 0) continue;
+      if (main_area == 0) main_area = area_of(room);
+      (area_of(room) == main_area ? joined : apart).push_back(r);
+    }
+    if (apart.empty()) return;
+    const Room& from = level.RoomAt(apart.front());
+    const Room& to =
+        level.RoomAt(joined[static_cast<size_t>(RollBelow(game, static_cast<int>(joined.size())))]);
+    const size_t a = static_cast<size_t>(RollBelow(game, from.door_count));
+    const size_t b = static_cast<size_t>(RollBelow(game, to.door_count));
+    DigCorridor(game, from.door_x[a], from.door_y[a], to.door_x[b], to.door_y[b]);
+  }
+}
+
+// A random cell of a random ordinary room; rooms that no door leads into are passed over while
+// there are others, so that no staircase is walled in.
 CellPos RandomRoomCell(Game& game) {
   const Level& level = game.world.level;
   const int ordinary = level.room_count - level.special_room_count;
-  const Room& room = level.RoomAt(RollBelow(game, ordinary) + level.special_room_count + 1);
+  int number = RollBelow(game, ordinary) + level.special_room_count + 1;
+  for (int draw = 1; draw < kStairDraws && level.RoomAt(number).door_count == 0; ++draw) {
+    number = RollBelow(game, ordinary) + level.special_room_count + 1;
+  }
+  const Room& room = level.RoomAt(number);
   return {RollBelow(game, room.x2 - room.x1 - 1) + room.x1 + 1,
           RollBelow(game, room.y2 - room.y1 - 1) + room.y1 + 1};
 }
@@ -212,6 +285,7 @@ void GenerateDungeon(Game& game, const DungeonPlan& plan) {
   PlaceDoors(game, plan);
   CountDoors(game.world.level);
   DigCorridors(game);
+  JoinRooms(game);
   PlaceStairs(game);
   PopulateDungeon(game, plan.monster_base, plan.item_base, plan.lock_percent);
 }

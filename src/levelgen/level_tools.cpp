@@ -12,7 +12,7 @@ namespace {
 
 // The inner area that rooms, marks and paths keep to: the border stays untouched.
 constexpr int kInnerLeft = 1;
-constexpr int kInnerRight = kMapWidth - 2;   // 78
+constexpr int kInnerRight = kMapWidth - 2;  // 78
 constexpr int kInnerTop = 1;
 constexpr int kInnerBottom = kMapHeight - 2;  // 38
 
@@ -107,10 +107,10 @@ CellPos RandomWalk(Game& game, int x, int y, int steps, char letter) {
   constexpr int kReverse[4] = {1, 0, 3, 2};
   int last = -1;
   for (int step = 0; step < steps; ++step) {
-    const bool allowed[4] = {y > 0 && y < kMapHeight - 1 && x > 1,
-                             y > 0 && y < kMapHeight - 1 && x < kInnerRight,
-                             x > 0 && x < kMapWidth - 1 && y > 1,
-                             x > 0 && x < kMapWidth - 1 && y < kInnerBottom};
+    const bool allowed[4] = {
+        y > 0 && y < kMapHeight - 1 && x > 1,
+        y > 0 && y < kMapHeight - 1 && x<kInnerRight, x> 0 && x < kMapWidth - 1 && y > 1,
+        x > 0 && x < kMapWidth - 1 && y < kInnerBottom};
     int weights[4] = {};
     int total = 0;
     for (int d = 0; d < 4; ++d) {
@@ -194,8 +194,8 @@ std::vector<CellPos> ParseCells(std::string_view list) {
   std::vector<CellPos> cells;
   auto digit = [](char c) { return c >= '0' && c <= '9' ? c - '0' : 0; };
   for (size_t i = 0; i + 4 <= list.size(); i += 4) {
-    cells.push_back({digit(list[i]) * 10 + digit(list[i + 1]),
-                     digit(list[i + 2]) * 10 + digit(list[i + 3])});
+    cells.push_back(
+        {digit(list[i]) * 10 + digit(list[i + 1]), digit(list[i + 2]) * 10 + digit(list[i + 3])});
   }
   return cells;
 }

@@ -7,7 +7,8 @@ namespace zaldrun {
 struct Game;
 
 // The search command on the overworld: on the anthill's cell, while it has no feature, the way in
-// is found (an entrance on cave terrain); anywhere else nothing. Costs an overworld step either way.
+// is found (an entrance on cave terrain); anywhere else nothing. Costs an overworld step either
+// way.
 void SearchOverworld(Game& game);
 
 // The quest entry of the forest riddle (counted from 1, as the notebook counts it): 1 when the

@@ -9,6 +9,9 @@ namespace zaldrun {
 
 struct Game;
 
+// Where a newcomer to the level stands; set before the level is peopled, so that no creature is
+// put on that cell.
+void StandAt(Game& game, int x, int y);
 // A closed door on a fixed map, the terrain kept (locked: it must be kicked or unlocked).
 void FixedDoor(Game& game, int x, int y, bool locked = false);
 // A secret door in the wall of a fixed map.

@@ -10,6 +10,11 @@
 
 namespace zaldrun {
 
+void StandAt(Game& game, int x, int y) {
+  game.world.hero.x = static_cast<int16_t>(x);
+  game.world.hero.y = static_cast<int16_t>(y);
+}
+
 void FixedDoor(Game& game, int x, int y, bool locked) {
   PutFeature(game, x, y, feature::kClosedDoor, locked ? 1 : 0, 0, 0, 0);
 }

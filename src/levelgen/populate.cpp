@@ -248,7 +248,8 @@ void PopulateOutdoors(Game& game, int monster_base, int item_base, char path) {
     PutLink(game, cell.x, cell.y, down);
     RandomWalk(game, cell.x, cell.y, 500, path);
   } else if (down.Used()) {
-    if (!walked) end = RandomWalk(game, RollBelow(game, 76) + 2, RollBelow(game, 36) + 2, 2200, path);
+    if (!walked)
+      end = RandomWalk(game, RollBelow(game, 76) + 2, RollBelow(game, 36) + 2, 2200, path);
     // The way down never covers the way up: the path goes on a little until it leaves that cell.
     for (int more = 0; more < 100 && end == up_cell; ++more) {
       end = RandomWalk(game, end.x, end.y, 10, path);

@@ -13,9 +13,9 @@
 namespace zaldrun {
 namespace {
 
-constexpr std::array<std::string_view, 9> kHallWithCross = {
-    "AAAAAAAAA", "ACCCCCCCA", "ACCCCCCCA", "ACCCBCCCA", "ACCBBBCCA",
-    "ACCCBCCCA", "ACCCCCCCA", "ACCCCCCCA", "AAAAAAAAA"};
+constexpr std::array<std::string_view, 9> kHallWithCross = {"AAAAAAAAA", "ACCCCCCCA", "ACCCCCCCA",
+                                                            "ACCCBCCCA", "ACCBBBCCA", "ACCCBCCCA",
+                                                            "ACCCCCCCA", "ACCCCCCCA", "AAAAAAAAA"};
 
 constexpr std::array<std::string_view, 14> kMetalCross = {
     "AAAAABBBBBBBAAAAA", "AAAAABCCCCCBAAAAA", "AAAAABCCCCCBAAAAA", "AAAAABCCCCCBAAAAA",

@@ -32,6 +32,7 @@ struct Placed {
 
 bool BuildDesertGate(Game& game) {
   if (!LoadPlaceMap(game, 9)) return false;
+  StandAt(game, 78, 26);
   Level& level = game.world.level;
   level.spawn_rate = 5;
   SetEdgeExits(game, place::kWorld, place::kOverworld, 35, 33);
@@ -44,9 +45,11 @@ bool BuildDesertGate(Game& game) {
   FixedSecretDoor(game, 15, 9);
   PutFeature(game, 39, 18, feature::kStairsDown, place::kTomb, 2, 0, 0);
   // The jade golems wait behind the hall's walls until the trap opens them.
-  constexpr std::array<Placed, 5> kGolems = {
-      {{4, 16, kJadeGolem}, {4, 21, kJadeGolem}, {11, 27, kJadeGolem}, {17, 16, kJadeGolem},
-       {17, 21, kJadeGolem}}};
+  constexpr std::array<Placed, 5> kGolems = {{{4, 16, kJadeGolem},
+                                              {4, 21, kJadeGolem},
+                                              {11, 27, kJadeGolem},
+                                              {17, 16, kJadeGolem},
+                                              {17, 21, kJadeGolem}}};
   for (const Placed& golem : kGolems) Inhabitant(game, golem.x, golem.y, golem.type, false);
   // The burial niches and the treasury behind the secret doors.
   Inhabitant(game, 4, 9, kWalkingDead, false);
@@ -54,8 +57,6 @@ bool BuildDesertGate(Game& game) {
   PlaceGold(game, 20, 10, GoldAmount(game, 12, 120, 40), false);
   PutRandomItem(game, 19, 9, level.item_min_level + 2, level.item_max_level, 0, 100000, false);
   PlaceMonsters(game, 4, 0);
-  game.world.hero.x = 78;
-  game.world.hero.y = 26;
   return true;
 }
 
@@ -84,6 +85,7 @@ bool BuildBreach(Game& game) {
 
 bool BuildBurialHall(Game& game) {
   if (!LoadPlaceMap(game, 11)) return false;
+  StandAt(game, 4, 19);
   const Level& level = game.world.level;
   PutFeature(game, 4, 19, feature::kStairsUp, place::kTomb, 4, 0, 0);
   PutFeature(game, 76, 19, feature::kStairsDown, place::kTomb, 6, 0, 0);
@@ -108,8 +110,6 @@ bool BuildBurialHall(Game& game) {
     PutRandomItem(game, 61, 19, level.item_min_level + 2, level.item_max_level, 0, 100000, true);
   }
   for (int i = 0; i < 3; ++i) PlaceTrap(game, -1, -1, 0);
-  game.world.hero.x = 4;
-  game.world.hero.y = 19;
   return true;
 }
 

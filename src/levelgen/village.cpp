@@ -66,11 +66,13 @@ void PutItemOfType(Game& game, int x, int y, int type, bool into_container) {
 
 bool BuildVillage(Game& game) {
   if (!LoadPlaceMap(game, 3)) return false;
+  StandAt(game, 7, 38);
   Level& level = game.world.level;
   level.item_min_level = 1;
   level.item_max_level = 7;
   // The road south leads back to the overworld; the path north to the goblins' forest.
-  for (int x : {6, 7}) PutFeature(game, x, 39, feature::kEdgeExit, place::kWorld, place::kOverworld, 11, 21);
+  for (int x : {6, 7})
+    PutFeature(game, x, 39, feature::kEdgeExit, place::kWorld, place::kOverworld, 11, 21);
   PutFeature(game, 73, 0, feature::kEdgeExit, place::kWorld, place::kGoblinCamp, 27, 38);
   PutFeature(game, 74, 0, feature::kEdgeExit, place::kWorld, place::kGoblinCamp, 28, 38);
   // Каргуд's cellar: the stairs down to the catacombs.
@@ -99,19 +101,18 @@ bool BuildVillage(Game& game) {
   Inhabitant(game, 63, 19, kFarmer, true);
   Inhabitant(game, 68, 32, kHunter, true);
   Inhabitant(game, 18, 27, kOldMan, true);
-  // The newcomer from the overworld stands at the village gate.
-  game.world.hero.x = 7;
-  game.world.hero.y = 38;
   Peasants(game, 5);
   return true;
 }
 
 bool BuildGoblinCamp(Game& game) {
   if (!LoadPlaceMap(game, 5)) return false;
+  StandAt(game, 27, 38);
   Level& level = game.world.level;
   level.monster_depth = 1;
   level.spawn_rate = 0;
-  for (int x : {27, 28}) PutFeature(game, x, 39, feature::kEdgeExit, place::kWorld, place::kVillage, 73, 1);
+  for (int x : {27, 28})
+    PutFeature(game, x, 39, feature::kEdgeExit, place::kWorld, place::kVillage, 73, 1);
   FixedDoor(game, 40, 13);
   Inhabitant(game, 44, 9, kGoblinChief, true);
   Inhabitant(game, 47, 27, kFrog, true);
@@ -122,25 +123,24 @@ bool BuildGoblinCamp(Game& game) {
     int type;
   };
   constexpr std::array<Goblin, 12> kTribe = {{{20, 9, 8},
-                                               {25, 14, 8},
-                                               {30, 8, 9},
-                                               {36, 18, 8},
-                                               {45, 16, 24},
-                                               {52, 12, 8},
-                                               {58, 22, 75},
-                                               {22, 24, 8},
-                                               {40, 24, 24},
-                                               {55, 5, 9},
-                                               {28, 18, 8},
-                                               {50, 19, 75}}};
+                                              {25, 14, 8},
+                                              {30, 8, 9},
+                                              {36, 18, 8},
+                                              {45, 16, 24},
+                                              {52, 12, 8},
+                                              {58, 22, 75},
+                                              {22, 24, 8},
+                                              {40, 24, 24},
+                                              {55, 5, 9},
+                                              {28, 18, 8},
+                                              {50, 19, 75}}};
   for (const Goblin& goblin : kTribe) Inhabitant(game, goblin.x, goblin.y, goblin.type, true);
-  game.world.hero.x = 27;
-  game.world.hero.y = 38;
   return true;
 }
 
 bool BuildTown(Game& game) {
   if (!LoadPlaceMap(game, 8)) return false;
+  StandAt(game, 3, 6);
   Level& level = game.world.level;
   level.item_min_level = 4;
   level.item_max_level = 12;
@@ -152,8 +152,6 @@ bool BuildTown(Game& game) {
   level.shopkeeper = static_cast<int16_t>(Inhabitant(game, 33, 26, kTownShopkeeper, true));
   Inhabitant(game, 14, 12, kTraveller, true);
   Inhabitant(game, 62, 12, kLandlord, true);
-  game.world.hero.x = 3;
-  game.world.hero.y = 6;
   Peasants(game, 4);
   return true;
 }

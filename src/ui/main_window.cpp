@@ -159,17 +159,23 @@ void MainWindow::DrawHints(platform::Grid& grid) const {
 }
 
 int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
-                    const HeroChoice* hero, std::string_view load) {
+                    const HeroChoice* hero, const NewGameStart* new_game, std::string_view load) {
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
-  if (sandbox != nullptr) {
+  if (sandbox != nullptr || new_game != nullptr) {
     const std::string error = LoadGameData(game_);
     if (!error.empty()) {
       screen_.MessageBox(error, kCaption);
       return 1;
     }
-    StartSandbox(game_, *sandbox, hero);
+    if (sandbox != nullptr) {
+      StartSandbox(game_, *sandbox, hero);
+    } else if (!StartNewGame(game_, *new_game)) {
+      // The message line tells why the starting level could not be entered.
+      screen_.MessageBox(game_.view.message_line, kCaption);
+      return 1;
+    }
   }
   if (!load.empty()) {
     std::string error;

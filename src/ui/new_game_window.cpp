@@ -6,6 +6,7 @@
 #include "model/game.hpp"
 #include "records/settings.hpp"
 #include "records/text_table.hpp"
+#include "world/game_data.hpp"
 #include "world/hero_names.hpp"
 #include "world/new_game.hpp"
 #include "world/save_game.hpp"
@@ -28,7 +29,6 @@ constexpr Color kChosenBg{60, 60, 90};  // the chosen entry of a list without th
 constexpr Color kDisabledFg{110, 110, 110};
 
 constexpr const char* kEnterName = "Введите имя!";
-constexpr const char* kNameTaken = "Персонаж с таким именем уже существует!";
 constexpr const char* kNoFileChosen = "Не выбран файл!";
 
 struct ListPlace {
@@ -160,7 +160,7 @@ void NewGameWindow::Create() {
     return;
   }
   if (FindSavedHero(game_.session.SaveFolder(), *name)) {
-    Tell(kNameTaken);
+    Tell(std::string(kNameTaken));
     return;
   }
   HeroChoice choice;
@@ -176,8 +176,17 @@ void NewGameWindow::Create() {
   settings.missile = choice.missile;
   error = WriteCharacter(game_.session.SettingsPath(), settings);
   if (!error.empty()) Tell(error);
-  if (!StartNewGame(game_, *name, choice, &error)) {
+  // A game starts only with sound data files.
+  error = LoadGameData(game_);
+  if (!error.empty()) {
     Tell(error);
+    return;
+  }
+  NewGameStart start;
+  start.hero = choice;
+  if (!StartNewGame(game_, start)) {
+    // The message line tells why the overworld could not be entered.
+    Tell(game_.view.message_line);
     return;
   }
   started_ = true;

@@ -41,9 +41,7 @@ ArrivalCell OwnArrival(const Game& game) {
 ArrivalCell FindLinkBack(const Game& game, int from_place, int from_level) {
   const Level& level = game.world.level;
   ArrivalCell arrival;
-  auto hit = [&](int x, int y) {
-    arrival = {true, x, y};
-  };
+  auto hit = [&](int x, int y) { arrival = {true, x, y}; };
   // Stairs inside the map: the first in a row, the last row with one wins.
   for (int y = 1; y <= kMapHeight - 2; ++y) {
     for (int x = 1; x <= kMapWidth - 2; ++x) {
@@ -90,7 +88,8 @@ ArrivalCell NearestStandingCell(const Game& game, int x, int y) {
     for (int cx = 0; cx < kMapWidth; ++cx) {
       if (!CanStandOn(game, cx, cy)) continue;
       const bool is_exit = game.world.level.Cell(cx, cy).feature == feature::kEdgeExit;
-      const long distance = static_cast<long>(cx - x) * (cx - x) + static_cast<long>(cy - y) * (cy - y);
+      const long distance =
+          static_cast<long>(cx - x) * (cx - x) + static_cast<long>(cy - y) * (cy - y);
       if ((best_is_exit && !is_exit) || (is_exit == best_is_exit && distance < best_distance)) {
         best = {true, cx, cy};
         best_distance = distance;
@@ -104,9 +103,11 @@ ArrivalCell NearestStandingCell(const Game& game, int x, int y) {
 bool ChangeLevel(Game& game, int place, int level, int x, int y) {
   World& world = game.world;
   const bool has_file = std::filesystem::exists(LevelFilePath(game, place, level));
-  if (!has_file && !LevelCanBeBuilt(game, place, level)) {
-    ShowMessage(game, "Туда не пройти: такого места нет (" + std::to_string(place) + ", " +
-                          std::to_string(level) + ").",
+  // Only a level the game can build is entered, so that a damaged file can always be replaced.
+  if (!LevelCanBeBuilt(game, place, level)) {
+    ShowMessage(game,
+                "Туда не пройти: такого места нет (" + std::to_string(place) + ", " +
+                    std::to_string(level) + ").",
                 msg::kAcknowledge);
     return false;
   }

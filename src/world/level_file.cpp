@@ -1,5 +1,6 @@
 #include "world/level_file.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,78 @@ namespace {
 
 // Loose items the file keeps a cell for: 1..500 (record 501 is written but never handed out).
 constexpr int kLooseCells = 500;
+
+// Little-endian bytes straight into a buffer of the exact size, and out of one with a check of
+// what is left: a level file is large and written and read on every level change.
+class Out {
+ public:
+  explicit Out(size_t size) : bytes_(size), at_(bytes_.data()) {}
+  void U8(uint8_t v) { *at_++ = v; }
+  void I16(int16_t v) {
+    const auto u = static_cast<uint16_t>(v);
+    at_[0] = static_cast<uint8_t>(u);
+    at_[1] = static_cast<uint8_t>(u >> 8);
+    at_ += 2;
+  }
+  void I32(int32_t v) {
+    const auto u = static_cast<uint32_t>(v);
+    for (int i = 0; i < 4; ++i) at_[i] = static_cast<uint8_t>(u >> (8 * i));
+    at_ += 4;
+  }
+  std::vector<uint8_t> Take() { return std::move(bytes_); }
+
+ private:
+  std::vector<uint8_t> bytes_;
+  uint8_t* at_;
+};
+
+class In {
+ public:
+  explicit In(std::span<const uint8_t> bytes) : at_(bytes.data()), end_(at_ + bytes.size()) {}
+  uint8_t U8() { return Has(1) ? *at_++ : 0; }
+  int16_t I16() {
+    if (!Has(2)) return 0;
+    const auto v = static_cast<uint16_t>(at_[0] | (at_[1] << 8));
+    at_ += 2;
+    return static_cast<int16_t>(v);
+  }
+  int32_t I32() {
+    if (!Has(4)) return 0;
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(at_[i]) << (8 * i);
+    at_ += 4;
+    return static_cast<int32_t>(v);
+  }
+  bool failed() const { return failed_; }
+  size_t remaining() const { return failed_ ? 0 : static_cast<size_t>(end_ - at_); }
+
+ private:
+  bool Has(size_t count) {
+    if (failed_ || static_cast<size_t>(end_ - at_) < count) {
+      failed_ = true;
+      return false;
+    }
+    return true;
+  }
+  const uint8_t* at_;
+  const uint8_t* end_;
+  bool failed_ = false;
+};
+
+void Field(Out& o, uint8_t v) { o.U8(v); }
+void Field(Out& o, int16_t v) { o.I16(v); }
+void Field(Out& o, int32_t v) { o.I32(v); }
+void Field(In& i, uint8_t& v) { v = i.U8(); }
+void Field(In& i, int16_t& v) { v = i.I16(); }
+void Field(In& i, int32_t& v) { v = i.I32(); }
+template <typename T, size_t N>
+void Field(Out& o, const std::array<T, N>& values) {
+  for (const T& v : values) Field(o, v);
+}
+template <typename T, size_t N>
+void Field(In& i, std::array<T, N>& values) {
+  for (T& v : values) Field(i, v);
+}
 
 template <typename Io, typename Cell>
 void CellFields(Io& io, Cell& cell) {
@@ -82,41 +155,44 @@ void RoomFields(Io& io, RoomT& room) {
 std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
-      const std::string where = " в клетке (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-      if (!IsTerrainLetter(level.Terrain(x, y))) return "неизвестная местность" + where;
+      auto where = [x, y] {
+        return " в клетке (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+      };
+      if (!IsTerrainLetter(level.Terrain(x, y))) return "неизвестная местность" + where();
       const MapCell& cell = level.Cell(x, y);
       if (cell.feature < kFirstFeature || cell.feature > kLastFeature) {
-        return "неизвестная особенность " + std::to_string(cell.feature) + where;
+        return "неизвестная особенность " + std::to_string(cell.feature) + where();
       }
-      if (cell.room > kMaxRooms) return "номер комнаты " + std::to_string(cell.room) + where;
+      if (cell.room > kMaxRooms) return "номер комнаты " + std::to_string(cell.room) + where();
       if (cell.monster != 0) {
         if (cell.monster < 1 || cell.monster > level.monster_count) {
-          return "номер чудовища " + std::to_string(cell.monster) + where;
+          return "номер чудовища " + std::to_string(cell.monster) + where();
         }
         const MonsterRecord& monster = level.Monster(cell.monster);
-        if (monster.x != x || monster.y != y) return "чудовище не на своём месте" + where;
+        if (monster.x != x || monster.y != y) return "чудовище не на своём месте" + where();
       }
       const int item = cell.item;
       if (item == 0) continue;
       if (item >= 1 && item <= kLevelPiles) {
         const PileRecord& pile = piles[static_cast<size_t>(item)];
-        if (pile.count == 0 || pile.x != x || pile.y != y) return "куча не на своём месте" + where;
+        if (pile.count == 0 || pile.x != x || pile.y != y)
+          return "куча не на своём месте" + where();
       } else if (item > kLooseItemBase && item <= kLooseItemBase + kLooseCells) {
         const int n = item - kLooseItemBase;
         if (level.loose_items[static_cast<size_t>(n)].count <= 0 ||
             level.loose_x[static_cast<size_t>(n)] != x ||
             level.loose_y[static_cast<size_t>(n)] != y) {
-          return "предмет не на своём месте" + where;
+          return "предмет не на своём месте" + where();
         }
       } else {
-        return "неверная ссылка на предмет " + std::to_string(item) + where;
+        return "неверная ссылка на предмет " + std::to_string(item) + where();
       }
     }
   }
   for (int slot = 1; slot <= level.monster_count; ++slot) {
     const MonsterRecord& monster = level.Monster(slot);
-    if (monster.type < 1 || monster.type > kMonsterTypeCount || !Level::Inside(monster.x, monster.y) ||
-        level.Cell(monster.x, monster.y).monster != slot) {
+    if (monster.type < 1 || monster.type > kMonsterTypeCount ||
+        !Level::Inside(monster.x, monster.y) || level.Cell(monster.x, monster.y).monster != slot) {
       return "повреждено чудовище " + std::to_string(slot);
     }
   }
@@ -127,9 +203,10 @@ std::string CheckLevel(const Level& level, const std::vector<PileRecord>& piles)
     const ItemRecord& item = level.loose_items[static_cast<size_t>(n)];
     if (item.count == 0) continue;
     if (n > kLooseCells || !item_ok(item) ||
-        !Level::Inside(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)]) ||
-        level.Cell(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)]).item !=
-            kLooseItemBase + n) {
+        !Level::Inside(level.loose_x[static_cast<size_t>(n)],
+                       level.loose_y[static_cast<size_t>(n)]) ||
+        level.Cell(level.loose_x[static_cast<size_t>(n)], level.loose_y[static_cast<size_t>(n)])
+                .item != kLooseItemBase + n) {
       return "повреждён предмет " + std::to_string(n);
     }
   }
@@ -174,7 +251,13 @@ std::filesystem::path LevelFilePath(const Game& game, int place, int level) {
 
 std::vector<uint8_t> EncodeLevel(const Game& game) {
   const Level& level = game.world.level;
-  RecordWriter w;
+  size_t stacks = 0;
+  for (int p = 1; p <= kLevelPiles; ++p) {
+    for (const auto& group : game.world.piles[static_cast<size_t>(p)].groups)
+      stacks += group.size();
+  }
+  Out w(kLevelFileFixedSize + kStackBytes * stacks +
+        kMonsterBytes * static_cast<size_t>(std::max<int16_t>(level.monster_count, 0)));
   w.U8(level.monster_depth);
   w.U8(level.spawn_rate);
   w.I32(level.level_flags);
@@ -210,7 +293,7 @@ std::vector<uint8_t> EncodeLevel(const Game& game) {
 std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
   auto level = std::make_unique<Level>();
   std::vector<PileRecord> piles(kPileCount);
-  RecordReader r(bytes);
+  In r(bytes);
   level->monster_depth = r.U8();
   level->spawn_rate = r.U8();
   level->level_flags = r.I32();
@@ -262,7 +345,8 @@ bool WriteLevel(Game& game, int place, int level, std::string* error) {
   std::error_code ec;
   std::filesystem::create_directories(game.session.SaveFolder(), ec);
   const std::vector<uint8_t> bytes = EncodeLevel(game);
-  return WriteFileAtomically(LevelFilePath(game, place, level), bytes, error);
+  // Level files live only while the game runs (a saved game keeps its own copy of them).
+  return ReplaceFile(LevelFilePath(game, place, level), bytes, error);
 }
 
 bool ReadLevel(Game& game, int place, int level, std::string* error) {
@@ -284,7 +368,8 @@ bool ReadLevel(Game& game, int place, int level, std::string* error) {
   loaded.shopkeeper = 0;
   for (int slot = 1; slot <= loaded.monster_count && game.data.monsters.loaded; ++slot) {
     const int type = loaded.Monster(slot).type;
-    if (TrimRight(game.data.monsters.records[static_cast<size_t>(type)].behaviour) == "ShopKeeper") {
+    if (TrimRight(game.data.monsters.records[static_cast<size_t>(type)].behaviour) ==
+        "ShopKeeper") {
       loaded.shopkeeper = static_cast<int16_t>(slot);
       break;
     }

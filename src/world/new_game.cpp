@@ -1,11 +1,14 @@
 #include "world/new_game.hpp"
 
 #include <array>
+#include <string>
 
+#include "levelgen/places.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
-#include "world/game_data.hpp"
+#include "world/hero_names.hpp"
 #include "world/level_change.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -63,28 +66,30 @@ HeroChoice StoredChoice(const Settings& settings) {
   return choice;
 }
 
-bool StartNewGame(Game& game, std::string_view name, const HeroChoice& choice, std::string* error) {
-  const std::string data_error = LoadGameData(game);
-  if (!data_error.empty()) {
-    if (error) *error = data_error;
+bool StartNewGame(Game& game, const NewGameStart& start) {
+  // The name of another hero's save is never taken: saving would overwrite it, quitting delete it.
+  const std::string name = CleanHeroName(game.session.settings.name);
+  if (!name.empty() && FindSavedHero(game.session.SaveFolder(), name)) {
+    game.view.message_line = kNameTaken;
     return false;
   }
-  game.control = Control{};
-  game.view = View{};
   World& world = game.world;
-  world.hero.name = std::string(name);
-  SetUpNewHero(game, choice);
-  world.piles[0] = PileRecord{};
-  world.piles[0].first = 1;  // the pack is always in use
-  // A new game starts nowhere, so entering the overworld writes no level file.
+  // Nothing of an earlier game carries over: no level to write, nothing lying or killed, no
+  // prompt or label left over.
   world.current_place = 0;
   world.current_level = 0;
-  if (!ChangeLevel(game, kOverworldPlace, kOverworldLevel, kStartX, kStartY)) {
-    if (error) *error = "Не удалось построить карту мира.";
-    return false;
-  }
+  world.level = Level{};
+  for (PileRecord& pile : world.piles) pile = PileRecord{};
+  world.piles[0].first = 1;  // the pack is always in use
+  world.kill_counts = {};
+  game.control = Control{};
+  game.view = View{};
+  world.hero.name = name;
+  SetUpNewHero(game, start.hero);
   BeginPlay(game);
-  return true;
+  const bool overworld = start.place == place::kWorld && start.level == place::kOverworld;
+  return ChangeLevel(game, start.place, start.level, overworld ? kNewGameX : 0,
+                     overworld ? kNewGameY : 0);
 }
 
 void BeginPlay(Game& game) {

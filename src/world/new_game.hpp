@@ -1,9 +1,10 @@
-// A new game: the weapons each class may start with, the last choices of the settings file made
-// sound, and the start itself — the tables loaded, the new hero set up and the overworld entered.
+// Starting a new game: the weapons each class may start with, the last choices of the settings file
+// made sound, and the start itself — the hero of the player's choices named by the settings file,
+// the new-game state, and the first level (the overworld, or any level of the world to try a
+// place).
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "world/new_hero.hpp"
@@ -23,15 +24,21 @@ std::span<const std::string_view> RangedWeaponNames(int hero_class);
 // one chosen, and a class without has missile 0.
 HeroChoice StoredChoice(const Settings& settings);
 
-// The overworld cell a new hero starts on.
-inline constexpr int kStartX = 4;
-inline constexpr int kStartY = 20;
+// Where a new game begins: the overworld at (4, 20) unless another level is asked for.
+struct NewGameStart {
+  HeroChoice hero;
+  int place = 1;
+  int level = 100;
+};
 
-// Starts a new game with a hero of that name (a normal hero name) and choice: the data files are
-// loaded, the hero set up, and the overworld entered with the hero at (4, 20). No save file is
-// written. False, with the reason in *error and nothing started, when the data files are
-// missing or damaged.
-bool StartNewGame(Game& game, std::string_view name, const HeroChoice& choice, std::string* error);
+inline constexpr std::string_view kNameTaken = "Персонаж с таким именем уже существует!";
+
+// Sets up the new hero (name from the settings file, made a sound name), clears what an earlier
+// game left in the world (the level, the piles, the kills, the events, the prompts and labels) and
+// enters the starting level: the overworld with the hero at (4, 20), or level `level` of place
+// `place` with the hero where a newcomer arrives. Needs the game data loaded. No save file is
+// written. False, with a message, when that level cannot be entered or a saved hero has that name.
+bool StartNewGame(Game& game, const NewGameStart& start);
 
 // What every started or loaded game does last: the map and the hero are shown, the game counts
 // as in progress and not yet saved.

@@ -256,7 +256,7 @@ bool LoadGame(Game& game, std::string_view name, std::string* error) {
   RemoveLevelFiles(game);
   for (const SavedLevel& level : image->levels) {
     std::string why;
-    if (!WriteWholeFile(save_folder / LevelFileName(level.place, level.level), level.bytes, &why)) {
+    if (!ReplaceFile(save_folder / LevelFileName(level.place, level.level), level.bytes, &why)) {
       RemoveLevelFiles(game);
       if (error) *error = "Не удалось восстановить уровни сохранения: " + why + ".";
       return false;

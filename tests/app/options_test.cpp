@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "app/program.hpp"
 #include "support/program_harness.hpp"
@@ -31,6 +33,37 @@ TEST(Options, RefusesWhatItDoesNotKnow) {
   EXPECT_FALSE(ParseOptions({"--dir"}, &error));
   EXPECT_FALSE(ParseOptions({"--fullscreen"}, &error));
   EXPECT_NE(error.find("--fullscreen"), std::string::npos);
+}
+
+TEST(Options, HeroOrPlaceWithoutAMapStartANewGame) {
+  std::string error;
+  auto options = ParseOptions({"--hero", "2,3,1,2"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(StartsNewGame(*options));
+  EXPECT_EQ(options->start_place, 0) << "the overworld";
+  options = ParseOptions({"--hero", "2,3,1,2", "--map", "m.txt"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_FALSE(StartsNewGame(*options)) << "a sandbox hero";
+  options = ParseOptions({"--place", "5,7"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(StartsNewGame(*options));
+  EXPECT_EQ(options->start_place, 5);
+  EXPECT_EQ(options->start_level, 7);
+  EXPECT_FALSE(StartsNewGame(*ParseOptions({"--seed", "3"}, &error)));
+  struct Refused {
+    std::vector<std::string> args;
+    const char* says;
+  };
+  const Refused refused[] = {{{"--place", "5"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", "5,x"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", ",1"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", "6,6"}, "нет уровня 6 места 6"},
+                             {{"--place", "1,3"}, "нет уровня 3 места 1"},
+                             {{"--place", "5,1", "--map", "m.txt"}, "--map"}};
+  for (const Refused& r : refused) {
+    EXPECT_FALSE(ParseOptions(r.args, &error)) << r.args[1];
+    EXPECT_NE(error.find(r.says), std::string::npos) << error;
+  }
 }
 
 TEST(Program, HelpAndVersionNeedNoScreen) {

@@ -1,17 +1,21 @@
-// Random keys on random sandbox levels for many seeds, checking the world after every key.
+// Random keys on random sandbox levels and in the real world (the overworld and random places and
+// levels, stairs and entrances taken) for many seeds, checking the world after every key.
 // ZALDRUN_SOAK_SEEDS sets the number of seeds (a long run: `make soak`).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/utf8.hpp"
 #include "creatures/monster_table.hpp"
 #include "field/free_cells.hpp"
+#include "levelgen/places.hpp"
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
+#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -125,6 +129,59 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
     for (int step = 0; step < 400; ++step) fixture.Keys(RandomKey(rng));
     int step = 0;
     fixture.PlayKeys([&] { ExpectWorldIsSound(game, seed, step++); });
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+}
+
+// A cell of the level that leads elsewhere (stairs, an entrance, an edge exit), or the hero's own.
+std::pair<int, int> RandomLink(const Game& game, std::mt19937& rng) {
+  std::vector<std::pair<int, int>> links;
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const int f = game.world.level.Cell(x, y).feature;
+      if (f == feature::kStairsDown || f == feature::kStairsUp || f == feature::kEntrance) {
+        links.push_back({x, y});
+      }
+    }
+  }
+  if (links.empty()) return {game.world.hero.x, game.world.hero.y};
+  return links[std::uniform_int_distribution<size_t>(0, links.size() - 1)(rng)];
+}
+
+TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
+  const int seeds = SeedCount();
+  const std::vector<std::pair<int, int>> starts = {
+      {1, 100}, {1, 1},  {1, 2}, {1, 5}, {2, 1}, {2, 4}, {3, 3}, {4, 1}, {4, 3},
+      {4, 5},   {4, 12}, {5, 1}, {5, 7}, {6, 1}, {6, 5}, {7, 1}, {7, 4}};
+  for (int seed = 1; seed <= seeds; ++seed) {
+    std::mt19937 rng(static_cast<unsigned>(seed) + 1000u);
+    GameFixture fixture({"@"}, static_cast<uint64_t>(seed));
+    Game& game = fixture.game();
+    game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
+    NewGameStart start;
+    const auto& [place, level] =
+        seed % 2 == 1 ? starts[0]
+                      : starts[std::uniform_int_distribution<size_t>(0, starts.size() - 1)(rng)];
+    start.place = place;
+    start.level = level;
+    SCOPED_TRACE("start on place " + std::to_string(place) + ", level " + std::to_string(level));
+    ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+    int step = 0;
+    for (int round = 0; round < 8 && !game.GameOver(); ++round) {
+      // Now and then the hero is put on a staircase or an entrance and takes it.
+      const auto [x, y] = RandomLink(game, rng);
+      game.world.hero.x = static_cast<int16_t>(x);
+      game.world.hero.y = static_cast<int16_t>(y);
+      fixture.Keys(">");
+      for (int k = 0; k < 50; ++k) fixture.Keys(RandomKey(rng));
+      const bool open = fixture.PlayKeys([&] {
+        ExpectWorldIsSound(game, seed, step++);
+        ASSERT_TRUE(LevelExists(game.world.current_place, game.world.current_level));
+        ASSERT_FALSE(
+            TerrainOf(game.world.level.Terrain(game.world.hero.x, game.world.hero.y)).blocks_move);
+      });
+      if (::testing::Test::HasFatalFailure() || !open) break;
+    }
     if (::testing::Test::HasFatalFailure()) return;
   }
 }

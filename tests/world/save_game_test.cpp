@@ -12,6 +12,7 @@
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
 #include "world/level_file.hpp"
+#include "world/new_game.hpp"
 #include "world/new_hero.hpp"
 
 namespace zaldrun {
@@ -206,6 +207,14 @@ TEST_F(SaveGameTest, LoadingRestoresTheLabelsFromWhatTheFileKeeps) {
   EXPECT_EQ(game_->world.hero.SkillAt(19).name, "Грамотность");
   EXPECT_TRUE(game_->session.game_in_progress);
   EXPECT_FALSE(game_->session.saved);
+}
+
+TEST_F(SaveGameTest, ANewGameNeverTakesTheNameOfASavedHero) {
+  testing::WriteFileText(Save() / "ВАСЯ.sav", "x");
+  game_->session.settings.name = "Вася";
+  EXPECT_FALSE(StartNewGame(*game_, NewGameStart{}));
+  EXPECT_EQ(game_->view.message_line, kNameTaken);
+  EXPECT_TRUE(fs::exists(Save() / "ВАСЯ.sav"));
 }
 
 TEST_F(SaveGameTest, ListsSavedHeroesByTheirNames) {
