@@ -139,6 +139,7 @@ std::pair<int, int> RandomLink(const Game& game, std::mt19937& rng) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
       const int f = game.world.level.Cell(x, y).feature;
+      if (game.world.level.Cell(x, y).monster != 0) continue;  // the hero never shares a cell
       if (f == feature::kStairsDown || f == feature::kStairsUp || f == feature::kEntrance) {
         links.push_back({x, y});
       }
