@@ -36,6 +36,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       const std::string* file = value("--map");
       if (file == nullptr || file->empty()) return fail("--map: укажите файл карты");
       options.map_file = *file;
+    } else if (arg == "--load") {
+      const std::string* name = value("--load");
+      if (name == nullptr || name->empty()) return fail("--load: укажите имя сохранённого героя");
+      options.load = *name;
     } else if (arg == "--hero") {
       const std::string* choice = value("--hero");
       if (choice == nullptr || choice->empty())
@@ -85,6 +89,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   if (!options.map_file.empty() && options.start_place != 0) {
     return fail("--place: песочница --map и новая игра в мире не сочетаются");
   }
+  if (!options.load.empty() &&
+      (!options.map_file.empty() || options.hero_given || options.start_place != 0)) {
+    return fail("--load: сохранённый герой продолжает свою игру, без --map, --hero и --place");
+  }
   return options;
 }
 
@@ -98,6 +106,7 @@ std::string UsageText() {
          "  --terminal    играть в терминале\n"
          "  --dir ПАПКА   папка программы: данные, Zaldrun.ini, Messages.log, Save/\n"
          "  --seed N      начальное число случайных чисел (повторяемая игра)\n"
+         "  --load ИМЯ    сразу продолжить игру сохранённого героя (Save/ИМЯ.sav)\n"
          "  --map ФАЙЛ    песочница: уровень из текстового файла 80 x 40\n"
          "  --hero Р,К,О,М  герой: раса 1..5, класс 1..4, оружие, метательное\n"
          "                (по умолчанию 1,1,1,0); без --map сразу начинается новая игра\n"

@@ -21,7 +21,8 @@ struct Options {
   // --place P,L: a new game starts on level L of place P (0, 0: on the overworld).
   int start_place = 0;
   int start_level = 0;
-  int hero_hp = 0;  // the sandbox hero's starting hit points (0: full)
+  int hero_hp = 0;   // the sandbox hero's starting hit points (0: full)
+  std::string load;  // a saved hero to resume at once
   bool help = false;
   bool version = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "world/game_data.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -85,7 +86,7 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
       }
       return window.Run(options.seed, nullptr, hero, &start);
     }
-    return window.Run(options.seed, sandbox, hero);
+    return window.Run(options.seed, sandbox, hero, nullptr, options.load);
   } catch (const platform::InputEnded&) {
     // The keys ran out (a script, or the terminal went away): end as a close would.
     return 0;
@@ -123,9 +124,26 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     }
     sandbox = std::make_unique<SandboxLevel>(std::move(*loaded));
   }
+  // A hero to resume is checked before any screen opens, so a missing or damaged save is told
+  // plainly.
+  Options run = options;
+  if (!options.load.empty()) {
+    const std::filesystem::path save_folder = folder / "Save";
+    const auto name = FindSavedHero(save_folder, options.load);
+    if (!name) {
+      err << "zaldrun: нет сохранённого героя \"" << options.load << "\" в папке "
+          << save_folder.string() << "\n";
+      return 2;
+    }
+    if (!ReadSaveFile(save_folder, *name, &error)) {
+      err << "zaldrun: " << error << "\n";
+      return 2;
+    }
+    run.load = *name;
+  }
   std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
   if (!frontend) return 2;
-  return RunGame(options, folder, *frontend, sandbox.get(), &hero);
+  return RunGame(run, folder, *frontend, sandbox.get(), &hero);
 }
 
 }  // namespace zaldrun

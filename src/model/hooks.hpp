@@ -16,14 +16,10 @@ struct Hooks {
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
 
-
   // Kicking, talking and shooting at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
   void (*shoot_at)(Game& game, int x, int y) = nullptr;
-
-  // Writes the current level and the save file; false when it could not be saved.
-  bool (*save_game)(Game& game) = nullptr;
 };
 
 }  // namespace zaldrun

@@ -21,6 +21,7 @@
 #include "ui/screen.hpp"
 #include "ui/skills_window.hpp"
 #include "world/level_change.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -109,10 +110,18 @@ void AskAndEnd(Game& game, const char* question, bool save) {
   ShowMessage(game, question, msg::kQuestion);
   if (!TakeYes(game)) return;
   if (save) {
-    if (game.hooks.save_game == nullptr || !game.hooks.save_game(game)) return;
+    std::string error;
+    if (!SaveCurrentGame(game, &error)) {
+      // The game goes on, with the old save as it was.
+      if (game.session.io != nullptr) {
+        game.session.io->MessageBox("Игра не сохранена: " + error, "Залдрун");
+      }
+      return;
+    }
     game.session.saved = true;
   } else {
-    game.control.end_reason = 1;
+    game.control.end_reason = 1;  // the player quit
+    game.session.saved = false;
   }
   game.session.unload_requested = true;
 }

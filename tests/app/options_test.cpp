@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/program.hpp"
+#include "support/program_harness.hpp"
+#include "support/temp_folder.hpp"
 
 namespace zaldrun {
 namespace {
@@ -74,6 +77,54 @@ TEST(Program, HelpAndVersionNeedNoScreen) {
   options.version = true;
   EXPECT_EQ(RunProgram(options, out, err), 0);
   EXPECT_NE(out.str().find("Залдрун"), std::string::npos);
+}
+
+TEST(Options, LoadTakesAHeroAndNoSandbox) {
+  std::string error;
+  const auto options = ParseOptions({"--load", "Вася Пупкин"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->load, "Вася Пупкин");
+  EXPECT_FALSE(ParseOptions({"--load"}, &error));
+  EXPECT_FALSE(ParseOptions({"--load", "Вася", "--map", "m.txt"}, &error));
+  EXPECT_NE(error.find("--map"), std::string::npos);
+  EXPECT_NE(UsageText().find("--load"), std::string::npos);
+}
+
+TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
+  testing::TempFolder folder;
+  std::filesystem::create_directories(folder / "Save");
+  Options options;
+  options.folder = folder.path().string();
+  options.load = "Петя";
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunProgram(options, out, err), 2);
+  EXPECT_NE(err.str().find("нет сохранённого героя \"Петя\""), std::string::npos) << err.str();
+
+  testing::WriteFileText(folder / "Save" / "Петя.sav", "short");
+  std::ostringstream damaged;
+  options.load = "петя";  // letter case aside
+  EXPECT_EQ(RunProgram(options, out, damaged), 2);
+  EXPECT_NE(damaged.str().find("Петя.sav повреждено"), std::string::npos) << damaged.str();
+  EXPECT_TRUE(std::filesystem::exists(folder / "Save" / "Петя.sav"));
+}
+
+TEST(Program, LoadResumesTheSavedHeroAtOnce) {
+  testing::ProgramHarness first;
+  first.Keys("{F10}{Enter}{Enter}{Right}Sy");
+  ASSERT_EQ(first.Run(), 0);
+  // The program reads its data files from its folder.
+  for (const char* file : {"Items.dat", "Monsters.dat", "Affixes.dat", "Places.dat"}) {
+    std::filesystem::copy_file(std::filesystem::path(ZALDRUN_BINARY_DIR) / file,
+                               first.folder() / file);
+  }
+  Options options;
+  options.load = "Вася";
+  platform::HeadlessFrontend frontend;
+  frontend.PushScript("Sy");  // at once in play: save again and leave
+  EXPECT_EQ(RunGame(options, first.folder().path(), frontend), 0);
+  EXPECT_TRUE(std::filesystem::exists(first.folder() / "Save" / "Вася.bak"))
+      << "the second save kept the first as its backup";
 }
 
 }  // namespace
