@@ -17,7 +17,19 @@ for target in "$build"/fuzz/*_fuzz; do
       i=$((i + 1))
     done
   fi
+  # The level-file and save readers start from the files of a game just begun.
+  if [ "$name" = level_file_fuzz ] || [ "$name" = save_file_fuzz ]; then
+    if [ -z "$(ls -A "$corpus")" ]; then
+      "$build/fuzz/fuzz_seeds" "$build" "$build/corpus/level_file_fuzz" \
+        "$build/corpus/save_file_fuzz" || status=1
+    fi
+  fi
+  max_len=80000
+  case "$name" in
+    level_file_fuzz) max_len=200000 ;;
+    save_file_fuzz) max_len=600000 ;;
+  esac
   echo "== $name ($seconds s)"
-  "$target" -max_total_time="$seconds" -max_len=80000 "$corpus" || status=1
+  "$target" -max_total_time="$seconds" -max_len="$max_len" "$corpus" || status=1
 done
 exit $status

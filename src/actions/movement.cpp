@@ -16,6 +16,7 @@
 #include "model/game.hpp"
 #include "records/terrain.hpp"
 #include "records/text_table.hpp"
+#include "world/level_change.hpp"
 
 namespace zaldrun {
 namespace {
@@ -135,9 +136,9 @@ void MoveHero(Game& game, int x, int y) {
   }
   if (target.feature == feature::kEdgeExit) {
     ShowMessage(game, "Покинуть эту локацию?", msg::kQuestion);
-    if (TakeYes(game) && game.hooks.change_level != nullptr) {
+    if (TakeYes(game)) {
       const auto p = target.params;
-      game.hooks.change_level(game, p[0], p[1], p[2], p[3]);
+      ChangeLevel(game, p[0], p[1], p[2], p[3]);
     }
     return;
   }

@@ -1,6 +1,9 @@
 #include "app/options.hpp"
 
 #include <charconv>
+#include <string_view>
+
+#include "levelgen/places.hpp"
 
 namespace zaldrun {
 
@@ -33,11 +36,35 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       const std::string* file = value("--map");
       if (file == nullptr || file->empty()) return fail("--map: укажите файл карты");
       options.map_file = *file;
+    } else if (arg == "--load") {
+      const std::string* name = value("--load");
+      if (name == nullptr || name->empty()) return fail("--load: укажите имя сохранённого героя");
+      options.load = *name;
     } else if (arg == "--hero") {
       const std::string* choice = value("--hero");
       if (choice == nullptr || choice->empty())
         return fail("--hero: укажите РАСА,КЛАСС,ОРУЖИЕ,МЕТАТЕЛЬНОЕ");
       options.hero = *choice;
+      options.hero_given = true;
+    } else if (arg == "--place") {
+      const std::string* text = value("--place");
+      const auto comma = text == nullptr ? std::string::npos : text->find(',');
+      int place = 0;
+      int level = 0;
+      auto number = [](std::string_view digits, int* out) {
+        const auto end = digits.data() + digits.size();
+        return !digits.empty() && std::from_chars(digits.data(), end, *out).ptr == end;
+      };
+      if (comma == std::string::npos || !number(std::string_view(*text).substr(0, comma), &place) ||
+          !number(std::string_view(*text).substr(comma + 1), &level)) {
+        return fail("--place: укажите МЕСТО,УРОВЕНЬ, например 5,1");
+      }
+      if (!LevelExists(place, level)) {
+        return fail("--place: в мире нет уровня " + std::to_string(level) + " места " +
+                    std::to_string(place));
+      }
+      options.start_place = place;
+      options.start_level = level;
     } else if (arg == "--hp") {
       const std::string* text = value("--hp");
       int hp = 0;
@@ -59,7 +86,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return fail("неизвестный параметр \"" + arg + "\"");
     }
   }
+  if (!options.map_file.empty() && options.start_place != 0) {
+    return fail("--place: песочница --map и новая игра в мире не сочетаются");
+  }
+  if (!options.load.empty() &&
+      (!options.map_file.empty() || options.hero_given || options.start_place != 0)) {
+    return fail("--load: сохранённый герой продолжает свою игру, без --map, --hero и --place");
+  }
   return options;
+}
+
+bool StartsNewGame(const Options& options) {
+  return options.map_file.empty() && (options.hero_given || options.start_place != 0);
 }
 
 std::string UsageText() {
@@ -68,9 +106,12 @@ std::string UsageText() {
          "  --terminal    играть в терминале\n"
          "  --dir ПАПКА   папка программы: данные, Zaldrun.ini, Messages.log, Save/\n"
          "  --seed N      начальное число случайных чисел (повторяемая игра)\n"
+         "  --load ИМЯ    сразу продолжить игру сохранённого героя (Save/ИМЯ.sav)\n"
          "  --map ФАЙЛ    песочница: уровень из текстового файла 80 x 40\n"
-         "  --hero Р,К,О,М  герой песочницы: раса 1..5, класс 1..4, оружие, метательное\n"
-         "                (по умолчанию 1,1,1,0)\n"
+         "  --hero Р,К,О,М  герой: раса 1..5, класс 1..4, оружие, метательное\n"
+         "                (по умолчанию 1,1,1,0); без --map сразу начинается новая игра\n"
+         "                на карте мира\n"
+         "  --place М,У   новая игра начинается на уровне У места М (например 5,1)\n"
          "  --hp N        герой песочницы начинает раненым, с N очками жизни\n"
          "  --help        эта справка\n"
          "  --version     версия программы\n";

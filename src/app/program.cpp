@@ -8,12 +8,13 @@
 #include <ostream>
 #include <system_error>
 
+#include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
-#include "model/game.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
 #include "world/game_data.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -76,7 +77,16 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
   game->session.io = &screen;
   MainWindow window(*game, screen);
   try {
-    return window.Run(options.seed, sandbox, hero);
+    if (StartsNewGame(options) && hero != nullptr) {
+      NewGameStart start;
+      start.hero = *hero;
+      if (options.start_place != 0) {
+        start.place = options.start_place;
+        start.level = options.start_level;
+      }
+      return window.Run(options.seed, nullptr, hero, &start);
+    }
+    return window.Run(options.seed, sandbox, hero, nullptr, options.load);
   } catch (const platform::InputEnded&) {
     // The keys ran out (a script, or the terminal went away): end as a close would.
     return 0;
@@ -114,9 +124,26 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
     }
     sandbox = std::make_unique<SandboxLevel>(std::move(*loaded));
   }
+  // A hero to resume is checked before any screen opens, so a missing or damaged save is told
+  // plainly.
+  Options run = options;
+  if (!options.load.empty()) {
+    const std::filesystem::path save_folder = folder / "Save";
+    const auto name = FindSavedHero(save_folder, options.load);
+    if (!name) {
+      err << "zaldrun: нет сохранённого героя \"" << options.load << "\" в папке "
+          << save_folder.string() << "\n";
+      return 2;
+    }
+    if (!ReadSaveFile(save_folder, *name, &error)) {
+      err << "zaldrun: " << error << "\n";
+      return 2;
+    }
+    run.load = *name;
+  }
   std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
   if (!frontend) return 2;
-  return RunGame(options, folder, *frontend, sandbox.get(), &hero);
+  return RunGame(run, folder, *frontend, sandbox.get(), &hero);
 }
 
 }  // namespace zaldrun

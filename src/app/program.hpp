@@ -7,6 +7,7 @@
 
 #include "app/options.hpp"
 #include "platform/frontend.hpp"
+#include "world/new_game.hpp"
 #include "world/sandbox.hpp"
 
 namespace zaldrun {
@@ -15,7 +16,8 @@ namespace zaldrun {
 // Returns an empty path, with the reason in *error, when it cannot be had.
 std::filesystem::path ProgramFolder(const Options& options, std::string* error);
 
-// Runs the main window on a front end until the program closes; returns the exit code.
+// Runs the main window on a front end until the program closes; returns the exit code. With a
+// sandbox level play starts on it; with --hero or --place (no --map) a new game starts at once.
 int RunGame(const Options& options, const std::filesystem::path& folder,
             platform::Frontend& frontend, const SandboxLevel* sandbox = nullptr,
             const HeroChoice* hero = nullptr);

@@ -35,6 +35,22 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Makes `backup` a second name of the file at `path`: a hard link, replacing an older backup in
+// one step. A file system without hard links gets a copy.
+void KeepBackup(const std::filesystem::path& path, const std::filesystem::path& backup) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return;
+  std::filesystem::path temp = backup;
+  temp += ".tmp";
+  ::unlink(temp.c_str());
+  if (::link(path.c_str(), temp.c_str()) != 0 &&
+      !std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing,
+                                  ec)) {
+    return;
+  }
+  if (::rename(temp.c_str(), backup.c_str()) != 0) ::unlink(temp.c_str());
+}
+
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path,
@@ -62,8 +78,13 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                         std::string* error) {
+namespace {
+
+// Writes a temporary file beside the target and renames it over the target; with `to_disk` the
+// data and the folder are flushed to the disk as well. With a backup path, the old target (when
+// there is one) is kept there too, made before the rename.
+bool WriteAndRename(const std::filesystem::path& path, std::span<const uint8_t> bytes, bool to_disk,
+                    std::string* error, const std::filesystem::path& backup = {}) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -71,12 +92,13 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", errno);
     return false;
   }
-  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && (!to_disk || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
     err = errno;
   }
+  if (ok && !backup.empty()) KeepBackup(path, backup);
   if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
     ok = false;
     err = errno;
@@ -86,8 +108,20 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
     if (error) *error = Describe(path, "Не удалось записать файл", err);
     return false;
   }
-  SyncFolder(path.parent_path());
+  if (to_disk) SyncFolder(path.parent_path());
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string* error, const std::filesystem::path& backup) {
+  return WriteAndRename(path, bytes, true, error, backup);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                 std::string* error) {
+  return WriteAndRename(path, bytes, false, error);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,

@@ -18,10 +18,17 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
 
 // Writes a temporary file beside the target, checks every write and the close, flushes it to
 // disk, renames it over the target and flushes the folder. The old file survives any failure.
+// With a backup path, the old file (when there is one) is kept there as well, made before the
+// rename: the target itself never goes missing.
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                         std::string* error);
+                         std::string* error, const std::filesystem::path& backup = {});
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error);
+
+// The same without waiting for the disk: a scratch file (a level file of the running game) is
+// never seen half-written, but one written just before a power cut may be lost.
+bool ReplaceFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                 std::string* error);
 
 // Opens the file for appending, writes the bytes and closes it again.
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes, std::string* error);

@@ -25,10 +25,12 @@ void OpenDoor(Game& game, int x, int y) {
       DarkenSight(game);
       Renew(game, x, y);
     } else if (cell.feature == feature::kCache) {
-      const bool has_pile = cell.item >= 1 && cell.item <= kLevelPiles &&
-                            game.world.piles[static_cast<size_t>(cell.item)].count > 0;
+      // What the level builder hid in the cache lies in the cell's container pile.
+      const int pile = cell.container != 0 ? cell.container : cell.item;
+      const bool has_pile = pile >= 1 && pile <= kLevelPiles &&
+                            game.world.piles[static_cast<size_t>(pile)].count > 0;
       if (has_pile) {
-        OpenPile(game, cell.item);
+        OpenPile(game, pile);
       } else {
         ShowMessage(game, "В этом тайнике нет ничего кроме плесени.");
       }

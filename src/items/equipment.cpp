@@ -41,10 +41,6 @@ constexpr int kModifierCount = 10;
 constexpr int kMaterialScaledModifiers = 3;  // modifiers 1..3 of armour follow the material
 constexpr int kProtectionKinds = 9;          // protections of damage kinds 1..9
 
-// The bits of the kind field that give the hero figures; an item with none of them above the two
-// affix bits changes nothing here.
-constexpr int32_t kAffixBitsOnly = item_kind::kNoAffixes;
-
 int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
 int FloorDiv(int a, int b) {
@@ -132,7 +128,8 @@ void Effects(Game& game, int slot, int sign) {
   Add16(hero.fortune_bonus, sign * scaled_if_positive(d.luck));
   ChangeMaximum(hero.max_hp, hero.hp, sign * scaled_if_positive(d.health_bonus));
   ChangeMaximum(hero.max_pp, hero.pp, sign * scaled_if_positive(d.mana_bonus));
-  if ((d.kind & ~kAffixBitsOnly) != 0) KindFigures(hero, d.kind, b, sign);
+  // Only a kind beyond the two affix bits gives hero figures.
+  if (d.kind > item_kind::kNoAffixes) KindFigures(hero, d.kind, b, sign);
 
   for (int a = 0; a < kAttributeCount; ++a) {
     if (changed[static_cast<size_t>(a)]) RecomputeDerived(game, a);
@@ -180,6 +177,7 @@ int BlessingFactor(const ItemRecord& item, int32_t kind) {
 }
 
 int ScaleByBlessing(int b, int value) { return FloorDiv((b + 4) * value, 5); }
+int ScaleExtraDamage(int b, int value) { return FloorDiv((b + 9) * value, 10); }
 
 int WornModifier(const Game& game, const ItemRecord& item, const ItemDescription& d, int i) {
   if (i < 0 || i >= kModifierCount) return 0;

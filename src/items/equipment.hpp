@@ -25,6 +25,9 @@ const ItemDescription& LoadFullDescription(Game& game, const ItemRecord& item);
 int BlessingFactor(const ItemRecord& item, int32_t kind);
 // A figure scaled by the blessing: Int((b + 4) × 0.2 × value), so 80 %, 100 % or 120 % of it.
 int ScaleByBlessing(int b, int value);
+// Extra damage of another kind scaled by the blessing: Int((b + 9) × 0.1 × value), 90 %, 100 % or
+// 110 % of it.
+int ScaleExtraDamage(int b, int value);
 
 // What a worn item gives, as the equipment effects count it: attribute modifier i (0..9: the
 // defence value, then attributes 0..8), the protection against damage kind i + 1 (i 0..8), and the

@@ -17,11 +17,6 @@ constexpr int kThrownClass = 12;  // thrown by hand, never from a launcher
 constexpr int kLastWeaponSkill = 12;
 
 int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
-int FloorDiv(int a, int b) {
-  int q = a / b;
-  if (a % b != 0 && (a < 0) != (b < 0)) --q;
-  return q;
-}
 
 double DamageFactorOf(int material) {
   const MaterialType* m = FindMaterial(material);
@@ -100,8 +95,8 @@ void FillHand(Game& game, int h, const ItemRecord& item, double factor) {
     const size_t i = static_cast<size_t>(c);
     if (d.damage_kind[i] == 0) continue;
     const size_t at = AttackProfile::Component(h, c);
-    a.damage_low[at] = Clamp16(FloorDiv((b + 9) * d.damage_min[i], 10));
-    a.damage_high[at] = Clamp16(FloorDiv((b + 9) * d.damage_max[i], 10));
+    a.damage_low[at] = Clamp16(ScaleExtraDamage(b, d.damage_min[i]));
+    a.damage_high[at] = Clamp16(ScaleExtraDamage(b, d.damage_max[i]));
     a.damage_kind[at] = d.damage_kind[i];
   }
   int16_t& to_hit = a.to_hit[static_cast<size_t>(h)];

@@ -98,8 +98,8 @@ void DamageLines(Game& game, const ItemRecord& item, const ItemDescription& d,
   const int b = BlessingFactor(item, d.kind);
   for (size_t c = 1; c < d.damage_kind.size(); ++c) {
     if (d.damage_kind[c] == 0) continue;
-    damage += ExtraDamage((b + 9) * d.damage_min[c] / 10, (b + 9) * d.damage_max[c] / 10,
-                          d.damage_kind[c]);
+    damage += ExtraDamage(ScaleExtraDamage(b, d.damage_min[c]),
+                          ScaleExtraDamage(b, d.damage_max[c]), d.damage_kind[c]);
   }
   lines.push_back(damage);
   if (item.bonus1 != 0) lines.push_back("Бонус точности: " + Signed(item.bonus1));

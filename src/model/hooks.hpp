@@ -15,16 +15,10 @@ struct Hooks {
   void (*trap_at)(Game& game, int x, int y) = nullptr;
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
-  // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
-  void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
-
 
   // Kicking and talking at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
-
-  // Writes the current level and the save file; false when it could not be saved.
-  bool (*save_game)(Game& game) = nullptr;
 };
 
 }  // namespace zaldrun

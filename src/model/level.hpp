@@ -113,6 +113,35 @@ struct EventSlot {
   int16_t countdown = 0;
 };
 
+// A room of the level's room table: the rectangle with its walls, its kind (1 shop, 2 storeroom,
+// 3 tomb, 4 corpse place, 0 none) and up to six doors.
+inline constexpr int kRoomDoors = 6;
+struct Room {
+  uint8_t used = 0;
+  uint8_t x1 = 0;
+  uint8_t y1 = 0;
+  uint8_t x2 = 0;
+  uint8_t y2 = 0;
+  int16_t kind = 0;
+  std::array<uint8_t, kRoomDoors> door_x{};  // doors 1..6 at index 0..5
+  std::array<uint8_t, kRoomDoors> door_y{};
+  uint8_t connected = 0;  // bit k - 1: door k has a corridor
+  uint8_t door_count = 0;
+};
+
+// Where a staircase or an edge exit of a level being built leads: link 1 is the way up, link 2
+// the way down. Used while the level is built; not kept in the level file.
+inline constexpr int kLevelLinks = 6;
+struct LevelLink {
+  int16_t feature = 0;
+  uint8_t place = 0;
+  int16_t level = 0;
+  uint8_t x = 0;
+  uint8_t y = 0;
+
+  bool Used() const { return place != 0 && level > 0; }
+};
+
 // One level: cells, terrain letters, monsters, piles 1..261 and loose items.
 struct Level {
   std::array<MapCell, kMapWidth * kMapHeight> cells{};
@@ -151,6 +180,23 @@ struct Level {
   }
   MonsterRecord& Monster(int slot) { return monsters[static_cast<size_t>(slot)]; }
   const MonsterRecord& Monster(int slot) const { return monsters[static_cast<size_t>(slot)]; }
+
+  // The room table: rooms 1..40; entry 0 stays empty (it is kept in the level file all the same).
+  std::array<Room, kMaxRooms + 1> rooms{};
+  Room& RoomAt(int number) { return rooms[static_cast<size_t>(number)]; }
+  const Room& RoomAt(int number) const { return rooms[static_cast<size_t>(number)]; }
+
+  // The price window of the level's random items, kept with it.
+  int32_t item_min_price = 0;
+  int32_t item_max_price = 100000;
+
+  // Only while the level is built (not kept in the level file): the chance of plants, how many
+  // of the first rooms are special rooms or fixed areas, where the stairs and exits lead, and the
+  // door cells a special room offers (four digits each, x then y).
+  float plant_chance = 0.22f;
+  uint8_t special_room_count = 0;
+  std::array<LevelLink, kLevelLinks + 1> links{};  // 1..6
+  std::string door_candidates;
 };
 
 }  // namespace zaldrun

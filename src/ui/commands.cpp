@@ -11,6 +11,7 @@
 #include "field/sight.hpp"
 #include "items/hand_figures.hpp"
 #include "items/item_operations.hpp"
+#include "levelgen/overworld.hpp"
 #include "model/game.hpp"
 #include "records/settings.hpp"
 #include "ui/character_sheet.hpp"
@@ -19,6 +20,8 @@
 #include "ui/prompts.hpp"
 #include "ui/screen.hpp"
 #include "ui/skills_window.hpp"
+#include "world/level_change.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -49,16 +52,7 @@ void Stumble(Game& game) {
 void Search(Game& game) {
   if (RefuseWhenConfused(game)) return;
   if (game.world.OnOverworld()) {
-    const Hero& hero = game.world.hero;
-    MapCell& cell = game.world.level.Cell(hero.x, hero.y);
-    if (hero.x == 37 && hero.y == 33 && cell.feature == feature::kNone) {
-      ShowMessage(game, "Ты обнаружил вход в гигансткий муравейник!", msg::kAcknowledge);
-      cell.feature = feature::kEntrance;
-      game.world.level.SetTerrain(hero.x, hero.y, 'X');
-    } else {
-      ShowMessage(game, "Ты не нашёл ничего особенного.");
-    }
-    AdvanceTime(game, kOverworldStepCost);
+    SearchOverworld(game);
     return;
   }
   SearchAround(game, kActivePerPoint, kActiveBase);
@@ -67,20 +61,15 @@ void Search(Game& game) {
 void GoDown(Game& game) {
   const MapCell& cell = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
   const auto p = cell.params;
-  auto change = [&](int place, int level, int x, int y) {
-    if (game.hooks.change_level != nullptr) game.hooks.change_level(game, place, level, x, y);
-  };
   switch (cell.feature) {
     case feature::kStairsDown:
-      change(p[0], p[1], p[2], p[3]);
-      ShowMessage(game, "Ты спустился вниз.");
+      if (ChangeLevel(game, p[0], p[1], p[2], p[3])) ShowMessage(game, "Ты спустился вниз.");
       break;
     case feature::kStairsUp:
-      change(p[0], p[1], p[2], p[3]);
-      ShowMessage(game, "Ты поднялся наверх.");
+      if (ChangeLevel(game, p[0], p[1], p[2], p[3])) ShowMessage(game, "Ты поднялся наверх.");
       break;
     case feature::kEntrance:
-      change(p[0] / 100, p[0] % 100, p[2], p[3]);
+      ChangeLevel(game, p[0] / 100, p[0] % 100, p[2], p[3]);
       break;
     default:
       ShowMessage(game, "Здесь нет никаких лестниц или входов.", msg::kNoLog);
@@ -121,10 +110,18 @@ void AskAndEnd(Game& game, const char* question, bool save) {
   ShowMessage(game, question, msg::kQuestion);
   if (!TakeYes(game)) return;
   if (save) {
-    if (game.hooks.save_game == nullptr || !game.hooks.save_game(game)) return;
+    std::string error;
+    if (!SaveCurrentGame(game, &error)) {
+      // The game goes on, with the old save as it was.
+      if (game.session.io != nullptr) {
+        game.session.io->MessageBox("Игра не сохранена: " + error, "Залдрун");
+      }
+      return;
+    }
     game.session.saved = true;
   } else {
-    game.control.end_reason = 1;
+    game.control.end_reason = 1;  // the player quit
+    game.session.saved = false;
   }
   game.session.unload_requested = true;
 }

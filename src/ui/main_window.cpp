@@ -3,17 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "engine/message_line.hpp"
 #include "base/cp1251.hpp"
-#include "model/game.hpp"
 #include "base/utf8.hpp"
+#include "engine/condition.hpp"
+#include "engine/message_line.hpp"
+#include "model/game.hpp"
 #include "ui/about_window.hpp"
 #include "ui/commands.hpp"
 #include "ui/layout.hpp"
+#include "ui/new_game_window.hpp"
 #include "ui/settings_window.hpp"
 #include "ui/startup.hpp"
 #include "ui/widgets.hpp"
 #include "world/game_data.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -156,19 +159,33 @@ void MainWindow::DrawHints(platform::Grid& grid) const {
 }
 
 int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
-                    const HeroChoice* hero) {
+                    const HeroChoice* hero, const NewGameStart* new_game, std::string_view load) {
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
-  if (sandbox != nullptr) {
+  if (sandbox != nullptr || new_game != nullptr) {
     const std::string error = LoadGameData(game_);
     if (!error.empty()) {
       screen_.MessageBox(error, kCaption);
       return 1;
     }
-    StartSandbox(game_, *sandbox, hero);
+    if (sandbox != nullptr) {
+      StartSandbox(game_, *sandbox, hero);
+    } else if (!StartNewGame(game_, *new_game)) {
+      // The message line tells why the starting level could not be entered.
+      screen_.MessageBox(game_.view.message_line, kCaption);
+      return 1;
+    }
+  }
+  if (!load.empty()) {
+    std::string error;
+    if (!LoadGame(game_, load, &error)) {
+      screen_.MessageBox(error, kCaption);
+      return 1;
+    }
   }
   while (true) {
+    menu_.SetEnabled(MenuItem::kNewGame, !game_.session.game_in_progress);
     const platform::Key key = screen_.NextIdleKey();
     if (HandleIdleKey(key)) return 0;
   }
@@ -216,12 +233,10 @@ void MainWindow::RunMenu() {
 
 void MainWindow::Choose(MenuItem item) {
   switch (item) {
-    case MenuItem::kNewGame: {
-      // A game starts only with sound data files.
-      const std::string error = LoadGameData(game_);
-      screen_.MessageBox(error.empty() ? "Окно создания героя пока не готово." : error, kCaption);
+    case MenuItem::kNewGame:
+      // A game in progress must end before another begins.
+      if (!game_.session.game_in_progress) RunNewGameWindow(game_, screen_);
       break;
-    }
     case MenuItem::kSettings:
       RunSettingsWindow(game_, screen_);
       break;
@@ -235,16 +250,26 @@ bool MainWindow::Close(bool from_window) {
   if (!game_.session.game_in_progress) {
     // With no game in progress there is nothing to save: no character record is due.
     game_.session.saved = true;
-  } else if (from_window && !game_.GameOver() && game_.hooks.save_game != nullptr) {
+  } else if (game_.GameOver()) {
+    // The hero is dead: nothing to ask, and the record tells how he died.
+    game_.session.saved = false;
+  } else if (from_window) {
     ShowMessage(game_, "Сохранить игру?", msg::kQuestion);
     if (TakeYes(game_)) {
-      game_.session.saved = game_.hooks.save_game(game_);
+      std::string error;
+      if (!SaveCurrentGame(game_, &error)) {
+        // The game goes on, with the old save as it was.
+        screen_.MessageBox("Игра не сохранена: " + error, kCaption);
+        return false;
+      }
+      game_.session.saved = true;
     } else {
-      game_.control.end_reason = 1;
+      game_.control.end_reason = end_reason::kQuit;
       game_.session.saved = false;
     }
   }
-  UnloadFiles(game_);
+  const std::string error = UnloadGame(game_);
+  if (!error.empty()) screen_.MessageBox(error, kCaption);
   return true;
 }
 

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "ui/menu_bar.hpp"
 #include "ui/screen.hpp"
+#include "world/new_game.hpp"
 #include "world/sandbox.hpp"
 
 namespace zaldrun {
@@ -17,9 +19,11 @@ class MainWindow : public Layer {
   MainWindow(Game& game, Screen& screen);
 
   // Start-up, then keys until the program closes. Returns the process exit code. With a sandbox
-  // level, play starts on it at once.
+  // level, play starts on it at once; with a new-game start, a new game begins at once; with the
+  // name of a saved hero, his game is loaded at once.
   int Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox = nullptr,
-          const HeroChoice* hero = nullptr);
+          const HeroChoice* hero = nullptr, const NewGameStart* new_game = nullptr,
+          std::string_view load = {});
 
   void Draw(platform::Grid& grid) const override;
 

@@ -19,6 +19,7 @@ constexpr std::array<Entry, 3> kEntries = {{{MenuItem::kNewGame, "Начать �
                                             {MenuItem::kAbout, "О программе"}}};
 constexpr const char* kCaption = "Залдрун";
 constexpr int kFirstColumn = 1;
+constexpr platform::Color kDisabledFg{110, 110, 110};
 
 // Column of each entry: entries are separated by one blank and padded by one on each side.
 int EntryColumn(size_t index) {
@@ -35,7 +36,8 @@ void MenuBar::Draw(platform::Grid& grid, bool show_caption) const {
   grid.Fill(0, layout::kMenuRow, grid.width(), 1, U' ', ui::palette::kWindowFg, kMenuBg);
   for (size_t i = 0; i < kEntries.size(); ++i) {
     const bool highlighted = open_ && static_cast<int>(i) == selected_;
-    const platform::Color fg = highlighted ? ui::palette::kFocusFg : ui::palette::kWindowFg;
+    const platform::Color normal_fg = disabled_[i] ? kDisabledFg : ui::palette::kWindowFg;
+    const platform::Color fg = highlighted ? ui::palette::kFocusFg : normal_fg;
     const platform::Color bg = highlighted ? ui::palette::kFocusBg : kMenuBg;
     grid.PutText(EntryColumn(i), layout::kMenuRow, std::string(" ") + kEntries[i].caption + " ", fg,
                  bg);
@@ -61,6 +63,7 @@ std::optional<MenuItem> MenuBar::HandleKey(const platform::Key& key) {
       return std::nullopt;
     case platform::keys::kEnter:
     case platform::keys::kSpace:
+      if (disabled_[static_cast<size_t>(selected_)]) return std::nullopt;
       open_ = false;
       return kEntries[static_cast<size_t>(selected_)].item;
     case platform::keys::kEscape:
@@ -77,7 +80,7 @@ std::optional<MenuItem> MenuBar::ItemAt(int x, int y) const {
   for (size_t i = 0; i < kEntries.size(); ++i) {
     const int left = EntryColumn(i);
     const int width = static_cast<int>(Utf8Length(kEntries[i].caption)) + 2;
-    if (x >= left && x < left + width) return kEntries[i].item;
+    if (x >= left && x < left + width && !disabled_[i]) return kEntries[i].item;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // The main window's menu: "Начать Игру", "Настройки", "О программе" on the top row.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "platform/grid.hpp"
@@ -22,6 +23,10 @@ class MenuBar {
   }
   void Close() { open_ = false; }
 
+  // A disabled item is drawn grey and cannot be chosen ("Начать Игру" while a game runs).
+  void SetEnabled(MenuItem item, bool enabled) { disabled_[static_cast<size_t>(item)] = !enabled; }
+  bool Enabled(MenuItem item) const { return !disabled_[static_cast<size_t>(item)]; }
+
   // Handles a key while the menu is open: arrows move, Enter chooses, Escape closes.
   // Returns the chosen item (the menu closes).
   std::optional<MenuItem> HandleKey(const platform::Key& key);
@@ -31,6 +36,7 @@ class MenuBar {
  private:
   bool open_ = false;
   int selected_ = 0;
+  std::array<bool, 3> disabled_{};
 };
 
 }  // namespace zaldrun

@@ -4,9 +4,9 @@
 #include <string>
 #include <system_error>
 
-#include "model/io.hpp"
 #include "base/file_io.hpp"
 #include "model/game.hpp"
+#include "model/io.hpp"
 
 namespace zaldrun {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 constexpr std::string_view kFolderTitle = "Залдрун";
 
 std::string FolderAdvice(const Game& game, const std::string& reason) {
-  return "Игре нужна папка, в которую можно писать: " + game.session.folder.string() + ". " + reason +
-         " Укажите другую папку: zaldrun --dir ПАПКА";
+  return "Игре нужна папка, в которую можно писать: " + game.session.folder.string() + ". " +
+         reason + " Укажите другую папку: zaldrun --dir ПАПКА";
 }
 
 }  // namespace
@@ -59,7 +59,5 @@ bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed) {
   }
   return true;
 }
-
-void UnloadFiles(Game& game) { DeleteFilesWithExtension(game.session.SaveFolder(), ".lev"); }
 
 }  // namespace zaldrun

@@ -15,7 +15,4 @@ class Io;
 // Returns false, after telling the player why, when the program folder cannot be used.
 bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed);
 
-// The unload step of closing: every Save/*.lev file is deleted.
-void UnloadFiles(Game& game);
-
 }  // namespace zaldrun

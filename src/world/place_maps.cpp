@@ -48,13 +48,4 @@ std::string LoadPlaceMapsFile(Game& game) {
   return LoadPlaceMaps(*bytes, &game.data.places);
 }
 
-bool LoadPlaceMap(Game& game, int map) {
-  if (!game.data.places.HasMap(map)) return false;
-  for (int y = 0; y < kPlaceMapRows; ++y) {
-    const std::string_view row = game.data.places.MapRow(map, y);
-    std::copy(row.begin(), row.end(), game.world.level.terrain[static_cast<size_t>(y)].begin());
-  }
-  return true;
-}
-
 }  // namespace zaldrun

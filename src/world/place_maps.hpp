@@ -1,5 +1,5 @@
-// The fixed maps of the places: Places.dat checked and loaded once, and a map copied into the
-// level's terrain when a place is built.
+// The fixed maps of the places: Places.dat checked and loaded once (the builders copy a map into
+// the level with levelgen's LoadPlaceMap).
 #pragma once
 
 #include <cstddef>
@@ -24,9 +24,5 @@ std::string LoadPlaceMaps(std::span<const uint8_t> bytes, PlacesData* out);
 
 // Reads and checks Places.dat in the program folder into game.data.places; "" when good.
 std::string LoadPlaceMapsFile(Game& game);
-
-// Writes the 40 rows of map `map` (1-based) into the level's terrain. False, with the terrain
-// untouched, when the loaded file holds no such map.
-bool LoadPlaceMap(Game& game, int map);
 
 }  // namespace zaldrun

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -69,29 +70,25 @@ TEST(Movement, OverloadedHeroCannotWalk) {
   EXPECT_EQ(game.view.message_line, " Ты перегружен и не можешь больше идти!");
 }
 
-// The level changes that movement asked for.
-std::vector<std::string> g_asked;
-void RecordLevelChange(Game&, int place, int level, int x, int y) {
-  g_asked.push_back("level " + std::to_string(place) + " " + std::to_string(level) + " " +
-                    std::to_string(x) + " " + std::to_string(y));
-}
-
 TEST(Movement, ExitsAskBeforeLeaving) {
   for (const char* answer : {"n", "y"}) {
     GameFixture fixture(kRoom);
     Game& game = fixture.game();
-    g_asked.clear();
-    game.hooks.change_level = RecordLevelChange;
     MapCell& exit = game.world.level.Cell(3, 2);
     exit.feature = feature::kEdgeExit;
     exit.params = {1, 100, 11, 21};
     game.world.hero.last_action_time = -1;
     fixture.Keys(answer);
     ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 3, 2); }));
-    EXPECT_EQ(game.world.hero.last_action_time, -1);
-    EXPECT_EQ(g_asked.size(), std::string(answer) == "y" ? 1u : 0u);
-    if (!g_asked.empty()) {
-      EXPECT_EQ(g_asked[0], "level 1 100 11 21");
+    EXPECT_EQ(game.world.hero.last_action_time, -1) << "leaving takes no time";
+    if (std::string(answer) == "y") {
+      EXPECT_TRUE(game.world.OnOverworld());
+      EXPECT_EQ(game.world.hero.x, 11);
+      EXPECT_EQ(game.world.hero.y, 21);
+      EXPECT_TRUE(std::filesystem::exists(game.session.SaveFolder() / "Lev99_1.lev"));
+    } else {
+      EXPECT_EQ(game.world.current_place, kSandboxPlace);
+      EXPECT_EQ(game.world.hero.x, 2);
     }
   }
 }

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "app/program.hpp"
+#include "support/program_harness.hpp"
+#include "support/temp_folder.hpp"
 
 namespace zaldrun {
 namespace {
@@ -30,6 +35,37 @@ TEST(Options, RefusesWhatItDoesNotKnow) {
   EXPECT_NE(error.find("--fullscreen"), std::string::npos);
 }
 
+TEST(Options, HeroOrPlaceWithoutAMapStartANewGame) {
+  std::string error;
+  auto options = ParseOptions({"--hero", "2,3,1,2"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(StartsNewGame(*options));
+  EXPECT_EQ(options->start_place, 0) << "the overworld";
+  options = ParseOptions({"--hero", "2,3,1,2", "--map", "m.txt"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_FALSE(StartsNewGame(*options)) << "a sandbox hero";
+  options = ParseOptions({"--place", "5,7"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(StartsNewGame(*options));
+  EXPECT_EQ(options->start_place, 5);
+  EXPECT_EQ(options->start_level, 7);
+  EXPECT_FALSE(StartsNewGame(*ParseOptions({"--seed", "3"}, &error)));
+  struct Refused {
+    std::vector<std::string> args;
+    const char* says;
+  };
+  const Refused refused[] = {{{"--place", "5"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", "5,x"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", ",1"}, "МЕСТО,УРОВЕНЬ"},
+                             {{"--place", "6,6"}, "нет уровня 6 места 6"},
+                             {{"--place", "1,3"}, "нет уровня 3 места 1"},
+                             {{"--place", "5,1", "--map", "m.txt"}, "--map"}};
+  for (const Refused& r : refused) {
+    EXPECT_FALSE(ParseOptions(r.args, &error)) << r.args[1];
+    EXPECT_NE(error.find(r.says), std::string::npos) << error;
+  }
+}
+
 TEST(Program, HelpAndVersionNeedNoScreen) {
   std::ostringstream out;
   std::ostringstream err;
@@ -41,6 +77,54 @@ TEST(Program, HelpAndVersionNeedNoScreen) {
   options.version = true;
   EXPECT_EQ(RunProgram(options, out, err), 0);
   EXPECT_NE(out.str().find("Залдрун"), std::string::npos);
+}
+
+TEST(Options, LoadTakesAHeroAndNoSandbox) {
+  std::string error;
+  const auto options = ParseOptions({"--load", "Вася Пупкин"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->load, "Вася Пупкин");
+  EXPECT_FALSE(ParseOptions({"--load"}, &error));
+  EXPECT_FALSE(ParseOptions({"--load", "Вася", "--map", "m.txt"}, &error));
+  EXPECT_NE(error.find("--map"), std::string::npos);
+  EXPECT_NE(UsageText().find("--load"), std::string::npos);
+}
+
+TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
+  testing::TempFolder folder;
+  std::filesystem::create_directories(folder / "Save");
+  Options options;
+  options.folder = folder.path().string();
+  options.load = "Петя";
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunProgram(options, out, err), 2);
+  EXPECT_NE(err.str().find("нет сохранённого героя \"Петя\""), std::string::npos) << err.str();
+
+  testing::WriteFileText(folder / "Save" / "Петя.sav", "short");
+  std::ostringstream damaged;
+  options.load = "петя";  // letter case aside
+  EXPECT_EQ(RunProgram(options, out, damaged), 2);
+  EXPECT_NE(damaged.str().find("Петя.sav повреждено"), std::string::npos) << damaged.str();
+  EXPECT_TRUE(std::filesystem::exists(folder / "Save" / "Петя.sav"));
+}
+
+TEST(Program, LoadResumesTheSavedHeroAtOnce) {
+  testing::ProgramHarness first;
+  first.Keys("{F10}{Enter}{Enter}{Right}Sy");
+  ASSERT_EQ(first.Run(), 0);
+  // The program reads its data files from its folder.
+  for (const char* file : {"Items.dat", "Monsters.dat", "Affixes.dat", "Places.dat"}) {
+    std::filesystem::copy_file(std::filesystem::path(ZALDRUN_BINARY_DIR) / file,
+                               first.folder() / file);
+  }
+  Options options;
+  options.load = "Вася";
+  platform::HeadlessFrontend frontend;
+  frontend.PushScript("Sy");  // at once in play: save again and leave
+  EXPECT_EQ(RunGame(options, first.folder().path(), frontend), 0);
+  EXPECT_TRUE(std::filesystem::exists(first.folder() / "Save" / "Вася.bak"))
+      << "the second save kept the first as its backup";
 }
 
 }  // namespace

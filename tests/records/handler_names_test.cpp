@@ -6,7 +6,7 @@
 
 #include "engine/dispatch.hpp"
 #include "items/effect_registry.hpp"
-#include "world/room_registry.hpp"
+#include "levelgen/room_registry.hpp"
 
 namespace zaldrun {
 namespace {

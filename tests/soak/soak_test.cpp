@@ -1,10 +1,12 @@
-// Random keys on random sandbox levels for many seeds, checking the world after every key.
+// Random keys on random sandbox levels and in the real world (the overworld and random places and
+// levels, stairs and entrances taken) for many seeds, checking the world after every key.
 // ZALDRUN_SOAK_SEEDS sets the number of seeds (a long run: `make soak`).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/utf8.hpp"
@@ -13,8 +15,12 @@
 #include "items/equipment.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
+#include "items/piles.hpp"
+#include "levelgen/places.hpp"
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
+#include "world/new_game.hpp"
+#include "world/new_hero.hpp"
 
 namespace zaldrun {
 namespace {
@@ -76,6 +82,69 @@ std::string RandomKey(std::mt19937& rng) {
   return kKeys[std::uniform_int_distribution<size_t>(0, kKeys.size() - 1)(rng)];
 }
 
+// Piles hold what they count, every stack is something, every cell points at a pile or floor stack
+// that lies there, and the burden is the weight of what the hero carries and wears.
+void ExpectItemsAreSound(const Game& game) {
+  const Level& level = game.world.level;
+  for (size_t p = 0; p < game.world.piles.size(); ++p) {
+    const PileRecord& pile = game.world.piles[p];
+    int stacks = 0;
+    for (int group = 0; group < kPileGroups; ++group) {
+      ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
+      for (const ItemRecord& item : pile.groups[static_cast<size_t>(group)]) {
+        ASSERT_GT(item.count, 0) << "pile " << p;
+        ASSERT_TRUE(item.type >= 1 && item.type <= kItemTypeCount) << "pile " << p;
+        ++stacks;
+      }
+    }
+    ASSERT_EQ(stacks, pile.count) << "pile " << p;
+    if (p != 0 && pile.first != 0) {
+      ASSERT_GT(pile.count, 0) << "an empty pile in use: " << p;
+    }
+  }
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const int ref = level.Cell(x, y).item;
+      if (ref >= 1 && ref <= kLevelPiles) {
+        const PileRecord& pile = game.world.piles[static_cast<size_t>(ref)];
+        ASSERT_NE(pile.first, 0) << "a cell points at a pile not in use at " << x << "," << y;
+        ASSERT_EQ(pile.x, x);
+        ASSERT_EQ(pile.y, y);
+      } else if (ref > kLooseItemBase) {
+        const int n = ref - kLooseItemBase;
+        ASSERT_LE(n, kFloorStacks);
+        ASSERT_GT(level.loose_items[static_cast<size_t>(n)].count, 0) << "at " << x << "," << y;
+        ASSERT_EQ(level.loose_x[static_cast<size_t>(n)], x);
+        ASSERT_EQ(level.loose_y[static_cast<size_t>(n)], y);
+      } else {
+        ASSERT_EQ(ref, 0) << "at " << x << "," << y;
+      }
+    }
+  }
+  int64_t carried = 0;
+  for (const auto& group : game.world.piles[0].groups) {
+    for (const ItemRecord& item : group) carried += StackWeight(game, item, item.count);
+  }
+  for (int slot = 1; slot <= kEquipmentSlots; ++slot) {
+    const ItemRecord& item = game.world.hero.equipment[static_cast<size_t>(slot)];
+    if (item.type != 0) carried += StackWeight(game, item, item.count);
+  }
+  ASSERT_EQ(carried, game.world.hero.carried_weight) << "the burden drifted";
+}
+
+// Random items, stacks and gold on free cells of the level.
+void ScatterItems(Game& game, std::mt19937& rng) {
+  for (int i = 0; i < 40; ++i) {
+    int16_t x = 0;
+    int16_t y = 0;
+    if (!RandomFreeCell(game, x, y, true)) continue;
+    ItemRequest request;
+    request.type =
+        i % 8 == 0 ? item_type::kMoney : std::uniform_int_distribution<int>(1, kItemTypeCount)(rng);
+    if (const auto item = MakeItem(game, request)) PlaceItem(game, x, y, *item, false);
+  }
+}
+
 void ExpectWorldIsSound(Game& game, int seed, int step) {
   const Level& level = game.world.level;
   SCOPED_TRACE("seed " + std::to_string(seed) + ", key " + std::to_string(step));
@@ -98,10 +167,7 @@ void ExpectWorldIsSound(Game& game, int seed, int step) {
     if (cell.monster != 0) ++referenced;
   }
   ASSERT_EQ(referenced, level.monster_count);
-  for (const PileRecord& pile : game.world.piles) {
-    for (int group = 0; group < kPileGroups; ++group)
-      ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
-  }
+  ExpectItemsAreSound(game);
   ASSERT_LE(Utf8Length(game.view.message_line), 240u);
   ASSERT_GE(game.world.hero.equipment[equipment_slot::kAmmunition].count, 0);
   ASSERT_GE(game.world.hero.carried_weight, 0);
@@ -117,6 +183,13 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
     game.world.hero.SkillAt(skill::kSearching).cap = 30;
     // Monsters of every kind, a third of them peaceful and half of the others hunting the hero
     // from the start; the hero may die, and the keys then end the game.
+    // A new hero of a random race and class with the starting kit, and items all around.
+    const int hero_class = std::uniform_int_distribution<int>(1, 4)(rng);
+    const int ranged = hero_class == 2 || hero_class == 3 ? 1 : 0;
+    SetUpNewHero(game,
+                 HeroChoice{static_cast<uint8_t>(std::uniform_int_distribution<int>(1, 5)(rng)),
+                            static_cast<uint8_t>(hero_class), 1, static_cast<uint8_t>(ranged)});
+    ScatterItems(game, rng);
     game.world.hero.hp = game.world.hero.max_hp = 60;
     for (int m = 0; m < 16; ++m) {
       int16_t x = 0;
@@ -129,18 +202,73 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
         PlaceMonsterOfType(game, x, y, type, m % 2 == 0);
       }
     }
-    // Half of the heroes carry darts, so that the Shoot key throws them.
-    if (seed % 2 == 1) {
+    // Heroes without ammunition of their own get darts half of the time, so that the Shoot key
+    // throws them.
+    if (seed % 2 == 1 && game.world.hero.equipment[equipment_slot::kAmmunition].count == 0) {
       ItemRequest darts{.type = kDart, .blessing = blessing::kUncursed, .count = 30};
       darts.prefix = darts.suffix = 0;
-      if (const auto item = MakeItem(game, darts)) {
-        PutIntoSlot(game, equipment_slot::kAmmunition, *item);
+      const auto item = MakeItem(game, darts);
+      if (item && PutIntoSlot(game, equipment_slot::kAmmunition, *item)) {
         ChangeBurden(game, StackWeight(game, *item, item->count));
       }
     }
     for (int step = 0; step < 400; ++step) fixture.Keys(RandomKey(rng));
     int step = 0;
     fixture.PlayKeys([&] { ExpectWorldIsSound(game, seed, step++); });
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+}
+
+// A cell of the level that leads elsewhere (stairs, an entrance, an edge exit), or the hero's own.
+std::pair<int, int> RandomLink(const Game& game, std::mt19937& rng) {
+  std::vector<std::pair<int, int>> links;
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const int f = game.world.level.Cell(x, y).feature;
+      if (game.world.level.Cell(x, y).monster != 0) continue;  // the hero never shares a cell
+      if (f == feature::kStairsDown || f == feature::kStairsUp || f == feature::kEntrance) {
+        links.push_back({x, y});
+      }
+    }
+  }
+  if (links.empty()) return {game.world.hero.x, game.world.hero.y};
+  return links[std::uniform_int_distribution<size_t>(0, links.size() - 1)(rng)];
+}
+
+TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
+  const int seeds = SeedCount();
+  const std::vector<std::pair<int, int>> starts = {
+      {1, 100}, {1, 1},  {1, 2}, {1, 5}, {2, 1}, {2, 4}, {3, 3}, {4, 1}, {4, 3},
+      {4, 5},   {4, 12}, {5, 1}, {5, 7}, {6, 1}, {6, 5}, {7, 1}, {7, 4}};
+  for (int seed = 1; seed <= seeds; ++seed) {
+    std::mt19937 rng(static_cast<unsigned>(seed) + 1000u);
+    GameFixture fixture({"@"}, static_cast<uint64_t>(seed));
+    Game& game = fixture.game();
+    game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
+    NewGameStart start;
+    const auto& [place, level] =
+        seed % 2 == 1 ? starts[0]
+                      : starts[std::uniform_int_distribution<size_t>(0, starts.size() - 1)(rng)];
+    start.place = place;
+    start.level = level;
+    SCOPED_TRACE("start on place " + std::to_string(place) + ", level " + std::to_string(level));
+    ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+    int step = 0;
+    for (int round = 0; round < 8 && !game.GameOver(); ++round) {
+      // Now and then the hero is put on a staircase or an entrance and takes it.
+      const auto [x, y] = RandomLink(game, rng);
+      game.world.hero.x = static_cast<int16_t>(x);
+      game.world.hero.y = static_cast<int16_t>(y);
+      fixture.Keys(">");
+      for (int k = 0; k < 50; ++k) fixture.Keys(RandomKey(rng));
+      const bool open = fixture.PlayKeys([&] {
+        ExpectWorldIsSound(game, seed, step++);
+        ASSERT_TRUE(LevelExists(game.world.current_place, game.world.current_level));
+        ASSERT_FALSE(
+            TerrainOf(game.world.level.Terrain(game.world.hero.x, game.world.hero.y)).blocks_move);
+      });
+      if (::testing::Test::HasFatalFailure() || !open) break;
+    }
     if (::testing::Test::HasFatalFailure()) return;
   }
 }

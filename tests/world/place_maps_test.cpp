@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "levelgen/level_tools.hpp"
 #include "model/game.hpp"
 #include "records/places_record.hpp"
 #include "support/temp_folder.hpp"

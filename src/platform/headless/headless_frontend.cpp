@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "platform/key_translate.hpp"
 #include "base/utf8.hpp"
+#include "platform/key_translate.hpp"
 
 namespace platform {
 
@@ -50,6 +50,10 @@ void HeadlessFrontend::PushScript(std::string_view script) {
       const std::string_view name = script.substr(i + 1, close - i - 1);
       if (name == "Close") {
         PushClose();
+      } else if (name == "Shift+Tab") {
+        Key key = Key::Code(keys::kTab);
+        key.shift = true;
+        keys_.push_back(key);
       } else if (name.starts_with("Ctrl+") && name.size() == 6) {
         const char letter = static_cast<char>(name[5] & ~0x20);
         Key key = Key::Code(letter);

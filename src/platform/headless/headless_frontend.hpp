@@ -31,7 +31,7 @@ class HeadlessFrontend : public Frontend {
   void PushText(std::string_view utf8);
   // A compact script: plain characters are typed; {Name} is a fixed key
   // ({Enter} {Esc} {Space} {Up} {Down} {Left} {Right} {Home} {End} {PgUp} {PgDn} {Clear} {Tab}
-  // {Backspace} {F10} {Close} and {Ctrl+X}).
+  // {Backspace} {F10} {Close}, {Shift+Tab} and {Ctrl+X}).
   void PushScript(std::string_view script);
   void PushClick(int x, int y);
   void PushClose();

@@ -1,0 +1,86 @@
+// Saving and loading a game with 20 visited levels: the overworld, the village and eighteen
+// levels of the endless dungeon.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "model/game.hpp"
+#include "world/game_data.hpp"
+#include "world/level_change.hpp"
+#include "world/new_hero.hpp"
+#include "world/save_game.hpp"
+
+namespace zaldrun {
+namespace {
+
+constexpr int kEndlessPlace = 5;
+constexpr int kDungeonLevels = 18;
+
+// A game that has visited 20 levels and stands on the overworld, in its own folder; nullptr (with
+// the reason) when the data files or the level change fail.
+std::unique_ptr<Game> TravelledGame(const std::filesystem::path& folder, std::string* error) {
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "Save");
+  auto game = std::make_unique<Game>();
+  game->session.folder = folder;
+  game->session.data_folder = ZALDRUN_BINARY_DIR;
+  game->random.Seed(5);
+  *error = LoadGameData(*game);
+  if (!error->empty()) return nullptr;
+  game->world.hero.name = "Вася";
+  SetUpNewHero(*game, HeroChoice{1, 1, 1, 0});
+  bool entered = ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 4, 20) &&
+                 ChangeLevel(*game, kOverworldPlace, 1, 7, 38);
+  for (int level = 1; level <= kDungeonLevels && entered; ++level) {
+    entered = ChangeLevel(*game, kEndlessPlace, level, 0, 0);
+  }
+  entered = entered && ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 11, 21);
+  if (!entered) {
+    *error = "the journey through 20 levels failed";
+    return nullptr;
+  }
+  return game;
+}
+
+void BM_SaveGame20Levels(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "zaldrun-bench-save";
+  std::string error;
+  auto game = TravelledGame(folder, &error);
+  if (!game) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    if (!SaveCurrentGame(*game, &error)) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  }
+  state.counters["bytes"] =
+      static_cast<double>(std::filesystem::file_size(folder / "Save" / "Вася.sav"));
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_SaveGame20Levels)->Unit(benchmark::kMillisecond);
+
+void BM_LoadGame20Levels(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "zaldrun-bench-load";
+  std::string error;
+  auto game = TravelledGame(folder, &error);
+  if (!game || !SaveCurrentGame(*game, &error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    if (!LoadGame(*game, "Вася", &error)) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadGame20Levels)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zaldrun

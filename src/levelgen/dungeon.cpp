@@ -1,0 +1,293 @@
+#include "levelgen/dungeon.hpp"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "levelgen/corridor.hpp"
+#include "levelgen/level_tools.hpp"
+#include "levelgen/populate.hpp"
+#include "levelgen/room_registry.hpp"
+#include "model/chance.hpp"
+#include "model/game.hpp"
+#include "records/terrain.hpp"
+
+namespace zaldrun {
+namespace {
+
+// Rounds of room tries before the level is searched cell by cell for a place for one room.
+constexpr int kRoomRounds = 50;
+// Draws of the way down that may fall on the way up's cell before the room is searched.
+constexpr int kStairDraws = 100;
+
+// Takes a random entry out of a list; nothing when the list is empty.
+bool TakeRandom(Game& game, std::vector<CellPos>& list, CellPos* out) {
+  if (list.empty()) return false;
+  const size_t index = static_cast<size_t>(RollBelow(game, static_cast<int>(list.size())));
+  *out = list[index];
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+  return true;
+}
+
+void AddDoorToRoom(Room& room, CellPos door) {
+  for (int k = 0; k < kRoomDoors; ++k) {
+    if (room.door_x[static_cast<size_t>(k)] == 0) {
+      room.door_x[static_cast<size_t>(k)] = static_cast<uint8_t>(door.x);
+      room.door_y[static_cast<size_t>(k)] = static_cast<uint8_t>(door.y);
+      return;
+    }
+  }
+}
+
+// Step 1: now and then a special room, called by name, with one or two of its offered doors.
+void MaybeSpecialRoom(Game& game, const DungeonPlan& plan) {
+  Level& level = game.world.level;
+  if (RollBelow(game, 4) != 0 || level.special_room_count != 0) return;
+  const std::string name = "SpecRoom" + std::to_string(RollBelow(game, 3) + 1);
+  const auto* entry = RoomRegistry().Find(name);
+  if (entry == nullptr || entry->fn == nullptr) return;
+  level.door_candidates.clear();
+  const int rooms_before = level.room_count;
+  entry->fn(game);
+  if (level.room_count == rooms_before) return;
+  ++level.special_room_count;
+  std::vector<CellPos> offered = ParseCells(level.door_candidates);
+  const int doors = RollBelow(game, 2) + 1;
+  for (int i = 0; i < doors; ++i) {
+    CellPos door;
+    if (!TakeRandom(game, offered, &door)) break;
+    const bool secret = RollBelow(game, 15) > 10;
+    int lock = 0;
+    if (RollBelow(game, 100) < plan.lock_percent) lock = RandomRange(game, 1, 3);
+    const int flag = RollBelow(game, 3) == 1 ? 1 : 0;
+    PutDoor(game, door.x, door.y, secret, lock, flag, plan.floor, plan.wall);
+    AddDoorToRoom(level.RoomAt(level.special_room_count), door);
+  }
+}
+
+void TryRooms(Game& game, int tries) {
+  for (int t = game.world.level.special_room_count + 1; t <= tries; ++t) {
+    const int y1 = RandomRange(game, 1, 32);
+    const int x1 = RandomRange(game, 1, 71);
+    float s = game.random.Next();
+    int y2 = static_cast<int>(std::floor(RollBelow(game, 16) * s)) + y1 + 4;
+    s = game.random.Next();
+    int x2 = static_cast<int>(std::floor(RollBelow(game, 24) * s)) + x1 + 4;
+    if (x2 > 79) x2 = 78;
+    if (y2 > 39) y2 = 38;
+    if (game.world.level.room_count >= kMaxRooms) return;
+    if (RoomAreaFree(game.world.level, x1, x2, y1, y2)) CarveRoom(game, x1, y1, x2, y2, 'C');
+  }
+}
+
+// The last resort when every round of tries failed: the first place a small room fits.
+void FitOneRoom(Game& game) {
+  for (int y1 = 1; y1 <= 33; ++y1) {
+    for (int x1 = 1; x1 <= 73; ++x1) {
+      if (RoomAreaFree(game.world.level, x1, x1 + 4, y1, y1 + 4)) {
+        CarveRoom(game, x1, y1, x1 + 4, y1 + 4, 'C');
+        return;
+      }
+    }
+  }
+}
+
+// Step 2: ordinary rooms. A level needs at least one beside the special rooms for its stairs, so
+// the tries run again until one stands.
+void PlaceRooms(Game& game) {
+  Level& level = game.world.level;
+  for (int round = 0; round < kRoomRounds && level.room_count <= level.special_room_count;
+       ++round) {
+    TryRooms(game, RollBelow(game, 30) + 50);
+  }
+  if (level.room_count <= level.special_room_count) FitOneRoom(game);
+}
+
+std::vector<CellPos> DoorCandidates(const Level& level, const Room& room) {
+  std::vector<CellPos> list;
+  for (int x = room.x1 + 1; x <= room.x2 - 1; ++x) {
+    if (room.y1 > 1 && level.Cell(x, room.y1 - 1).room == 0) list.push_back({x, room.y1});
+    if (room.y2 < 38 && level.Cell(x, room.y2 + 1).room == 0) list.push_back({x, room.y2});
+  }
+  for (int y = room.y1 + 1; y <= room.y2 - 1; ++y) {
+    if (room.x1 > 1 && level.Cell(room.x1 - 1, y).room == 0) list.push_back({room.x1, y});
+    if (room.x2 < 78 && level.Cell(room.x2 + 1, y).room == 0) list.push_back({room.x2, y});
+  }
+  return list;
+}
+
+// Step 3: one to three doors in each ordinary room, sometimes a hidden cache in its wall.
+void PlaceDoors(Game& game, const DungeonPlan& plan) {
+  Level& level = game.world.level;
+  for (int r = level.special_room_count + 1; r <= level.room_count; ++r) {
+    std::vector<CellPos> list = DoorCandidates(level, level.RoomAt(r));
+    const int doors = static_cast<int>(std::floor(std::fabs(game.random.Next() * 3.0f - 0.5f))) + 1;
+    for (int k = 0; k < doors; ++k) {
+      CellPos door;
+      if (!TakeRandom(game, list, &door)) break;
+      const bool secret = plan.secret_chance / 20.0f > game.random.Next();
+      int lock = 0;
+      if (plan.lock_percent / 100.0f > game.random.Next()) lock = RandomRange(game, 1, 3);
+      const int flag = RollBelow(game, 3) == 1 ? 1 : 0;
+      PutDoor(game, door.x, door.y, secret, lock, flag, plan.floor, plan.wall);
+      AddDoorToRoom(level.RoomAt(r), door);
+    }
+    CellPos cache;
+    if (RollBelow(game, 6) == 1 && TakeRandom(game, list, &cache)) {
+      PutFeature(game, cache.x, cache.y, feature::kHiddenCache, 0, 0, 0, 0);
+      FillCache(game, cache.x, cache.y);
+    }
+  }
+}
+
+// Step 4: a room's door count is its door slots filled before the first empty one.
+void CountDoors(Level& level) {
+  for (int r = 1; r <= level.room_count; ++r) {
+    Room& room = level.RoomAt(r);
+    room.door_count = 0;
+    while (room.door_count < kRoomDoors && room.door_x[room.door_count] != 0) ++room.door_count;
+  }
+}
+
+// Step 5: every door of every room gets a corridor to a door of another room, as long as either
+// room has more than one door (two rooms of one door each would only make a closed pair).
+void DigCorridors(Game& game) {
+  Level& level = game.world.level;
+  for (int a = 1; a <= level.room_count; ++a) {
+    std::vector<int> targets;
+    for (int b = 1; b <= level.room_count; ++b) {
+      const Room& other = level.RoomAt(b);
+      if (b != a && other.door_count > 0 &&
+          (other.door_count > 1 || level.RoomAt(a).door_count > 1)) {
+        targets.push_back(b);
+      }
+    }
+    Room& room = level.RoomAt(a);
+    for (int k = 1; k <= room.door_count; ++k) {
+      if ((room.connected & (1 << (k - 1))) != 0 || targets.empty()) continue;
+      const int b = targets[static_cast<size_t>(RollBelow(game, static_cast<int>(targets.size())))];
+      Room& other = level.RoomAt(b);
+      const int j = RandomRange(game, 1, other.door_count);
+      DigCorridor(game, room.door_x[static_cast<size_t>(k - 1)],
+                  room.door_y[static_cast<size_t>(k - 1)], other.door_x[static_cast<size_t>(j - 1)],
+                  other.door_y[static_cast<size_t>(j - 1)]);
+      other.connected = static_cast<uint8_t>(other.connected | (1 << (j - 1)));
+      room.connected = static_cast<uint8_t>(room.connected | (1 << (k - 1)));
+    }
+  }
+}
+
+// Which cells the hero can walk between: walkable ground and doors, secret ones included (they
+// are found by searching). Each cell gets the number of its connected area (0 for walls).
+std::vector<int> Areas(const Level& level) {
+  std::vector<int> area(kMapWidth * kMapHeight, 0);
+  auto passable = [&](int x, int y) {
+    const int f = level.Cell(x, y).feature;
+    return f == feature::kClosedDoor || f == feature::kSecretDoor ||
+           (!TerrainOf(level.Terrain(x, y)).blocks_move && !FeatureBlocks(f));
+  };
+  int next = 0;
+  std::vector<int> queue;
+  for (int start = 0; start < kMapWidth * kMapHeight; ++start) {
+    if (area[static_cast<size_t>(start)] != 0 || !passable(start % kMapWidth, start / kMapWidth)) {
+      continue;
+    }
+    ++next;
+    queue.assign(1, start);
+    area[static_cast<size_t>(start)] = next;
+    for (size_t head = 0; head < queue.size(); ++head) {
+      const int cx = queue[head] % kMapWidth;
+      const int cy = queue[head] / kMapWidth;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = cx + dx;
+          const int ny = cy + dy;
+          if (!Level::Inside(nx, ny) || !passable(nx, ny)) continue;
+          int& mark = area[static_cast<size_t>(ny * kMapWidth + nx)];
+          if (mark != 0) continue;
+          mark = next;
+          queue.push_back(ny * kMapWidth + nx);
+        }
+      }
+    }
+  }
+  return area;
+}
+
+// Step 5b: corridors between random doors may leave groups of rooms apart from each other. A
+// room that cannot be walked to from the first room with doors gets a corridor from one of its
+// doors to a door of a room that can, until all are joined.
+void JoinRooms(Game& game) {
+  Level& level = game.world.level;
+  constexpr int kJoinRounds = 12;
+  for (int round = 0; round < kJoinRounds; ++round) {
+    const std::vector<int> area = Areas(level);
+    auto area_of = [&](const Room& room) {
+      return area[static_cast<size_t>(room.door_y[0] * kMapWidth + room.door_x[0])];
+    };
+    std::vector<int> joined;
+    std::vector<int> apart;
+    int main_area = 0;
+    for (int r = 1; r <= level.room_count; ++r) {
+      const Room& room = level.RoomAt(r);
+      if (room.door_count == 0) continue;
+      if (main_area == 0) main_area = area_of(room);
+      (area_of(room) == main_area ? joined : apart).push_back(r);
+    }
+    if (apart.empty()) return;
+    const Room& from = level.RoomAt(apart.front());
+    const Room& to =
+        level.RoomAt(joined[static_cast<size_t>(RollBelow(game, static_cast<int>(joined.size())))]);
+    const size_t a = static_cast<size_t>(RollBelow(game, from.door_count));
+    const size_t b = static_cast<size_t>(RollBelow(game, to.door_count));
+    DigCorridor(game, from.door_x[a], from.door_y[a], to.door_x[b], to.door_y[b]);
+  }
+}
+
+// A random cell of a random ordinary room; rooms that no door leads into are passed over while
+// there are others, so that no staircase is walled in.
+CellPos RandomRoomCell(Game& game) {
+  const Level& level = game.world.level;
+  const int ordinary = level.room_count - level.special_room_count;
+  int number = RollBelow(game, ordinary) + level.special_room_count + 1;
+  for (int draw = 1; draw < kStairDraws && level.RoomAt(number).door_count == 0; ++draw) {
+    number = RollBelow(game, ordinary) + level.special_room_count + 1;
+  }
+  const Room& room = level.RoomAt(number);
+  return {RollBelow(game, room.x2 - room.x1 - 1) + room.x1 + 1,
+          RollBelow(game, room.y2 - room.y1 - 1) + room.y1 + 1};
+}
+
+// Step 6: the stairs in ordinary rooms; the hero stands on the way up. The way down is drawn
+// again when it falls on the way up's cell.
+void PlaceStairs(Game& game) {
+  Level& level = game.world.level;
+  const LevelLink& up = level.links[1];
+  const LevelLink& down = level.links[2];
+  CellPos up_cell{-1, -1};
+  if (up.Used()) {
+    up_cell = RandomRoomCell(game);
+    PutLink(game, up_cell.x, up_cell.y, up);
+    game.world.hero.x = static_cast<int16_t>(up_cell.x);
+    game.world.hero.y = static_cast<int16_t>(up_cell.y);
+  }
+  if (!down.Used()) return;
+  CellPos cell = RandomRoomCell(game);
+  for (int draw = 1; draw < kStairDraws && cell == up_cell; ++draw) cell = RandomRoomCell(game);
+  PutLink(game, cell.x, cell.y, down);
+}
+
+}  // namespace
+
+void GenerateDungeon(Game& game, const DungeonPlan& plan) {
+  MaybeSpecialRoom(game, plan);
+  PlaceRooms(game);
+  PlaceDoors(game, plan);
+  CountDoors(game.world.level);
+  DigCorridors(game);
+  JoinRooms(game);
+  PlaceStairs(game);
+  PopulateDungeon(game, plan.monster_base, plan.item_base, plan.lock_percent);
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,303 @@
+#include "world/save_game.hpp"
+
+#include <algorithm>
+#include <map>
+#include <system_error>
+
+#include "base/file_io.hpp"
+#include "engine/attributes.hpp"
+#include "engine/condition.hpp"
+#include "items/pack.hpp"
+#include "model/game.hpp"
+#include "records/hero_tables.hpp"
+#include "world/character_record.hpp"
+#include "world/game_data.hpp"
+#include "world/hero_names.hpp"
+#include "world/level_change.hpp"
+#include "world/new_game.hpp"
+
+namespace zaldrun {
+namespace {
+
+// The largest save file read: the hero, and a few hundred levels of ordinary size.
+constexpr size_t kMaxSaveBytes = 256u << 20;
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// A number of one to three digits without a leading zero, 1..999.
+std::optional<int> SmallNumber(std::string_view digits) {
+  if (digits.empty() || digits.size() > 3 || digits[0] == '0') return std::nullopt;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// A fresh hero with the skill table's names, governing attributes and caps.
+Hero HeroWithSkillTable(std::string_view name) {
+  Hero hero;
+  hero.name = std::string(name);
+  const auto& table = SkillTable();
+  for (int s = 1; s <= kSkillCount; ++s) {
+    Skill& skill = hero.SkillAt(s);
+    const SkillInfo& info = table[static_cast<size_t>(s)];
+    skill.name = std::string(info.name);
+    skill.first_attribute = info.first_attribute;
+    skill.first_weight = info.first_weight;
+    skill.second_attribute = info.second_attribute;
+    skill.second_weight = info.second_weight;
+    skill.cap = info.cap;
+  }
+  return hero;
+}
+
+// Puts the saved state into the world; the level itself is entered afterwards.
+void ApplySaveImage(Game& game, const SaveImage& image, std::string_view name) {
+  World& world = game.world;
+  world.hero = HeroWithSkillTable(name);
+  world.hero.weapon_choice = image.hero.weapon_choice;
+  world.hero.missile_choice = image.hero.missile_choice;
+  OverlaySavedHero(image.hero, &world.hero);
+  // The figures the file does not keep follow from the attributes; the ones it keeps are then
+  // put back exactly as they were saved.
+  RecomputeAllDerived(game);
+  OverlaySavedHero(image.hero, &world.hero);
+
+  for (size_t type = 1; type <= kItemTypeCount; ++type) {
+    ItemType& known = world.item_types[type];
+    known.knowledge = image.item_types[type].knowledge;
+    known.appearance = image.item_types[type].appearance;
+    known.colour = image.item_types[type].colour;
+  }
+  world.piles[0] = image.pack;
+  world.piles[0].first = 1;  // the pack is always in use
+  world.events = image.events;
+  world.event_count = image.event_count;
+  world.kill_counts = image.kill_counts;
+  // Nothing is written when the saved level is entered.
+  world.current_place = 0;
+  world.current_level = 0;
+
+  game.control = Control{};
+  game.view = View{};
+  StatusLabels& labels = game.view.labels;
+  for (size_t i = 0; i < kSavedConditions.size(); ++i) {
+    labels.Set(kSavedConditions[i], image.conditions[i]);
+  }
+  // Paralysis lasts while its time runs; the file keeps the time, not the label.
+  labels.Set(Condition::kParalyzed, world.hero.paralysis_time > 0);
+  UpdateHeroLabels(game);
+  // The hunger and burden labels of the saved satiation and load; nothing else changes.
+  ChangeSatiation(game, 0);
+  ReweighBurden(game);
+}
+
+// Writes the save of the game with these level files (the current level among them).
+bool WriteSave(const Game& game, std::vector<SavedLevel> levels, std::string* error) {
+  const std::string& name = game.world.hero.name;
+  const auto normal = NormalHeroName(name, nullptr);
+  if (name.empty() || !normal || *normal != name) {
+    if (error) *error = "У героя нет имени, под которым его можно сохранить.";
+    return false;
+  }
+  SaveImage image = SaveImageOf(game);
+  image.levels = std::move(levels);
+  const bool current_kept =
+      std::any_of(image.levels.begin(), image.levels.end(), [&](const SavedLevel& level) {
+        return level.place == image.place && level.level == image.level;
+      });
+  if (!current_kept) {
+    if (error) {
+      *error = "Нет файла текущего уровня " + LevelFileName(image.place, image.level) + ".";
+    }
+    return false;
+  }
+  const std::vector<uint8_t> bytes = EncodeSave(image);
+  // A save that would not load back is never written over a sound one.
+  std::string fault;
+  if (!DecodeSave(bytes, &fault, false)) {
+    if (error) *error = "Сохранение не прочиталось бы обратно (" + fault + ").";
+    return false;
+  }
+  const std::filesystem::path save_folder = game.session.SaveFolder();
+  return WriteFileAtomically(SaveFilePath(save_folder, name), bytes, error,
+                             BackupFilePath(save_folder, name));
+}
+
+void RemoveLevelFiles(const Game& game) {
+  DeleteFilesWithExtension(game.session.SaveFolder(), ".lev");
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name) {
+  constexpr std::string_view kPrefix = "Lev";
+  constexpr std::string_view kExtension = ".lev";
+  if (file_name.size() <= kPrefix.size() + kExtension.size()) return std::nullopt;
+  if (!EqualsIgnoringCase(file_name.substr(0, kPrefix.size()), kPrefix)) return std::nullopt;
+  if (!EqualsIgnoringCase(file_name.substr(file_name.size() - kExtension.size()), kExtension)) {
+    return std::nullopt;
+  }
+  const std::string_view middle =
+      file_name.substr(kPrefix.size(), file_name.size() - kPrefix.size() - kExtension.size());
+  const size_t underscore = middle.find('_');
+  if (underscore == std::string_view::npos) return std::nullopt;
+  const auto place = SmallNumber(middle.substr(0, underscore));
+  const auto level = SmallNumber(middle.substr(underscore + 1));
+  if (!place || !level) return std::nullopt;
+  return std::make_pair(*place, *level);
+}
+
+bool GatherLevelFiles(const std::filesystem::path& save_folder, std::vector<SavedLevel>* levels,
+                      std::string* error) {
+  // One file per level: the game's own spelling wins over another letter case.
+  std::map<std::pair<int, int>, std::filesystem::path> files;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(save_folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    const auto numbers = ParseLevelFileName(name);
+    if (!numbers || !entry.is_regular_file(ec)) continue;
+    const auto size = entry.file_size(ec);
+    if (ec || size < kLevelFileFixedSize || size > kLevelFileLimit) continue;
+    auto [it, added] = files.emplace(*numbers, entry.path());
+    if (!added && name == LevelFileName(numbers->first, numbers->second)) it->second = entry.path();
+  }
+  levels->clear();
+  for (const auto& [numbers, path] : files) {
+    auto bytes = ReadWholeFile(path, kLevelFileLimit, error);
+    if (!bytes) return false;
+    levels->push_back(SavedLevel{static_cast<int16_t>(numbers.first),
+                                 static_cast<int16_t>(numbers.second), std::move(*bytes)});
+  }
+  return true;
+}
+
+std::vector<std::string> SavedHeroes(const std::filesystem::path& save_folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(save_folder, ec)) {
+    const std::filesystem::path& path = entry.path();
+    if (path.extension() != kSaveExtension || !entry.is_regular_file(ec)) continue;
+    const std::string name = path.stem().string();
+    const auto normal = NormalHeroName(name, nullptr);
+    if (normal && *normal == name && !name.empty()) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folder,
+                                         std::string_view name) {
+  for (const std::string& saved : SavedHeroes(save_folder)) {
+    if (SameHeroName(saved, name)) return saved;
+  }
+  return std::nullopt;
+}
+
+bool SaveGame(const Game& game, std::string* error) {
+  std::vector<SavedLevel> levels;
+  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
+  return WriteSave(game, std::move(levels), error);
+}
+
+bool SaveCurrentGame(Game& game, std::string* error) {
+  std::vector<SavedLevel> levels;
+  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
+  // The level the hero stands on goes in as it is now, in its place in the order.
+  const World& world = game.world;
+  SavedLevel current{world.current_place, world.current_level, EncodeLevel(game)};
+  const auto at =
+      std::lower_bound(levels.begin(), levels.end(), current, [](const auto& a, const auto& b) {
+        return std::make_pair(a.place, a.level) < std::make_pair(b.place, b.level);
+      });
+  if (at != levels.end() && at->place == current.place && at->level == current.level) {
+    at->bytes = std::move(current.bytes);
+  } else {
+    levels.insert(at, std::move(current));
+  }
+  return WriteSave(game, std::move(levels), error);
+}
+
+std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
+                                      std::string_view name, std::string* error) {
+  const std::filesystem::path path = SaveFilePath(save_folder, name);
+  std::string why;
+  const auto bytes = ReadWholeFile(path, kMaxSaveBytes, &why);
+  if (!bytes) {
+    if (error) *error = "Не удалось прочитать сохранение: " + why + ".";
+    return std::nullopt;
+  }
+  auto image = DecodeSave(*bytes, &why);
+  if (!image) {
+    if (error) {
+      *error = "Сохранение " + path.string() + " повреждено (" + why + "). Файл оставлен на месте.";
+      std::error_code ec;
+      const std::filesystem::path backup = BackupFilePath(save_folder, name);
+      if (std::filesystem::exists(backup, ec)) {
+        *error += " Предыдущее сохранение лежит в " + backup.string() + ".";
+      }
+    }
+    return std::nullopt;
+  }
+  return image;
+}
+
+bool LoadGame(Game& game, std::string_view name, std::string* error) {
+  const std::filesystem::path save_folder = game.session.SaveFolder();
+  const auto image = ReadSaveFile(save_folder, name, error);
+  if (!image) return false;
+  RemoveLevelFiles(game);
+  for (const SavedLevel& level : image->levels) {
+    std::string why;
+    if (!ReplaceFile(save_folder / LevelFileName(level.place, level.level), level.bytes, &why)) {
+      RemoveLevelFiles(game);
+      if (error) *error = "Не удалось восстановить уровни сохранения: " + why + ".";
+      return false;
+    }
+  }
+  const std::string data_error = LoadGameData(game);
+  if (!data_error.empty()) {
+    RemoveLevelFiles(game);
+    if (error) *error = data_error;
+    return false;
+  }
+  ApplySaveImage(game, *image, name);
+  if (!ChangeLevel(game, image->place, image->level, image->hero.x, image->hero.y)) {
+    RemoveLevelFiles(game);
+    game.session.game_in_progress = false;
+    if (error) *error = "Не удалось войти на уровень сохранения.";
+    return false;
+  }
+  BeginPlay(game);
+  return true;
+}
+
+void DeleteSave(const std::filesystem::path& save_folder, std::string_view name) {
+  std::error_code ec;
+  std::filesystem::remove(SaveFilePath(save_folder, name), ec);
+  std::filesystem::remove(BackupFilePath(save_folder, name), ec);
+}
+
+std::string UnloadGame(Game& game) {
+  std::string error;
+  // A hero without a name (a sandbox level's) has neither a record nor a save.
+  const std::string& name = game.world.hero.name;
+  const auto normal = NormalHeroName(name, nullptr);
+  if (!game.session.saved && !name.empty() && normal && *normal == name) {
+    if (!WriteCharacterRecord(game, &error)) {
+      error = "Не удалось записать историю героя: " + error;
+    }
+    DeleteSave(game.session.SaveFolder(), name);
+  }
+  RemoveLevelFiles(game);
+  return error;
+}
+
+}  // namespace zaldrun

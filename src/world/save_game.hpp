@@ -1,0 +1,66 @@
+// Saving and loading a game: the level files of the Save folder gathered into the hero's save
+// file, written so that a crash or a full disk never costs the old save; a save read back, checked
+// whole before anything changes, its level files re-created and the hero put back where he was;
+// the list of saved heroes; and the removal of a lost hero's save.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "world/save_file.hpp"
+
+namespace zaldrun {
+
+struct Game;
+
+// "Lev7_12.lev" is place 7, level 12. Nothing for any other name: another prefix or extension,
+// signs, leading zeros, or numbers outside 1..999 (letter case of "Lev" and ".lev" aside).
+std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name);
+
+// The level files of the Save folder as a save keeps them, in order of place and level. Files
+// with other names, or of a length no level file has, are left out. False, with the reason in
+// *error, when a level file cannot be read.
+bool GatherLevelFiles(const std::filesystem::path& save_folder, std::vector<SavedLevel>* levels,
+                      std::string* error);
+
+// The heroes with a save file (Save/<name>.sav whose name is a hero's name), sorted.
+std::vector<std::string> SavedHeroes(const std::filesystem::path& save_folder);
+// The saved hero whose name is `name` but for letter case.
+std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folder,
+                                         std::string_view name);
+
+// Writes the hero's save file from the game and the level files in the Save folder (the current
+// level must have been written to its file first). The previous save is kept as <name>.bak.
+// False, with the reason in *error, when the file could not be written; the old save is then
+// untouched.
+bool SaveGame(const Game& game, std::string* error);
+
+// Saving as the player asks for it: the save file of the level files in the Save folder and the
+// current level as it stands now (its level file may be older). False, with the reason in *error,
+// when it could not be written (the old save is then untouched).
+bool SaveCurrentGame(Game& game, std::string* error);
+
+// Reads and checks the hero's save file without changing anything.
+std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
+                                      std::string_view name, std::string* error);
+
+// Loads the saved hero `name`: the file is read and checked first; then the level files are
+// re-created, the data files loaded, the hero, his pack, knowledge, events and kills restored,
+// and the saved level entered with the hero on his cell. False, with the reason in *error and
+// the game as it was, when the file is missing or damaged (it stays on disk) or the level files
+// cannot be written.
+bool LoadGame(Game& game, std::string_view name, std::string* error);
+
+// Removes a lost hero's save file and its backup.
+void DeleteSave(const std::filesystem::path& save_folder, std::string_view name);
+
+// The unload step of closing the main window: a game that ends unsaved leaves its character
+// record and loses its save; then every level file goes. Returns what kept the record from being
+// written (empty when nothing did); the rest of the step runs regardless.
+std::string UnloadGame(Game& game);
+
+}  // namespace zaldrun

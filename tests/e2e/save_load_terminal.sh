@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A whole game in a real terminal: a hero made in "Новая Игра" walks into the village and out,
+# saves with S; the program started again with --load finds him on the same cell; quitting with Q
+# leaves his record and no save.
+source "$(dirname "$0")/lib.sh"
+
+start_game --seed 3
+wait_for "Начать Игру"
+send F10 Enter
+wait_for "Новая Игра"
+wait_for "Имя: Вася"
+send Enter
+wait_for "Exp: 0("
+
+# Into the village (the entrance at 11, 21) and out by its bottom edge.
+send PageDown Right Right Right Right Right Right '>'
+send Down
+wait_for "Покинуть эту локацию?"
+send y
+before=$(screen | grep -n "@" || true)
+[ -n "$before" ] || fail "no hero on the map"
+
+send S
+wait_for "Сохранить и выйти?"
+send y
+for _ in $(seq 1 50); do [ -f "$WORK/Save/Вася.sav" ] && break; sleep 0.1; done
+[ -f "$WORK/Save/Вася.sav" ] || fail "no save after S"
+ls "$WORK"/Save/*.lev >/dev/null 2>&1 && fail "level files left behind"
+[ -f "$WORK/Вася.txt" ] && fail "a saved game wrote a record"
+
+# Without such a save the program says so and ends at once.
+if "$BIN" --terminal --dir "$WORK" --load Петя 2>"$WORK/err.txt"; then
+  fail "--load of a missing hero did not fail"
+fi
+grep -q "нет сохранённого героя" "$WORK/err.txt" || fail "no message for a missing hero"
+
+start_game --load Вася
+wait_for "Exp: 0("
+after=$(screen | grep -n "@" || true)
+[ "$before" = "$after" ] || fail "the hero is elsewhere: '$before' then '$after'"
+
+send Q
+wait_for "Действительно выйти?"
+send y
+for _ in $(seq 1 50); do [ -f "$WORK/Вася.txt" ] && break; sleep 0.1; done
+grep -q "Вася, Человек Воин, просто вышел из игры." "$WORK/Вася.txt" || fail "no record"
+[ -f "$WORK/Save/Вася.sav" ] && fail "the save of a quitter is still there"
+echo "save and load terminal: ok"

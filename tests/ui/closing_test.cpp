@@ -1,0 +1,191 @@
+// Whole games through the main window: creating, saving with S, loading, quitting, closing the
+// window, dying; what each leaves in the program folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/game.hpp"
+#include "support/program_harness.hpp"
+#include "world/save_game.hpp"
+
+namespace zaldrun {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramHarness;
+using testing::ReadFileText;
+
+constexpr std::string_view kCreate = "{F10}{Enter}{Enter}";  // Вася, a human warrior
+// Loads the first saved hero: Shift+Tab from the name box goes to the load button, the create
+// button, then the saves list.
+constexpr std::string_view kLoadFirst =
+    "{F10}{Enter}{Shift+Tab}{Shift+Tab}{Shift+Tab}{Down}{Enter}";
+// From the start: into the village and out again, back on the overworld at its entrance.
+constexpr std::string_view kVillageAndBack =
+    "{PgDn}{Right}{Right}{Right}{Right}{Right}{Right}>{Down}y";
+
+fs::path SaveOf(const ProgramHarness& program, const std::string& name) {
+  return program.folder() / "Save" / (name + ".sav");
+}
+
+bool AnyLevelFiles(const ProgramHarness& program) {
+  for (const auto& entry : fs::directory_iterator(program.folder() / "Save")) {
+    if (entry.path().extension() == ".lev") return true;
+  }
+  return false;
+}
+
+// Where two files first differ (-1: they are the same), to keep failures short.
+long FirstDifference(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    if (a[i] != b[i]) return static_cast<long>(i);
+  }
+  return a.size() == b.size() ? -1 : static_cast<long>(n);
+}
+
+// The second run of the program in the first one's folder.
+void UseFolderOf(ProgramHarness& later, const ProgramHarness& earlier) {
+  later.game().session.folder = earlier.folder().path();
+}
+
+TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
+  ProgramHarness first;
+  first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy");
+  EXPECT_EQ(first.Run(), 0);
+  const Game& saved = first.game();
+  ASSERT_TRUE(saved.session.saved);
+  EXPECT_EQ(saved.world.hero.x, 11);
+  EXPECT_EQ(saved.world.hero.y, 21);
+  ASSERT_TRUE(fs::exists(SaveOf(first, "Вася")));
+  EXPECT_FALSE(AnyLevelFiles(first));
+  EXPECT_FALSE(fs::exists(first.folder() / "Вася.txt")) << "a saved game leaves no record";
+  const std::string bytes = ReadFileText(SaveOf(first, "Вася"));
+  std::string error;
+  const auto image = ReadSaveFile(first.folder() / "Save", "Вася", &error);
+  ASSERT_TRUE(image.has_value()) << error;
+  EXPECT_EQ(image->levels.size(), 2u) << "the overworld and the village";
+
+  // Load, and save again at once: the same bytes, so nothing was lost or changed on the way.
+  ProgramHarness second;
+  UseFolderOf(second, first);
+  second.Keys(kLoadFirst).Keys("Sy");
+  EXPECT_EQ(second.Run(), 0);
+  const Game& loaded = second.game();
+  EXPECT_EQ(loaded.world.hero.name, "Вася");
+  EXPECT_TRUE(loaded.world.OnOverworld());
+  EXPECT_EQ(loaded.world.hero.x, saved.world.hero.x);
+  EXPECT_EQ(loaded.world.hero.y, saved.world.hero.y);
+  EXPECT_EQ(loaded.world.hero.hp, saved.world.hero.hp);
+  EXPECT_EQ(loaded.world.hero.money, saved.world.hero.money);
+  EXPECT_EQ(loaded.view.labels.money, saved.view.labels.money);
+  for (int category = 0; category < kPileGroups; ++category) {
+    EXPECT_EQ(loaded.world.piles[0].GroupCount(category),
+              saved.world.piles[0].GroupCount(category));
+  }
+  EXPECT_EQ(loaded.world.hero.equipment[6].type, saved.world.hero.equipment[6].type);
+  EXPECT_EQ(FirstDifference(ReadFileText(SaveOf(first, "Вася")), bytes), -1);
+  EXPECT_EQ(FirstDifference(ReadFileText(first.folder() / "Save" / "Вася.bak"), bytes), -1);
+}
+
+TEST(Closing, ALoadedGameHasEveryVisitedLevelBack) {
+  ProgramHarness first;
+  first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy");
+  EXPECT_EQ(first.Run(), 0);
+  ProgramHarness second;
+  UseFolderOf(second, first);
+  second.Keys(kLoadFirst);
+  EXPECT_EQ(second.Run(), -1);
+  EXPECT_TRUE(second.game().session.game_in_progress);
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
+}
+
+TEST(Closing, QuittingTheFirstGameLeavesARecordAndNoSave) {
+  ProgramHarness program;
+  program.Keys(kCreate).Keys("Qy");
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
+  EXPECT_FALSE(AnyLevelFiles(program));
+  const std::string record = ReadFileText(program.folder() / "Вася.txt");
+  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
+}
+
+TEST(Closing, QuittingALoadedHeroLosesHisSave) {
+  ProgramHarness first;
+  first.Keys(kCreate).Keys("Sy");
+  EXPECT_EQ(first.Run(), 0);
+  ProgramHarness second;
+  UseFolderOf(second, first);
+  second.Keys(kLoadFirst).Keys("Qy");
+  EXPECT_EQ(second.Run(), 0);
+  EXPECT_FALSE(fs::exists(SaveOf(first, "Вася")));
+  EXPECT_FALSE(fs::exists(first.folder() / "Save" / "Вася.bak"));
+  EXPECT_TRUE(fs::exists(first.folder() / "Вася.txt"));
+}
+
+TEST(Closing, TheWindowsCloseButtonAsksToSave) {
+  ProgramHarness asked;
+  asked.Keys(kCreate).Keys("{Close}");
+  EXPECT_EQ(asked.Run(), -1);
+  EXPECT_TRUE(asked.ScreenHas("Сохранить игру?(Y/N)"));
+
+  ProgramHarness answered;
+  answered.Keys(kCreate).Keys("{Close}y");
+  EXPECT_EQ(answered.Run(), 0);
+  EXPECT_TRUE(fs::exists(SaveOf(answered, "Вася")));
+  EXPECT_FALSE(fs::exists(answered.folder() / "Вася.txt"));
+
+  ProgramHarness no;
+  no.Keys(kCreate).Keys("{Close}n");
+  EXPECT_EQ(no.Run(), 0);
+  EXPECT_FALSE(fs::exists(SaveOf(no, "Вася")));
+  EXPECT_NE(ReadFileText(no.folder() / "Вася.txt").find("просто вышел из игры"), std::string::npos);
+}
+
+TEST(Closing, AfterDeathNothingIsAskedAndTheRecordTellsHowTheHeroDied) {
+  ProgramHarness program;
+  program.Keys(kCreate);
+  EXPECT_EQ(program.Run(), -1);
+  // The hero starves to death.
+  program.game().control.prompt_state = prompt::kGameOver;
+  program.game().control.end_reason = 9;
+  program.Keys("{Close}");
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_FALSE(program.ScreenHas("Сохранить игру?"));
+  EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
+  EXPECT_NE(ReadFileText(program.folder() / "Вася.txt").find("Вася, Человек Воин, умер от голода."),
+            std::string::npos);
+}
+
+TEST(Closing, AFailedSaveSaysSoAndTheGameGoesOn) {
+  ProgramHarness program;
+  program.Keys(kCreate).Keys("Sy");
+  EXPECT_EQ(program.Run(), 0);
+  const std::string old_save = ReadFileText(SaveOf(program, "Вася"));
+
+  // The disk refuses the new save: the temporary file cannot be made.
+  fs::create_directory(program.folder() / "Save" / "Вася.sav.tmp");
+  ProgramHarness again;
+  UseFolderOf(again, program);
+  again.Keys(kLoadFirst).Keys("{Right}Sy");
+  EXPECT_EQ(again.Run(), -1);  // waits on the message box
+  EXPECT_TRUE(again.ScreenHas("Игра не сохранена")) << again.ScreenText();
+  EXPECT_TRUE(again.game().session.game_in_progress);
+  EXPECT_FALSE(again.game().session.saved);
+  EXPECT_FALSE(again.game().session.unload_requested);
+  EXPECT_EQ(ReadFileText(SaveOf(program, "Вася")), old_save);
+}
+
+TEST(Closing, ARecordThatCannotBeWrittenIsReportedAndTheRestIsDone) {
+  ProgramHarness program;
+  fs::create_directory(program.folder() / "Вася.txt");  // the record's place is taken
+  program.Keys(kCreate).Keys(kVillageAndBack).Keys("Qy");
+  EXPECT_EQ(program.Run(), -1);  // waits on the message box
+  EXPECT_TRUE(program.ScreenHas("Не удалось записать историю героя")) << program.ScreenText();
+  EXPECT_FALSE(AnyLevelFiles(program));
+  EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
+}
+
+}  // namespace
+}  // namespace zaldrun

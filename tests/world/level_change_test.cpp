@@ -1,0 +1,242 @@
+// The level change: levels kept in their files while the hero is away, the arrival rules (a given
+// cell, the link back on any border, a free cell instead of a blocked one), the stairs command,
+// and the faults of writing and reading level files.
+#include "world/level_change.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "levelgen/places.hpp"
+#include "model/game.hpp"
+#include "support/game_fixture.hpp"
+#include "support/temp_folder.hpp"
+#include "ui/commands.hpp"
+#include "world/level_file.hpp"
+#include "world/new_game.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+void StartOn(GameFixture& fixture, int place, int level) {
+  NewGameStart start;
+  start.place = place;
+  start.level = level;
+  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+}
+
+bool Change(GameFixture& fixture, int place, int level, int x, int y) {
+  bool changed = false;
+  fixture.Act([&](Game& g) { changed = ChangeLevel(g, place, level, x, y); });
+  fixture.game().view.message_line.clear();
+  return changed;
+}
+
+TEST(LevelChange, ALevelLeftAndEnteredAgainIsAsItWasLeft) {
+  GameFixture fixture({"@"}, 21);
+  StartOn(fixture, place::kEndless, 3);
+  Game& game = fixture.game();
+  // The hero saw something far away before he left.
+  game.world.level.Cell(1, 1).seen = 1;
+  game.world.level.Cell(1, 1).remembered_glyph = '#';
+  game.world.level.Cell(1, 1).remembered_colour = 777;
+  const std::vector<uint8_t> before = EncodeLevel(game);
+  const int hx = game.world.hero.x;
+  const int hy = game.world.hero.y;
+
+  ASSERT_TRUE(Change(fixture, place::kEndless, 2, 0, 0));
+  EXPECT_EQ(game.world.current_level, 2);
+  EXPECT_TRUE(std::filesystem::exists(game.session.SaveFolder() / "Lev5_3.lev"));
+  const MapCell& down = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
+  EXPECT_EQ(down.feature, feature::kStairsDown) << "arrived on the way down to level 3";
+  EXPECT_EQ(down.params[1], 3);
+
+  ASSERT_TRUE(Change(fixture, place::kEndless, 3, 0, 0));
+  EXPECT_EQ(game.world.hero.x, hx) << "back on the way up to level 2";
+  EXPECT_EQ(game.world.hero.y, hy);
+  // Map, piles, loose items and monsters as they were (the sight sweep only marks cells seen).
+  game.world.level.Cell(1, 1).seen = 1;
+  std::vector<uint8_t> after = EncodeLevel(game);
+  ASSERT_EQ(after.size(), before.size());
+  for (int i = 0; i < kMapWidth * kMapHeight; ++i) {
+    // Seen marks and remembered glyphs change where the hero looks again on arrival.
+    for (size_t b = 0; b < 6; ++b)
+      after[16 + 21 * static_cast<size_t>(i) + b] = before[16 + 21 * static_cast<size_t>(i) + b];
+  }
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(game.view.field.At(1, 1).glyph, '#') << "the remembered map is drawn at once";
+}
+
+TEST(LevelChange, AnArrivalOtherThanNoughtNoughtIsUsedAsGiven) {
+  GameFixture fixture({"@"}, 2);
+  StartOn(fixture, place::kWorld, place::kOverworld);
+  // The old cellars: the stairs are at (4, 3), yet (3, 3) is where the hero is sent.
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kCellars, 3, 3));
+  EXPECT_EQ(fixture.game().world.hero.x, 3);
+  EXPECT_EQ(fixture.game().world.hero.y, 3);
+}
+
+TEST(LevelChange, TheLinkBackIsFoundOnEveryBorderAndInside) {
+  struct Case {
+    int x, y, feature, expect_x, expect_y;
+  };
+  const Case cases[] = {
+      {40, 39, feature::kEdgeExit, 40, 38}, {79, 12, feature::kEdgeExit, 78, 12},
+      {10, 0, feature::kEdgeExit, 10, 1},   {0, 15, feature::kEdgeExit, 1, 15},
+      {30, 20, feature::kStairsUp, 30, 20}, {31, 21, feature::kStairsDown, 31, 21},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+    Game game;
+    MapCell& cell = game.world.level.Cell(c.x, c.y);
+    cell.feature = static_cast<int16_t>(c.feature);
+    cell.params = {7, 2, 0, 0};
+    const ArrivalCell arrival = FindLinkBack(game, 7, 2);
+    ASSERT_TRUE(arrival.found);
+    EXPECT_EQ(arrival.x, c.expect_x);
+    EXPECT_EQ(arrival.y, c.expect_y);
+    EXPECT_FALSE(FindLinkBack(game, 7, 3).found) << "another level's link is not taken";
+  }
+}
+
+TEST(LevelChange, ABlockedArrivalMovesToTheNearestFreeCell) {
+  GameFixture fixture({"@"}, 4);
+  StartOn(fixture, place::kWorld, place::kOverworld);
+  Game& game = fixture.game();
+  // (3, 6) is the town's arrival; a goblin stands there when the hero comes again.
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 4, 6));
+  MonsterRecord guard;
+  guard.type = 8;
+  guard.x = 3;
+  guard.y = 6;
+  guard.hp = guard.max_hp = 5;
+  game.world.level.monster_count = static_cast<int16_t>(game.world.level.monster_count + 1);
+  game.world.level.Monster(game.world.level.monster_count) = guard;
+  game.world.level.Cell(3, 6).monster = game.world.level.monster_count;
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kOverworld, 33, 24));
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 3, 6));
+  EXPECT_FALSE(game.world.hero.x == 3 && game.world.hero.y == 6);
+  EXPECT_LE(std::abs(game.world.hero.x - 3) + std::abs(game.world.hero.y - 6), 2)
+      << "the nearest free cell";
+  // Water is no place to stand either.
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kVillage, 57, 12));
+  int wx = -1;
+  int wy = -1;
+  for (int y = 1; y < 39 && wx < 0; ++y) {
+    for (int x = 1; x < 79; ++x) {
+      if (game.world.level.Terrain(x, y) == 'H') {
+        wx = x;
+        wy = y;
+        break;
+      }
+    }
+  }
+  ASSERT_GE(wx, 0);
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kVillage, wx, wy));
+  EXPECT_NE(game.world.level.Terrain(game.world.hero.x, game.world.hero.y), 'H');
+}
+
+TEST(LevelChange, ANewGameWritesNoLevelFileBeforeItsFirstLevel) {
+  GameFixture fixture({"@"}, 5);
+  StartOn(fixture, place::kWorld, place::kOverworld);
+  const Game& game = fixture.game();
+  EXPECT_TRUE(game.world.OnOverworld());
+  EXPECT_EQ(game.world.hero.x, 4);
+  EXPECT_EQ(game.world.hero.y, 20);
+  bool any = false;
+  if (std::filesystem::exists(game.session.SaveFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(game.session.SaveFolder())) {
+      any |= entry.path().extension() == ".lev";
+    }
+  }
+  EXPECT_FALSE(any);
+  // On the overworld the hero sees three cells around him: 37 cells in all.
+  int lit = 0;
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) lit += game.world.level.Cell(x, y).seen;
+  }
+  EXPECT_EQ(lit, 37);
+}
+
+TEST(LevelChange, AFileThatCannotBeWrittenKeepsTheHeroWhereHeIs) {
+  GameFixture fixture({"@"}, 6);
+  StartOn(fixture, place::kEndless, 1);
+  Game& game = fixture.game();
+  std::filesystem::remove_all(game.session.SaveFolder());
+  testing::WriteFileText(game.session.SaveFolder(), "not a folder");
+  const int hx = game.world.hero.x;
+  fixture.Keys("{Space}{Space}");
+  bool changed = true;
+  fixture.Act([&](Game& g) { changed = ChangeLevel(g, place::kEndless, 2, 0, 0); });
+  EXPECT_FALSE(changed);
+  EXPECT_EQ(game.world.current_level, 1);
+  EXPECT_EQ(game.world.hero.x, hx);
+  const std::vector<std::string> log = fixture.LogLines();
+  ASSERT_FALSE(log.empty());
+  EXPECT_NE(log.back().find("Lev5_1.lev"), std::string::npos) << log.back();
+}
+
+TEST(LevelChange, ADamagedLevelFileIsBuiltAnew) {
+  GameFixture fixture({"@"}, 8);
+  StartOn(fixture, place::kEndless, 1);
+  Game& game = fixture.game();
+  ASSERT_TRUE(Change(fixture, place::kEndless, 2, 0, 0));
+  testing::WriteFileText(game.session.SaveFolder() / "Lev5_1.lev", "short");
+  fixture.Keys("{Space}{Space}");
+  bool changed = false;
+  fixture.Act([&](Game& g) { changed = ChangeLevel(g, place::kEndless, 1, 0, 0); });
+  EXPECT_TRUE(changed);
+  const std::vector<std::string> log = fixture.LogLines();
+  ASSERT_FALSE(log.empty());
+  EXPECT_NE(log.back().find("построен заново"), std::string::npos) << log.back();
+  EXPECT_EQ(game.world.current_level, 1);
+  // The new level 1 has its own way down to level 2, and the hero comes up on it.
+  const MapCell& arrival = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
+  EXPECT_EQ(arrival.feature, feature::kStairsDown);
+  EXPECT_EQ(arrival.params[1], 2);
+}
+
+TEST(LevelChange, GoDownTakesStairsAndEntrancesAndNothingElse) {
+  GameFixture fixture({"@"}, 9);
+  StartOn(fixture, place::kEndless, 1);
+  Game& game = fixture.game();
+  // Find the way down and stand on it.
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      if (game.world.level.Cell(x, y).feature == feature::kStairsDown) {
+        game.world.hero.x = static_cast<int16_t>(x);
+        game.world.hero.y = static_cast<int16_t>(y);
+      }
+    }
+  }
+  fixture.Keys(">");
+  fixture.PlayKeys();
+  EXPECT_EQ(game.world.current_level, 2);
+  EXPECT_NE(game.view.message_line.find("Ты спустился вниз."), std::string::npos);
+  EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature,
+            feature::kStairsUp);
+  fixture.Keys(">");
+  fixture.PlayKeys();
+  EXPECT_EQ(game.world.current_level, 1);
+  EXPECT_NE(game.view.message_line.find("Ты поднялся наверх."), std::string::npos);
+  // A plain floor cell next to the stairs has neither.
+  for (int d = -1; d <= 1; d += 2) {
+    const int x = game.world.hero.x + d;
+    if (game.world.level.Cell(x, game.world.hero.y).feature == 0 &&
+        game.world.level.Terrain(x, game.world.hero.y) == 'C') {
+      game.world.hero.x = static_cast<int16_t>(x);
+      break;
+    }
+  }
+  fixture.Keys(">");
+  fixture.PlayKeys();
+  EXPECT_EQ(game.view.message_line, " Здесь нет никаких лестниц или входов.");
+}
+
+}  // namespace
+}  // namespace zaldrun
