@@ -13,7 +13,7 @@ namespace {
 
 // Sorted by name; records/handler_names lists every name an item type may give. The generic
 // operations act on the stack chosen in the inventory window and take no aim.
-constexpr std::array<RegistryEntry<EffectHandler>, 59> kEntries{{
+constexpr std::array<RegistryEntry<EffectHandler>, 67> kEntries{{
     {"BoostSpeed", BoostSpeed},
     {"CureConfuz", CureConfuz},
     {"DetCurse", DetCurse},
@@ -73,6 +73,14 @@ constexpr std::array<RegistryEntry<EffectHandler>, 59> kEntries{{
     {"sDC", sDC},
     {"sID", sID},
     {"sRC", sRC},
+    {"wAcidS", wAcidS},
+    {"wBreath", wBreath},
+    {"wInferno", wInferno},
+    {"wLBall", wLBall},
+    {"wMagicBite", wMagicBite},
+    {"wOpen", wOpen},
+    {"wParalyz", wParalyz},
+    {"wSlow", wSlow},
 }};
 
 constexpr Registry<EffectHandler> kRegistry{
