@@ -28,7 +28,11 @@ void LearnCurrentType(Game& game) { LearnType(game, game.control.current_item.ty
 
 void LearnType(Game& game, int type) {
   if (type < 1 || type > kItemTypeCount) return;
-  game.world.item_types[static_cast<size_t>(type)].knowledge = 1;
+  ItemType& entry = game.world.item_types[static_cast<size_t>(type)];
+  entry.knowledge = 1;
+  // Only the kinds used up or drawn on are known by their type; a weapon or a ring stays unknown
+  // until it is identified itself.
+  if (entry.category < item_category::kPotion || entry.category > item_category::kFood) return;
   auto learn = [type](ItemRecord& item) {
     if (item.type == type && item.count > 0) item.identified = 1;
   };

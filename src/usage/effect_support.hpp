@@ -33,8 +33,9 @@ int RndInt(Game& game, int n);
 // A whole number in low..high.
 int RollRange(Game& game, int low, int high);
 
-// The hero learns the type of the item being used: the type becomes known and every item of it in
-// the pack, the equipment, the piles and on the floor is named by its true name from now on.
+// The hero learns the type of the item being used: the type becomes known and, for potions,
+// scrolls, books, wands and food, every item of it in the pack, the equipment, the piles and on
+// the floor (and every one taken into the pack later) is named by its true name from now on.
 void LearnCurrentType(Game& game);
 void LearnType(Game& game, int type);
 

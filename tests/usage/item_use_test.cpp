@@ -72,6 +72,10 @@ TEST(ItemUse, DrinkingTeachesThePotionsTrueNameEverywhere) {
   EXPECT_NE(ItemName(game, left), unknown);
   EXPECT_EQ(ItemName(game, left), "Зелье Лечения");
   EXPECT_EQ(game.world.item_types[static_cast<size_t>(potion.type)].knowledge, 1);
+  ItemRecord found_later = potion;
+  found_later.count = 1;
+  ASSERT_TRUE(TakeIntoPack(game, found_later));
+  EXPECT_EQ(Group(g, item_category::kPotion)[0].count, 2) << "known when taken later";
 }
 
 TEST(ItemUse, ReadingBooksKeepsThemAndChosenItemScrollsOpenTheWindow) {
