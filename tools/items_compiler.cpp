@@ -23,7 +23,7 @@ const std::vector<std::string> kKnownFields = {
     "unknown_few",  "blessing_weights", "materials",    "handler",  "slot",         "damage",
     "extra_damage", "first_bonus",      "second_bonus", "charges",  "aiming",       "used_up",
     "needs_target", "attributes",       "protection",   "luck",     "health_bonus", "mana_bonus",
-    "properties",   "slaying",          "stack"};
+    "properties",   "slaying",          "stack",        "survival"};
 
 std::string EntryLabel(const toml::table& entry) {
   std::string label = "[[item]]";
@@ -242,6 +242,7 @@ ItemDescription ReadItem(EntryReader& r, int type) {
   } else if (!r.Has("stack")) {
     r.Error("stack", "missing");
   }
+  d.survival = static_cast<uint8_t>(r.OptionalInt("survival", 0, 100).value_or(0));
   return d;
 }
 
@@ -318,6 +319,7 @@ std::string DumpDescription(const ItemDescription& d, int type) {
   const std::string slaying = SlayingText(d.special_codes, d.special_strengths, d.special_values);
   if (!slaying.empty()) out << "slaying = " << slaying << "\n";
   out << "stack = [" << d.stack_min << ", " << d.stack_max << "]\n";
+  if (d.survival != 0) out << "survival = " << static_cast<int>(d.survival) << "\n";
   return out.str();
 }
 

@@ -50,36 +50,6 @@ int HeroProtection(const Hero& hero, int kind) {
          hero.resistance_bonus[static_cast<size_t>(kind)];
 }
 
-// The damage of one blow of hand `which` before it is dealt: slaying raises the factor and adds a
-// bonus to the weapon's own damage; a critical doubles the factor; extra components add what gets
-// through.
-int BlowDamage(Game& game, int which, const MonsterTypeRecord& type, const MonsterRecord& monster,
-               bool critical) {
-  const AttackProfile& attack = game.world.hero.attack;
-  float factor = 1;
-  int bonus = 0;
-  for (int k = 0; k < kSlayClasses; ++k) {
-    if ((type.class_bits & (int32_t{1} << k)) == 0) continue;
-    factor += attack.slay_multiplier[AttackProfile::Slay(which, k)];
-    bonus += attack.slay_bonus[AttackProfile::Slay(which, k)];
-  }
-  if (critical) factor *= 2;
-  const size_t own = AttackProfile::Component(which, 0);
-  const bool ignores = attack.ignores_resistance[static_cast<size_t>(which)] != 0;
-  const int protection = ignores ? 0 : type.Resistance(attack.damage_kind[own]);
-  int damage = Roll(game, Rounded(attack.damage_low[own] * factor + bonus),
-                    Rounded(attack.damage_high[own] * factor + bonus), protection);
-  if ((monster.status & kHalvesBlows) != 0) damage /= 2;
-  for (int c = 1; c < kDamageComponents; ++c) {
-    const size_t extra = AttackProfile::Component(which, c);
-    if (attack.damage_kind[extra] == 0) continue;
-    damage += Roll(game, Rounded(attack.damage_low[extra] * factor),
-                   Rounded(attack.damage_high[extra] * factor),
-                   type.Resistance(attack.damage_kind[extra]));
-  }
-  return damage;
-}
-
 void CrimsonAura(Game& game) {
   game.control.end_reason = end_reason::kCrimsonAura;
   const int burn =
@@ -98,6 +68,34 @@ void Practise(Game& game, int which, int gain) {
 }
 
 }  // namespace
+
+int BlowDamage(Game& game, int which, const MonsterTypeRecord& type, const MonsterRecord& monster,
+               bool critical) {
+  const AttackProfile& attack = game.world.hero.attack;
+  float factor = 1;
+  int bonus = 0;
+  for (int k = 0; k < kSlayClasses; ++k) {
+    if ((type.class_bits & (int32_t{1} << k)) == 0) continue;
+    factor += attack.slay_multiplier[AttackProfile::Slay(which, k)];
+    bonus += attack.slay_bonus[AttackProfile::Slay(which, k)];
+  }
+  if (critical) factor *= 2;
+  const size_t own = AttackProfile::Component(which, 0);
+  const bool ignores = attack.ignores_resistance[static_cast<size_t>(which)] != 0;
+  const int protection = ignores ? 0 : type.Resistance(attack.damage_kind[own]);
+  int damage = Roll(game, Rounded(attack.damage_low[own] * factor + bonus),
+                    Rounded(attack.damage_high[own] * factor + bonus), protection);
+  if ((monster.status & kHalvesBlows) != 0) damage /= 2;
+  if (which == hand::kMissile && type.HasFlag(monster_flag::kHalfMissileDamage)) damage /= 2;
+  for (int c = 1; c < kDamageComponents; ++c) {
+    const size_t extra = AttackProfile::Component(which, c);
+    if (attack.damage_kind[extra] == 0) continue;
+    damage += Roll(game, Rounded(attack.damage_low[extra] * factor),
+                   Rounded(attack.damage_high[extra] * factor),
+                   type.Resistance(attack.damage_kind[extra]));
+  }
+  return damage;
+}
 
 bool HeroMeleeBlow(Game& game, int slot, int which_hand) {
   if (game.GameOver() || slot < 1 || slot > game.world.level.monster_count) return false;

@@ -6,6 +6,7 @@
 #include "combat/monster_blow.hpp"
 #include "combat/monster_sight.hpp"
 #include "creatures/monster_steps.hpp"
+#include "creatures/special_actions.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/sight.hpp"
@@ -52,8 +53,8 @@ bool RoomToSummon(Game& game, const MonsterRecord& monster, int limit, const Mon
   return room;
 }
 
-bool Applicable(Game& game, const MonsterRecord& monster, int code, int weight, int limit,
-                const MonsterSight& sight) {
+bool Applicable(Game& game, int slot, int code, int weight, int limit, const MonsterSight& sight) {
+  const MonsterRecord& monster = game.world.level.Monster(slot);
   if (code == kSpendTurn) return weight > 0;
   if (code >= monster_action::kHit && code <= kLastBlow) {
     return std::abs(game.world.hero.x - monster.x) < 2 &&
@@ -61,8 +62,11 @@ bool Applicable(Game& game, const MonsterRecord& monster, int code, int weight, 
   }
   if (code == monster_action::kApproach) return sight.distance() > limit;
   if (code == monster_action::kRetreat) return sight.distance() < limit;
-  if (code == kSummonFew || code == kSummonMany) return RoomToSummon(game, monster, limit, sight);
-  return false;
+  if (code == kSummonFew || code == kSummonMany || code == monster_action::kSummonSpider ||
+      code == monster_action::kSummon) {
+    return RoomToSummon(game, monster, limit, sight);
+  }
+  return SpecialApplicable(game, slot, code, limit, sight);
 }
 
 // Every monster on the level turns hostile.
@@ -181,7 +185,7 @@ ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight) {
   for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
     const int code = type->action_codes[i];
     const int weight = type->action_weights[i];
-    if (!Applicable(game, monster, code, weight, type->action_limits[i], sight)) continue;
+    if (!Applicable(game, slot, code, weight, type->action_limits[i], sight)) continue;
     choices.actions.push_back(static_cast<char>(static_cast<unsigned char>(code)));
     choices.weights.push_back(static_cast<char>(static_cast<unsigned char>(weight)));
   }
@@ -196,9 +200,9 @@ void DoAction(Game& game, int action, int slot) {
     MoveToHero(game, slot, 1);
   } else if (action == monster_action::kRetreat) {
     MoveToHero(game, slot, -1);
-  } else {
-    // Waiting, the empty blow (7), the summons that have no effect of their own, and any code
-    // without an action yet: the turn is spent, so no monster acts for ever.
+  } else if (!DoSpecialAction(game, action, slot)) {
+    // Waiting, the empty blow (7), the summons that have no effect of their own (43, 44) and any
+    // unknown code: the turn is spent, so no monster acts for ever.
     SpendEnergy(game, slot, kActionEnergy);
   }
 }

@@ -120,20 +120,22 @@ struct Hero {
   uint8_t poison_resistance = 0;
   // Successful blows counted toward the growth of the weapon's skill.
   uint8_t weapon_practice = 0;
+  // Successful shots and throws counted toward the growth of the ranged skill.
+  uint8_t missile_practice = 0;
   // Percent in steps of 5 added to every experience gain.
   uint8_t experience_bonus = 0;
 
   // Figures of worn items (kept by the equipment, read by combat, the timed effects and the
   // effect handlers).
-  int16_t defence_bonus = 0;        // added to the defence value
-  uint8_t life_drain = 0;           // regains Round(damage × 0.1 × value) per damaging blow
-  uint8_t ward = 0;                 // value / 20: the chance to turn aside a conjured creature
+  int16_t defence_bonus = 0;  // added to the defence value
+  uint8_t life_drain = 0;     // regains Round(damage × 0.1 × value) per damaging blow
+  uint8_t ward = 0;           // value / 20: the chance to turn aside a conjured creature
   uint8_t paralysis_resistance = 0;
   uint8_t confusion_resistance = 0;
-  uint8_t anti_slowing = 0;         // protects from slowing
-  int16_t fortune = 0;              // raises critical blows and loot
-  int16_t fortune_bonus = 0;        // the same from worn items (luck, critical hits)
-  int16_t missile_critical = 0;     // raises critical shots
+  uint8_t anti_slowing = 0;      // protects from slowing
+  int16_t fortune = 0;           // raises critical blows and loot
+  int16_t fortune_bonus = 0;     // the same from worn items (luck, critical hits)
+  int16_t missile_critical = 0;  // raises critical shots
   AttackProfile attack;
 
   int32_t satiation = 0;

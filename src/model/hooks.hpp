@@ -18,11 +18,9 @@ struct Hooks {
   // Leaves the level for place/level, arriving at (x, y) ((0, 0) = the link that leads back).
   void (*change_level)(Game& game, int place, int level, int x, int y) = nullptr;
 
-
-  // Kicking, talking and shooting at a cell.
+  // Kicking and talking at a cell.
   void (*kick_at)(Game& game, int x, int y) = nullptr;
   void (*talk_at)(Game& game, int x, int y) = nullptr;
-  void (*shoot_at)(Game& game, int x, int y) = nullptr;
 
   // Writes the current level and the save file; false when it could not be saved.
   bool (*save_game)(Game& game) = nullptr;

@@ -78,7 +78,7 @@ void ItemFields(Io& io, Description& d) {
   Field(io, d.special_values);
   Field(io, d.stack_min);
   Field(io, d.stack_max);
-  Field(io, d.unused_last);
+  Field(io, d.survival);
 }
 
 std::string Describe(std::string_view field, std::string_view message) {

@@ -57,7 +57,7 @@ struct ItemDescription {
   std::array<int16_t, 4> special_values{};
   int16_t stack_min = 1;
   int16_t stack_max = 1;
-  uint8_t unused_last = 0;
+  uint8_t survival = 0;  // ammunition: the per cent chance a shot piece lands whole
 
   // Material choices in use (up to the blank padding) and their weights.
   int MaterialCount() const;

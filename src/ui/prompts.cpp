@@ -2,16 +2,17 @@
 
 #include <string>
 
+#include "base/byte_record.hpp"
 #include "combat/doors.hpp"
+#include "combat/missiles.hpp"
 #include "engine/dispatch.hpp"
-#include "model/io.hpp"
 #include "engine/message_line.hpp"
 #include "engine/turn.hpp"
 #include "field/field.hpp"
 #include "items/effect_registry.hpp"
 #include "items/item_operations.hpp"
-#include "base/byte_record.hpp"
 #include "model/game.hpp"
+#include "model/io.hpp"
 #include "ui/describe_cell.hpp"
 
 namespace zaldrun {
@@ -112,8 +113,8 @@ void CallEffectHandler(Game& game, int aim_kind, int x, int y) {
   aim.y = y;
   const auto* entry = EffectRegistry().Find(game.control.effect_handler);
   if (entry == nullptr || entry->fn == nullptr) {
-    ReportOnce(game,
-               "Нет действия предмета \"" + std::string(TrimRight(game.control.effect_handler)) + "\".");
+    ReportOnce(game, "Нет действия предмета \"" +
+                         std::string(TrimRight(game.control.effect_handler)) + "\".");
     ShowMessage(game, "Ничего не происходит.");
     return;
   }
@@ -194,8 +195,8 @@ void RunCursorPrompt(Game& game) {
     } else if (operation == PendingOperation::kShoot) {
       if (x == game.world.hero.x && y == game.world.hero.y) {
         ShowMessage(game, "В себя ты точно не попадёшь!");
-      } else if (game.hooks.shoot_at != nullptr) {
-        game.hooks.shoot_at(game, x, y);
+      } else {
+        HeroShot(game, x, y);
       }
     }
     return;

@@ -1,16 +1,16 @@
-// The effect handlers of wands. Bolts and balls fly straight to their cell here: a ball hits the
-// monster on the target cell, a bolt every monster along its line until a wall stops it.
+// The effect handlers of wands: balls to the cell chosen with the cursor, bolts along a direction,
+// the fire column, opening, paralysis and slowing.
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "combat/missiles.hpp"
 #include "combat/monster_damage.hpp"
 #include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
 #include "model/monster_types.hpp"
 #include "model/world_ops.hpp"
-#include "records/terrain.hpp"
 #include "usage/effect_handlers.hpp"
 #include "usage/effect_support.hpp"
 
@@ -58,8 +58,8 @@ void Ball(Game& game, const char* hits, const char* fades, int low, int high, in
   Strike(game, slot, low, high, kind);
 }
 
-// A bolt from the hero along the direction given.
-void Bolt(Game& game, const EffectAim& aim, const char* message, int low, int high, int kind) {
+// A bolt from the hero along the direction given, Int(Rnd × 3) + 3 cells long.
+void HeroBolt(Game& game, const EffectAim& aim, const char* message, int low, int high, int kind) {
   const Hero& hero = game.world.hero;
   if (aim.kind != EffectAim::Kind::kDirection || (aim.x == 0 && aim.y == 0)) {
     ShowMessage(game, kNotAtYourself);
@@ -68,22 +68,8 @@ void Bolt(Game& game, const EffectAim& aim, const char* message, int low, int hi
   }
   LearnCurrentType(game);
   ShowMessage(game, message);
-  const int length = RndInt(game, 3) + 3;
-  int x = hero.x;
-  int y = hero.y;
-  for (int step = 0; step < length; ++step) {
-    x += aim.x;
-    y += aim.y;
-    const Level& level = game.world.level;
-    if (!Level::Inside(x, y) || LetterBlocksSight(level.Terrain(x, y)) ||
-        FeatureBlocks(level.Cell(x, y).feature)) {
-      break;
-    }
-    const int slot = level.Cell(x, y).monster;
-    if (slot >= 1 && slot <= level.monster_count) Strike(game, slot, low, high, kind);
-    if (game.GameOver()) return;
-  }
-  TakeActionTime(game);
+  Bolt(game, hero.x, hero.y, aim.x, aim.y, RndInt(game, 3) + 3, low, high, kind, true);
+  if (!game.GameOver()) TakeActionTime(game);
 }
 
 }  // namespace
@@ -99,13 +85,13 @@ void wLBall(Game& game, const EffectAim&) {
 }
 
 void wBreath(Game& game, const EffectAim& aim) {
-  Bolt(game, aim, "Жезл извергает струю пламени!", ByGrade(game, 21, 29, 47),
-       ByGrade(game, 35, 51, 85), damage_kind::kFire);
+  HeroBolt(game, aim, "Жезл извергает струю пламени!", ByGrade(game, 21, 29, 47),
+           ByGrade(game, 35, 51, 85), damage_kind::kFire);
 }
 
 void wAcidS(Game& game, const EffectAim& aim) {
-  Bolt(game, aim, "Жезл извергает струю кислоты!", ByGrade(game, 24, 33, 54),
-       ByGrade(game, 36, 52, 90), damage_kind::kAcid);
+  HeroBolt(game, aim, "Жезл извергает струю кислоты!", ByGrade(game, 24, 33, 54),
+           ByGrade(game, 36, 52, 90), damage_kind::kAcid);
 }
 
 void wOpen(Game& game, const EffectAim&) {
@@ -136,7 +122,6 @@ void wInferno(Game& game, const EffectAim&) {
   const int low = ByGrade(game, 10, 18, 30);
   const int high = ByGrade(game, 25, 40, 60);
   bool wood = false;
-  std::vector<int> slots;
   for (int y = cy - 1; y <= cy + 1; ++y) {
     for (int x = cx - 1; x <= cx + 1; ++x) {
       if (!Level::Inside(x, y)) continue;
@@ -145,23 +130,9 @@ void wInferno(Game& game, const EffectAim&) {
         cell.feature = feature::kNone;
         wood = true;
       }
-      if (cell.monster >= 1 && cell.monster <= game.world.level.monster_count) {
-        slots.push_back(cell.monster);
-      }
     }
   }
-  std::sort(slots.rbegin(), slots.rend());  // a death moves only the later slots
-  for (int slot : slots) {
-    ShowMessage(game, MonsterSubjectName(game, slot) + " окружён языками жаркого пламени!");
-    Strike(game, slot, low, high, damage_kind::kFire);
-  }
-  const Hero& hero = game.world.hero;
-  if (std::abs(hero.x - cx) <= 1 && std::abs(hero.y - cy) <= 1) {
-    ShowMessage(game, "Ты окружён языками жаркого пламени!");
-    const int protection =
-        hero.resistance_base[damage_kind::kFire] + hero.resistance_bonus[damage_kind::kFire];
-    ChangeHP(game, -std::max(0, RollRange(game, low, high) - protection));
-  }
+  FlameBurst(game, cx, cy, low, high, 3);
   if (wood && !game.GameOver()) ShowMessage(game, "Запахло палёной древесиной.");
 }
 

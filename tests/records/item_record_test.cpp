@@ -46,7 +46,7 @@ TEST(ItemRecordLayout, EveryFieldSitsAtItsOffsetAndDecodesBack) {
   d.stack_min = 332;
   d.stack_max = 334;
   d.slot = 271 & 0xFF;
-  d.unused_last = 336 & 0xFF;
+  d.survival = 336 & 0xFF;
 
   const std::vector<uint8_t> b = EncodeItemDescription(d);
   ASSERT_EQ(b.size(), kItemRecordSize);

@@ -10,6 +10,8 @@
 #include "base/utf8.hpp"
 #include "creatures/monster_table.hpp"
 #include "field/free_cells.hpp"
+#include "items/equipment.hpp"
+#include "items/item_maker.hpp"
 #include "items/pack.hpp"
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
@@ -18,6 +20,8 @@ namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
+
+constexpr int kDart = 36;
 
 int SeedCount() {
   const char* text = std::getenv("ZALDRUN_SOAK_SEEDS");
@@ -64,11 +68,11 @@ std::vector<std::string> RandomPicture(std::mt19937& rng) {
 
 std::string RandomKey(std::mt19937& rng) {
   static const std::vector<std::string> kKeys = {
-      "{Up}", "{Down}", "{Left}",   "{Right}", "{Home}",  "{End}",   "{PgUp}", "{PgDn}", "{Clear}",
-      "{Up}", "{Down}", "{Left}",   "{Right}", "{Space}", "{Enter}", "{Esc}",  "y",      "n",
-      "k",    "o",      "l",        "s",       "C",       ",",       "e",      "q",      "r",
-      "z",    "t",      "!",        ">",       "d",       "i",       "I",      "@",      "A",
-      "N",    "/",      "{Ctrl+E}", "T",       "x",       "д",       "5"};
+      "{Up}", "{Down}", "{Left}",   "{Right}", "{Home}",  "{End}",   "{PgUp}", "{PgDn}",  "{Clear}",
+      "{Up}", "{Down}", "{Left}",   "{Right}", "{Space}", "{Enter}", "{Esc}",  "y",       "n",
+      "k",    "o",      "l",        "s",       "C",       ",",       "e",      "q",       "r",
+      "z",    "t",      "!",        ">",       "d",       "i",       "I",      "@",       "A",
+      "N",    "/",      "{Ctrl+E}", "T",       "x",       "д",       "5",      "t{Enter}"};
   return kKeys[std::uniform_int_distribution<size_t>(0, kKeys.size() - 1)(rng)];
 }
 
@@ -121,6 +125,8 @@ void ExpectWorldIsSound(Game& game, int seed, int step) {
       ASSERT_LE(pile.GroupCount(group), kGroupPlaces);
   }
   ASSERT_LE(Utf8Length(game.view.message_line), 240u);
+  ASSERT_GE(game.world.hero.equipment[equipment_slot::kAmmunition].count, 0);
+  ASSERT_GE(game.world.hero.carried_weight, 0);
 }
 
 TEST(Soak, RandomKeysKeepTheWorldSound) {
@@ -146,6 +152,15 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
       }
     }
     GiveUsableItems(game, rng);
+    // Half of the heroes carry darts, so that the Shoot key throws them.
+    if (seed % 2 == 1) {
+      ItemRequest darts{.type = kDart, .blessing = blessing::kUncursed, .count = 30};
+      darts.prefix = darts.suffix = 0;
+      if (const auto item = MakeItem(game, darts)) {
+        PutIntoSlot(game, equipment_slot::kAmmunition, *item);
+        ChangeBurden(game, StackWeight(game, *item, item->count));
+      }
+    }
     for (int step = 0; step < 400; ++step) fixture.Keys(RandomKey(rng));
     int step = 0;
     fixture.PlayKeys([&] { ExpectWorldIsSound(game, seed, step++); });

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "combat/missiles.hpp"
+#include "records/game_enums.hpp"
+#include "support/game_fixture.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+constexpr int kRat = 1;
+
+// A corridor along row 2 with a wall across it at x = 8 and a room cell beyond.
+std::vector<std::string> Corridor() {
+  return {"AAAAAAAAAAAA", "AAAAAAAAAAAA", "AA@CCCCCACCA", "AAAAAAAAAAAA"};
+}
+
+class BoltTest : public ::testing::Test {
+ protected:
+  BoltTest() : fixture_(Corridor()) {
+    Hero& hero = game().world.hero;
+    hero.hp = hero.max_hp = 500;
+    near_ = fixture_.AddMonster(kRat, 4, 2);
+    far_ = fixture_.AddMonster(kRat, 6, 2);
+    behind_ = fixture_.AddMonster(kRat, 9, 2);
+    for (int slot : {near_, far_, behind_}) {
+      game().world.level.Monster(slot).hp = game().world.level.Monster(slot).max_hp = 100;
+    }
+  }
+  Game& game() { return fixture_.game(); }
+  int Count(const std::string& line) {
+    const auto log = fixture_.LogLines();
+    return static_cast<int>(std::count(log.begin(), log.end(), line));
+  }
+  void Run(const std::function<void(Game&)>& action) {
+    fixture_.Keys("                ");
+    fixture_.Act(action);
+  }
+
+  GameFixture fixture_;
+  int near_ = 0;
+  int far_ = 0;
+  int behind_ = 0;
+};
+
+TEST_F(BoltTest, ABoltPassesThroughEveryCreatureAndStopsAtTheWall) {
+  Run([](Game& g) { Bolt(g, 2, 2, 1, 0, 8, 10, 10, damage_kind::kFire, true); });
+  EXPECT_EQ(Count("Струя огня попадает в крысу."), 2);
+  EXPECT_EQ(game().world.level.Monster(near_).hp, 90);
+  EXPECT_EQ(game().world.level.Monster(far_).hp, 90);
+  EXPECT_EQ(game().world.level.Monster(behind_).hp, 100) << "the wall at x = 8 stops it";
+  EXPECT_EQ(game().world.level.Monster(near_).peaceful, 0);
+}
+
+TEST_F(BoltTest, AKillOnTheWayMovesNoOtherMonsterOutOfTheBoltsPath) {
+  game().world.level.Monster(near_).hp = 1;
+  Run([](Game& g) { Bolt(g, 2, 2, 1, 0, 8, 10, 10, damage_kind::kCold, true); });
+  ASSERT_EQ(game().world.level.monster_count, 2);
+  EXPECT_EQ(game().world.level.Cell(4, 2).monster, 0);
+  const int far_now = game().world.level.Cell(6, 2).monster;
+  ASSERT_NE(far_now, 0);
+  EXPECT_EQ(game().world.level.Monster(far_now).hp, 90);
+  EXPECT_EQ(game().world.kill_counts[kRat], 1) << "the hero's bolt counts its kill";
+}
+
+TEST_F(BoltTest, ABreathFromAMonsterBurnsTheHeroOnItsLine) {
+  // From the far rat back toward the hero: through the near rat, then the hero.
+  Run([](Game& g) { Bolt(g, 6, 2, -1, 0, 5, 7, 7, damage_kind::kFire, false); });
+  EXPECT_EQ(Count("Струя огня попадает в тебя!"), 1);
+  EXPECT_EQ(game().world.hero.hp, 493);
+  EXPECT_EQ(game().world.level.Monster(near_).hp, 93);
+  EXPECT_EQ(game().world.level.Monster(far_).hp, 100) << "the start cell is not on the line";
+}
+
+TEST_F(BoltTest, ABurstBurnsTheSquareAndNeverHealsTheHero) {
+  game().world.hero.resistance_base[damage_kind::kFire] = 100;
+  // A 3 × 3 burst around (3, 2) covers the hero and the near rat, not the far one.
+  Run([](Game& g) { FlameBurst(g, 3, 2, 5, 5, 3); });
+  EXPECT_EQ(Count("Крыса окружён языками жаркого пламени!"), 1);
+  EXPECT_EQ(Count("Ты окружён языками жаркого пламени!"), 1);
+  EXPECT_EQ(Count("Но пламя не причинило тебе вреда."), 1);
+  EXPECT_EQ(game().world.hero.hp, 500);
+  EXPECT_EQ(game().world.level.Monster(near_).hp, 95);
+  EXPECT_EQ(game().world.level.Monster(far_).hp, 100);
+}
+
+}  // namespace
+}  // namespace zaldrun
