@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 # Within the game rules each folder may include only folders of its rank or below, so no two
 # folders call each other in a circle; a higher rule is reached through its handler registry.
 # Run as: cmake -DSOURCE_DIR=<repo> -DSTAMP=<file> -P check_layers.cmake
-set(rule_ranks field engine items combat creatures events levelgen world quests actions)
+set(rule_ranks field engine items combat creatures events levelgen world quests actions usage)
 set(core_platform "platform/key.hpp" "platform/grid.hpp" "platform/color.hpp")
 
 # The unit an include or a file belongs to: a folder of src/, "platform-front" for the front ends.

@@ -1,6 +1,7 @@
 #include "engine/dispatch.hpp"
 #include "events/heartbeat.hpp"
 #include "events/monster_events.hpp"
+#include "events/timed_effects.hpp"
 
 namespace zaldrun {
 
@@ -10,8 +11,20 @@ namespace {
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
     {"Consumption", Consumption},  // hunger
     {"CreateMon", CreateMon},      // wandering monsters
+    {"DamageAtr", DamageAtr},      // an attribute lowered
+    {"DrainAtr", DrainAtr},        // an attribute's base lowered
     {"EnemyRegen", EnemyRegen},    // monsters heal, plants grow
+    {"RaiseAtr", RaiseAtr},        // an attribute raised
     {"Regen", Regen},              // the hero heals, poison works
+    {"RemColdRes", RemColdRes},    // cold protection ends
+    {"RemConfuse", RemConfuse},    // confusion ends
+    {"RemFireRes", RemFireRes},    // fire protection ends
+    {"RemParIm", RemParIm},        // paralysis resistance ends
+    {"RemSpeed", RemSpeed},        // a speed change ends
+    {"RemWeak", RemWeak},          // weakness ends
+    {"Rvota", Rvota},              // vomiting
+    {"SoftSkin", SoftSkin},        // stone skin ends
+    {"UnBless", UnBless},          // a blessing ends
 };
 
 constexpr Registry<EventHandler> kRegistry{kHandlers};

@@ -55,8 +55,15 @@ int32_t StackWeight(const Game& game, const ItemRecord& item, int32_t count) {
   return Clamp32(WholePart(static_cast<double>(entry->weight) * count * material->weight_factor));
 }
 
-bool TakeIntoPack(Game& game, const ItemRecord& item) {
-  if (CategoryOf(game, item.type) < 0 || item.count <= 0) return false;
+bool TakeIntoPack(Game& game, const ItemRecord& given) {
+  const int category = CategoryOf(game, given.type);
+  if (category < 0 || given.count <= 0) return false;
+  // A potion, scroll, book, wand or food of a type the hero has learned is known by its name.
+  ItemRecord item = given;
+  if (category >= item_category::kPotion && category <= item_category::kFood &&
+      game.world.item_types[static_cast<size_t>(item.type)].knowledge == 1) {
+    item.identified = 1;
+  }
   Hero& hero = game.world.hero;
   if (item.type == item_type::kMoney) {
     if (static_cast<int64_t>(hero.money) + item.count > std::numeric_limits<int32_t>::max()) {

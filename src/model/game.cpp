@@ -18,6 +18,7 @@ std::string_view PendingOperationName(PendingOperation operation) {
     case PendingOperation::kWield: return "Wield";
     case PendingOperation::kPutOn: return "PutOn";
     case PendingOperation::kReadyAmmo: return "ReadyAmmo";
+    case PendingOperation::kItemEffect: return "ItemEffect";
     case PendingOperation::kNone: break;
   }
   return "None";

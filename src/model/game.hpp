@@ -81,7 +81,9 @@ struct GameData {
 // The command waiting for a window or a prompt to finish it.
 enum class PendingOperation : uint8_t {
   kNone, kDrop, kEat, kDrink, kRead, kZap, kDip, kShoot, kChat, kSelectItem,
-  kPickUp, kWear, kWield, kPutOn, kReadyAmmo
+  kPickUp, kWear, kWield, kPutOn, kReadyAmmo,
+  // A scroll's effect on the item chosen next: the handler named by Control::effect_handler.
+  kItemEffect
 };
 // The operation's name as the item types' records and the diagnostics spell it.
 std::string_view PendingOperationName(PendingOperation operation);
@@ -98,8 +100,14 @@ struct Control {
   int16_t killer_type = 0;
   int16_t poisoner_type = 0;
   PendingOperation pending_operation = PendingOperation::kNone;
-  // The effect handler of the item being used.
+  // The effect handler of the item being used, and a copy of that item as it was chosen.
   std::string effect_handler;
+  ItemRecord current_item;
+  // An item operation asked for the target cursor or the direction prompt; the user interface
+  // opens it once the operation is done and clears this.
+  enum class AimRequest : uint8_t { kNone, kCursor, kDirection } aim_request = AimRequest::kNone;
+  // A scroll of identification: how many more items it may identify; -1 before its first choice.
+  int16_t identify_left = -1;
   int16_t cursor_x = 0;
   int16_t cursor_y = 0;
   int16_t target_monster = 0;

@@ -100,6 +100,27 @@ void Shoot(Game& game) {
   RunCursorPrompt(game);
 }
 
+// The target cursor opens at the current target monster or at the hero; the direction prompt
+// follows the question the operation asked.
+void ServeAimRequest(Game& game) {
+  const Control::AimRequest request = game.control.aim_request;
+  game.control.aim_request = Control::AimRequest::kNone;
+  if (request == Control::AimRequest::kDirection) {
+    RunOpenPrompt(game);
+    return;
+  }
+  const Hero& hero = game.world.hero;
+  int x = hero.x;
+  int y = hero.y;
+  const int target = game.control.target_monster;
+  if (target >= 1 && target <= game.world.level.monster_count) {
+    x = game.world.level.Monster(target).x;
+    y = game.world.level.Monster(target).y;
+  }
+  SelMove(game, x, y, kCursorGlyph, kCursorColour);
+  RunCursorPrompt(game);
+}
+
 void Look(Game& game) {
   game.control.pending_operation = PendingOperation::kNone;
   SelMove(game, game.world.hero.x, game.world.hero.y, kCursorGlyph, kCursorColour);
@@ -304,8 +325,18 @@ void HandleGameKey(Game& game, Screen& screen, const platform::Key& key) {
     const uint8_t ch = key.cp1251;
     if (ch != 0) HandleCharacter(game, ch);
   }
-  // A command (or a chest, a cache, a pile underfoot) asked for the inventory window.
-  if (game.control.inventory.open_requested) RunInventoryWindow(game, screen);
+  // A command (or a chest, a cache, a pile underfoot) asked for the inventory window; an item
+  // operation chosen there may ask for the target cursor or the direction prompt, or the window
+  // again.
+  while (!game.GameOver()) {
+    if (game.control.inventory.open_requested) {
+      RunInventoryWindow(game, screen);
+    } else if (game.control.aim_request != Control::AimRequest::kNone) {
+      ServeAimRequest(game);
+    } else {
+      break;
+    }
+  }
 }
 
 }  // namespace zaldrun

@@ -61,7 +61,9 @@ InventoryState& State(Game& game) { return game.control.inventory; }
 }  // namespace
 
 void CallPendingOperation(Game& game) {
-  const std::string name(PendingOperationName(game.control.pending_operation));
+  const std::string name(game.control.pending_operation == PendingOperation::kItemEffect
+                             ? std::string(game.control.effect_handler)
+                             : std::string(PendingOperationName(game.control.pending_operation)));
   const auto* entry = EffectRegistry().Find(name);
   if (entry == nullptr || entry->fn == nullptr) {
     ReportOnce(game, "Нет действия предмета \"" + name + "\".");

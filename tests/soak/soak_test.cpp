@@ -145,6 +145,28 @@ void ScatterItems(Game& game, std::mt19937& rng) {
   }
 }
 
+// Potions, scrolls, books, wands and food of random types, blessings and charges in the pack, and
+// enough reading to use them: the item keys then choose among them at random.
+void GiveUsableItems(Game& game, std::mt19937& rng) {
+  game.world.hero.SkillAt(skill::kLiteracy).value = 3;
+  std::uniform_int_distribution<int> type_pick(1, kItemTypeCount);
+  for (int given = 0, tries = 0; given < 12 && tries < 2000; ++tries) {
+    const int type = type_pick(rng);
+    const int category = game.world.item_types[static_cast<size_t>(type)].category;
+    if (category < item_category::kPotion || category > item_category::kFood) continue;
+    ItemRecord item;
+    item.type = static_cast<int16_t>(type);
+    item.count = std::uniform_int_distribution<int>(1, 3)(rng);
+    item.blessing = static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 5)(rng));
+    item.identified = static_cast<uint8_t>(given % 2);
+    item.material = 1;
+    if (category == item_category::kWand) {
+      item.charges = static_cast<int16_t>(std::uniform_int_distribution<int>(0, 4)(rng));
+    }
+    if (TakeIntoPack(game, item)) ++given;
+  }
+}
+
 void ExpectWorldIsSound(Game& game, int seed, int step) {
   const Level& level = game.world.level;
   SCOPED_TRACE("seed " + std::to_string(seed) + ", key " + std::to_string(step));
@@ -202,6 +224,7 @@ TEST(Soak, RandomKeysKeepTheWorldSound) {
         PlaceMonsterOfType(game, x, y, type, m % 2 == 0);
       }
     }
+    GiveUsableItems(game, rng);
     // Heroes without ammunition of their own get darts half of the time, so that the Shoot key
     // throws them.
     if (seed % 2 == 1 && game.world.hero.equipment[equipment_slot::kAmmunition].count == 0) {
