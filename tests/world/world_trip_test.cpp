@@ -81,6 +81,8 @@ std::vector<uint8_t> WalkAndTake(GameFixture& fixture, int wanted) {
   game.world.hero.hp = game.world.hero.max_hp = 30000;
   for (int keys = 0; keys < 600; ++keys) {
     if (game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature == wanted) break;
+    // Gazes and bites may confuse the hero, who would then stumble about at random.
+    game.view.labels.Set(Condition::kConfused, false);
     const std::string key = NextKeyTowards(game, wanted);
     if (key.empty()) break;
     fixture.Keys(key + "{Space}{Space}");
