@@ -6,7 +6,7 @@
 #include "combat/monster_blow.hpp"
 #include "combat/monster_sight.hpp"
 #include "creatures/monster_steps.hpp"
-#include "creatures/special_actions.hpp"
+#include "creatures/monster_powers.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/sight.hpp"

@@ -52,7 +52,7 @@ struct ActionChoices {
 };
 ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight);
 // Performs one action: 0, 7, 43, 44 spend the turn; 1..6 a melee blow of that kind; 11 a step
-// toward the hero, 12 a step away; the others are the special actions (special_actions.hpp).
+// toward the hero, 12 a step away; the others are the special actions (monster_powers.hpp).
 void DoAction(Game& game, int action, int slot);
 // A spell-caster's murmur, when it is intelligent and sees the hero.
 void Mumble(Game& game, int slot, const MonsterSight& sight);

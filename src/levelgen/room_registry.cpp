@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "levelgen/special_rooms.hpp"
+#include "levelgen/treasure_rooms.hpp"
 
 namespace zaldrun {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "levelgen/level_tools.hpp"
 #include "levelgen/populate.hpp"
-#include "levelgen/special_rooms.hpp"
+#include "levelgen/treasure_rooms.hpp"
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
 

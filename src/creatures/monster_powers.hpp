@@ -16,7 +16,7 @@ bool SpecialApplicable(Game& game, int slot, int code, int limit, const MonsterS
 // messages and cost. False, with nothing done, for a code that is not a special action.
 bool DoSpecialAction(Game& game, int code, int slot);
 
-// The spells of codes 30..38, 41 and 42 (special_spells.cpp).
+// The spells of codes 30..38, 41 and 42 (monster_spells.cpp).
 bool DoSpell(Game& game, int code, int slot, const MonsterSight& sight);
 
 }  // namespace zaldrun

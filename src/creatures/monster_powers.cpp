@@ -1,4 +1,4 @@
-#include "creatures/special_actions.hpp"
+#include "creatures/monster_powers.hpp"
 
 #include <cmath>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 #include "creatures/behaviours.hpp"
 #include "creatures/monster_steps.hpp"
 #include "creatures/monster_table.hpp"
-#include "creatures/special_actions.hpp"
+#include "creatures/monster_powers.hpp"
 #include "engine/attributes.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"

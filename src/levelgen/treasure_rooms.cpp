@@ -1,4 +1,4 @@
-#include "levelgen/special_rooms.hpp"
+#include "levelgen/treasure_rooms.hpp"
 
 #include <array>
 #include <cmath>
