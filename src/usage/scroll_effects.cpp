@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "combat/doors.hpp"
+#include "combat/missile_flight.hpp"
 #include "combat/monster_damage.hpp"
 #include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
@@ -18,6 +19,7 @@
 #include "items/piles.hpp"
 #include "model/monster_types.hpp"
 #include "model/world_ops.hpp"
+#include "records/text_table.hpp"
 #include "usage/effect_handlers.hpp"
 #include "usage/effect_support.hpp"
 
@@ -324,12 +326,19 @@ void rFireBolt(Game& game, const EffectAim&) {
   LearnCurrentType(game);
   const int r = Literacy(game);
   const int strength = ByGrade(game, 4 * r + 12, 7 * r + 15, 10 * r + 21);
-  const int slot = Level::Inside(x, y) ? game.world.level.Cell(x, y).monster : 0;
+  // The fire ball flies toward the target and bursts on the first wall or creature on its way.
+  const Hero& hero = game.world.hero;
+  const auto [land_x, land_y] = MissileLanding(game, hero.x, hero.y, x, y);
+  FlyObject(game, hero.x, hero.y, land_x, land_y, '*',
+            FetchNumber(text_ids::kElementColourBase + damage_kind::kFire));
+  const int slot =
+      Level::Inside(land_x, land_y) ? game.world.level.Cell(land_x, land_y).monster : 0;
   if (slot < 1 || slot > game.world.level.monster_count) {
     ShowMessage(game, "Огненный шар взорвался в воздухе.");
     return;
   }
   ShowMessage(game, "Огненный шар попадает в " + MonsterObjectName(game, slot) + ".");
+  LoadMonsterType(game, game.world.level.Monster(slot).type);
   const int protection = game.data.monsters.current.Resistance(damage_kind::kFire);
   DamageMonster(game, slot, std::max(0, RollRange(game, strength / 2, strength) - protection), true,
                 true);

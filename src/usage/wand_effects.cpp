@@ -1,9 +1,10 @@
-// The effect handlers of wands: balls to the cell chosen with the cursor, bolts along a direction,
-// the fire column, opening, paralysis and slowing.
+// The effect handlers of wands: balls flying toward the cell chosen with the cursor, bolts along a
+// direction, the fire column, opening, paralysis and slowing.
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "combat/missile_flight.hpp"
 #include "combat/missiles.hpp"
 #include "combat/monster_damage.hpp"
 #include "creatures/monster_table.hpp"
@@ -11,6 +12,7 @@
 #include "engine/message_line.hpp"
 #include "model/monster_types.hpp"
 #include "model/world_ops.hpp"
+#include "records/text_table.hpp"
 #include "usage/effect_handlers.hpp"
 #include "usage/effect_support.hpp"
 
@@ -35,6 +37,19 @@ int TargetSlot(const Game& game) {
   return slot >= 1 && slot <= game.world.level.monster_count ? slot : 0;
 }
 
+// A ball flies from the hero toward the cell chosen with the cursor, drawn as a star of its
+// element's colour; it stops at the first wall or creature on its way. The monster slot where it
+// stops, or 0.
+int FlyBall(Game& game, int kind) {
+  const Hero& hero = game.world.hero;
+  const auto [x, y] =
+      MissileLanding(game, hero.x, hero.y, game.control.target_x, game.control.target_y);
+  FlyObject(game, hero.x, hero.y, x, y, '*', FetchNumber(text_ids::kElementColourBase + kind));
+  if (!Level::Inside(x, y)) return 0;
+  const int slot = game.world.level.Cell(x, y).monster;
+  return slot >= 1 && slot <= game.world.level.monster_count ? slot : 0;
+}
+
 // Damage of `kind` rolled in low..high, less the monster's protection against it.
 void Strike(Game& game, int slot, int low, int high, int kind) {
   LoadMonsterType(game, game.world.level.Monster(slot).type);
@@ -49,7 +64,7 @@ void Ball(Game& game, const char* hits, const char* fades, int low, int high, in
     return;
   }
   LearnCurrentType(game);
-  const int slot = TargetSlot(game);
+  const int slot = FlyBall(game, kind);
   if (slot == 0) {
     ShowMessage(game, fades);
     return;
