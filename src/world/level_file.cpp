@@ -11,6 +11,7 @@
 #include "model/game.hpp"
 #include "records/item_type_table.hpp"
 #include "records/terrain.hpp"
+#include "world/record_fields.hpp"
 
 namespace zaldrun {
 namespace {
@@ -100,21 +101,6 @@ void CellFields(Io& io, Cell& cell) {
   Field(io, cell.params);
   Field(io, cell.room);
   Field(io, cell.monster);
-}
-
-template <typename Io, typename Item>
-void ItemFields(Io& io, Item& item) {
-  Field(io, item.type);
-  Field(io, item.blessing);
-  Field(io, item.count);
-  Field(io, item.material);
-  Field(io, item.prefix);
-  Field(io, item.suffix);
-  Field(io, item.charges);
-  Field(io, item.bonus1);
-  Field(io, item.bonus2);
-  Field(io, item.identified);
-  Field(io, item.flags);
 }
 
 template <typename Io, typename Monster>
@@ -279,10 +265,10 @@ std::vector<uint8_t> EncodeLevel(const Game& game) {
     w.U8(pile.y);
     for (const auto& group : pile.groups) {
       w.U8(static_cast<uint8_t>(group.size()));
-      for (const ItemRecord& item : group) ItemFields(w, item);
+      for (const ItemRecord& item : group) ItemRecordFields(w, item);
     }
   }
-  for (int n = 1; n <= kLooseItems; ++n) ItemFields(w, level.loose_items[static_cast<size_t>(n)]);
+  for (int n = 1; n <= kLooseItems; ++n) ItemRecordFields(w, level.loose_items[static_cast<size_t>(n)]);
   for (int n = 1; n <= kLooseCells; ++n) w.U8(level.loose_x[static_cast<size_t>(n)]);
   for (int n = 1; n <= kLooseCells; ++n) w.U8(level.loose_y[static_cast<size_t>(n)]);
   w.I16(level.monster_count);
@@ -319,10 +305,10 @@ std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
         return "в куче " + std::to_string(p) + " слишком много предметов или файл обрезан";
       }
       group.resize(static_cast<size_t>(n));
-      for (ItemRecord& item : group) ItemFields(r, item);
+      for (ItemRecord& item : group) ItemRecordFields(r, item);
     }
   }
-  for (int n = 1; n <= kLooseItems; ++n) ItemFields(r, level->loose_items[static_cast<size_t>(n)]);
+  for (int n = 1; n <= kLooseItems; ++n) ItemRecordFields(r, level->loose_items[static_cast<size_t>(n)]);
   for (int n = 1; n <= kLooseCells; ++n) level->loose_x[static_cast<size_t>(n)] = r.U8();
   for (int n = 1; n <= kLooseCells; ++n) level->loose_y[static_cast<size_t>(n)] = r.U8();
   level->monster_count = r.I16();
