@@ -49,17 +49,27 @@ void MenuBar::Draw(platform::Grid& grid, bool show_caption) const {
   }
 }
 
-std::optional<MenuItem> MenuBar::HandleKey(const platform::Key& key) {
+void MenuBar::Step(int direction, bool here_first) {
   const int count = static_cast<int>(kEntries.size());
+  for (int tries = here_first ? 0 : 1; tries <= count; ++tries) {
+    const int at = ((selected_ + direction * tries) % count + count) % count;
+    if (!disabled_[static_cast<size_t>(at)]) {
+      selected_ = at;
+      return;
+    }
+  }
+}
+
+std::optional<MenuItem> MenuBar::HandleKey(const platform::Key& key) {
   switch (key.code) {
     case platform::keys::kLeft:
     case platform::keys::kUp:
-      selected_ = (selected_ + count - 1) % count;
+      Step(-1, false);
       return std::nullopt;
     case platform::keys::kRight:
     case platform::keys::kDown:
     case platform::keys::kTab:
-      selected_ = (selected_ + 1) % count;
+      Step(+1, false);
       return std::nullopt;
     case platform::keys::kEnter:
     case platform::keys::kSpace:

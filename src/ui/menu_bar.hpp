@@ -17,15 +17,24 @@ class MenuBar {
   void Draw(platform::Grid& grid, bool show_caption) const;
 
   bool open() const { return open_; }
+  // Opens the menu on its first item that can be chosen.
   void Open() {
     open_ = true;
     selected_ = 0;
+    Step(+1, true);
   }
   void Close() { open_ = false; }
 
   // A disabled item is drawn grey and cannot be chosen ("Начать Игру" while a game runs).
   void SetEnabled(MenuItem item, bool enabled) { disabled_[static_cast<size_t>(item)] = !enabled; }
   bool Enabled(MenuItem item) const { return !disabled_[static_cast<size_t>(item)]; }
+
+ private:
+  // Moves the selection by `direction` past disabled items (staying when `here_first` and the
+  // current item can be chosen).
+  void Step(int direction, bool here_first);
+
+ public:
 
   // Handles a key while the menu is open: arrows move, Enter chooses, Escape closes.
   // Returns the chosen item (the menu closes).

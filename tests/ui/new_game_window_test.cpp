@@ -200,6 +200,8 @@ TEST(NewGame, EscapeClosesTheWindowAndTheMenuEntryWaitsForTheGameToEnd) {
   EXPECT_EQ(playing.Run(), -1);
   EXPECT_TRUE(playing.game().session.game_in_progress);
   EXPECT_FALSE(playing.ScreenHas(NewGameWindow::kCaption)) << "no new game over a running one";
+  EXPECT_TRUE(playing.ScreenHas("Прокрутка сообщений любой кнопкой"))
+      << "the menu opens on the first item that can be chosen: the settings";
 }
 
 }  // namespace
