@@ -45,23 +45,26 @@ constexpr KitEntry kKit[] = {
     // Warrior: long blades, axes, spears, maces, clubs.
     {1, 1, 0, 72, 1, kIron, kRight, 0},      // Широкий меч
     {1, 2, 0, 56, 1, kIron, kRight, 0},      // Топор
-    {1, 3, 0, 59, 1, kIron, kRight, 0},      // Лёгкое Копье
+    {1, 3, 0, 60, 1, kIron, kRight, 0},      // Тяжёлое Копье
     {1, 4, 0, 85, 1, kIron, kRight, 0},      // Булава
     {1, 5, 0, 4, 1, kWood, kRight, 0},       // Дубина
     {1, 0, 0, 8, 1, kLeather, kBody, 0},     // Кожаная Броня
-    {1, 0, 0, 64, 1, kWood, kLeft, 0},       // Малый Щит
+    {1, 1, 0, 64, 1, kWood, kLeft, 0},       // Малый Щит, beside a one-handed weapon:
+    {1, 2, 0, 64, 1, kWood, kLeft, 0},       //   the heavy spear needs both hands
+    {1, 4, 0, 64, 1, kWood, kLeft, 0},
+    {1, 5, 0, 64, 1, kWood, kLeft, 0},
     {1, 0, 0, 130, 1, kLeather, kBoots, 0},  // Кожаные Сапоги
     {1, 0, 0, 30, 1, kPlain, kPack, 0},      // Зелье Лечения
     {1, 0, 0, 28, 2, kFlesh, kPack, 0},      // Буханка Хлеба
     {1, 0, 0, 117, 60, kPlain, kPack, 0},    // gold
     // Archer: short blades, axes, spears, clubs; bow, crossbow, sling.
-    {2, 1, 0, 57, 1, kIron, kRight, 0},      // Короткий Меч
+    {2, 1, 0, 12, 1, kIron, kRight, 0},      // Гладиус
     {2, 2, 0, 68, 1, kIron, kRight, 0},      // Томагавк
     {2, 3, 0, 59, 1, kIron, kRight, 0},      // Лёгкое Копье
     {2, 4, 0, 22, 1, kWood, kRight, 0},      // Дубинка
-    {2, 0, 1, 94, 1, kWood, kLauncher, 0},   // Короткий Лук
+    {2, 0, 1, 96, 1, kWood, kLauncher, 0},   // Составной Лук
     {2, 0, 1, 98, 40, kPlain, kQuiver, 0},   // Стрела
-    {2, 0, 2, 100, 1, kWood, kLauncher, 0},  // Лёгкий Арбалет
+    {2, 0, 2, 101, 1, kWood, kLauncher, 0},  // Арбалет
     {2, 0, 2, 104, 30, kPlain, kQuiver, 0},  // Болт
     {2, 0, 3, 109, 1, kWool, kLauncher, 0},  // Праща
     {2, 0, 3, 2, 30, kPlain, kQuiver, 0},    // Камень
@@ -71,7 +74,7 @@ constexpr KitEntry kKit[] = {
     {2, 0, 0, 28, 2, kFlesh, kPack, 0},      // Буханка Хлеба
     {2, 0, 0, 117, 50, kPlain, kPack, 0},    // gold
     // Wanderer: short blades, axes, spears, clubs; bow, crossbow, sling.
-    {3, 1, 0, 57, 1, kIron, kRight, 0},      // Короткий Меч
+    {3, 1, 0, 32, 1, kIron, kRight, 0},      // Ятаган
     {3, 2, 0, 68, 1, kIron, kRight, 0},      // Томагавк
     {3, 3, 0, 59, 1, kIron, kRight, 0},      // Лёгкое Копье
     {3, 4, 0, 22, 1, kWood, kRight, 0},      // Дубинка
@@ -90,8 +93,8 @@ constexpr KitEntry kKit[] = {
     {3, 0, 0, 28, 2, kFlesh, kPack, 0},      // Буханка Хлеба
     {3, 0, 0, 117, 80, kPlain, kPack, 0},    // gold
     // Barbarian: long blades, axes, clubs.
-    {4, 1, 0, 72, 1, kIron, kRight, 0},     // Широкий меч
-    {4, 2, 0, 11, 1, kIron, kRight, 0},     // Колун (both hands)
+    {4, 1, 0, 73, 1, kIron, kRight, 0},     // Двуручный Меч
+    {4, 2, 0, 18, 1, kIron, kRight, 0},     // Боевой Топор
     {4, 3, 0, 7, 1, kWood, kRight, 0},      // Большая Дубина (both hands)
     {4, 0, 0, 8, 1, kLeather, kBody, 0},    // Кожаная Броня
     {4, 0, 0, 147, 1, kLeather, kBelt, 0},  // Пояс

@@ -18,8 +18,8 @@ wait_for "УРОВЕНЬ"
 # The equipment list: the short sword in the right hand, the bow and its arrows readied.
 send i
 wait_for "Экипировка"
-screen | grep -F "Правая Рука:" | grep -qF "Короткий Меч" || fail "no sword in the right hand"
-screen | grep -F "Дальний Бой:" | grep -qF "Короткий Лук" || fail "no bow"
+screen | grep -F "Правая Рука:" | grep -qF "Гладиус" || fail "no sword in the right hand"
+screen | grep -F "Дальний Бой:" | grep -qF "Составной Лук" || fail "no bow"
 screen | grep -F "Стрелы:" | grep -qF "40 Стрел" || fail "no arrows"
 
 # The body armour comes off into the pack and goes on again from the pack's armour.

@@ -9,10 +9,12 @@
 #include "items/hand_figures.hpp"
 #include "items/item_game.hpp"
 #include "items/item_maker.hpp"
+#include "items/item_names.hpp"
 #include "items/pack.hpp"
 #include "records/hero_tables.hpp"
 #include "support/game_fixture.hpp"
 #include "support/temp_folder.hpp"
+#include "world/new_game.hpp"
 #include "world/new_hero.hpp"
 #include "world/sandbox.hpp"
 
@@ -124,8 +126,8 @@ TEST(StartingKit, ClassesDifferInWhatTheyCarry) {
   auto barbarian = testing::NewItemGame();
   barbarian->session.folder = folder.path();
   SetUpNewHero(*barbarian, HeroChoice{1, 4, 2, 0});
-  EXPECT_EQ(barbarian->world.hero.equipment[slot::kRightHand].type, 11) << "the cleaver";
-  EXPECT_EQ(barbarian->world.hero.equipment[slot::kLeftHand].count, 0) << "both hands on it";
+  EXPECT_EQ(barbarian->world.hero.equipment[slot::kRightHand].type, 18) << "the battle axe";
+  EXPECT_EQ(barbarian->world.hero.equipment[slot::kLeftHand].count, 0) << "no shield";
 
   auto wanderer = testing::NewItemGame();
   wanderer->session.folder = folder.path();
@@ -146,12 +148,36 @@ TEST(StartingKit, WithoutItemDataTheHeroStartsBareHanded) {
             BareHandLow(game.world.hero.Current(attribute::kStrength)));
 }
 
+// The new-game window names the weapons to choose from; the hero starts with exactly those.
+TEST(StartingKit, TheWeaponsAreTheOnesTheNewGameWindowNames) {
+  testing::TempFolder folder;
+  for (int hero_class = 1; hero_class <= kClassCount; ++hero_class) {
+    const auto melee = MeleeWeaponNames(hero_class);
+    const auto ranged = RangedWeaponNames(hero_class);
+    for (size_t w = 1; w <= melee.size(); ++w) {
+      const size_t m = ranged.empty() ? 0 : 1 + (w - 1) % ranged.size();
+      auto game = testing::NewItemGame();
+      game->session.folder = folder.path();
+      SetUpNewHero(*game, HeroChoice{1, static_cast<uint8_t>(hero_class), static_cast<uint8_t>(w),
+                                     static_cast<uint8_t>(m)});
+      const Hero& hero = game->world.hero;
+      EXPECT_EQ(ItemTypeName(*game, hero.equipment[slot::kRightHand].type), melee[w - 1])
+          << "class " << hero_class;
+      if (m != 0) {
+        EXPECT_EQ(ItemTypeName(*game, hero.equipment[slot::kLauncher].type), ranged[m - 1])
+            << "class " << hero_class;
+      }
+    }
+  }
+}
+
 TEST(StartingKit, TheSandboxHeroStartsWithIt) {
   testing::GameFixture fixture({"AAAAA", "AC@CA", "AAAAA"});
-  const HeroChoice archer{2, 2, 1, 1};  // an elf archer with a short sword and a bow
+  // An elf archer with the first weapons of his lists: "Гладиус" and "Составной Лук".
+  const HeroChoice archer{2, 2, 1, 1};
   StartSandbox(fixture.game(), testing::PictureLevel({"AAAAA", "AC@CA", "AAAAA"}), &archer);
-  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kRightHand].type, 57);
-  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kLauncher].type, 94);
+  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kRightHand].type, 12);
+  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kLauncher].type, 96);
   EXPECT_TRUE(MissileReady(fixture.game()));
 }
 
