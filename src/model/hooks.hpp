@@ -11,8 +11,6 @@ namespace zaldrun {
 struct Game;
 
 struct Hooks {
-  // A trap on (x, y) springs under whoever stands there.
-  void (*trap_at)(Game& game, int x, int y) = nullptr;
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
 
