@@ -14,8 +14,7 @@ struct Hooks {
   // The hero steps into room `room` at (x, y).
   void (*enter_room)(Game& game, int room, int x, int y) = nullptr;
 
-  // Kicking and talking at a cell.
-  void (*kick_at)(Game& game, int x, int y) = nullptr;
+  // Talking at a cell.
   void (*talk_at)(Game& game, int x, int y) = nullptr;
 };
 
