@@ -6,6 +6,7 @@
 #include "combat/attack_time.hpp"
 #include "combat/doors.hpp"
 #include "combat/melee.hpp"
+#include "combat/rooms.hpp"
 #include "combat/traps.hpp"
 #include "engine/message_line.hpp"
 #include "engine/search.hpp"
@@ -73,9 +74,8 @@ void DescribeItems(Game& game, MapCell& cell) {
 void Step(Game& game, int x, int y) {
   Hero& hero = game.world.hero;
   MapCell& target = game.world.level.Cell(x, y);
-  if (game.world.level.Cell(hero.x, hero.y).room != target.room &&
-      game.hooks.enter_room != nullptr) {
-    game.hooks.enter_room(game, target.room, x, y);
+  if (game.world.level.Cell(hero.x, hero.y).room != target.room) {
+    EnterRoom(game, target.room);
     if (game.GameOver()) return;
   }
   DarkenSight(game);
