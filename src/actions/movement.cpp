@@ -3,17 +3,19 @@
 #include <cmath>
 #include <string>
 
-#include "combat/doors.hpp"
 #include "combat/attack_time.hpp"
+#include "combat/doors.hpp"
 #include "combat/melee.hpp"
+#include "combat/rooms.hpp"
+#include "combat/traps.hpp"
 #include "engine/message_line.hpp"
 #include "engine/search.hpp"
 #include "engine/skills.hpp"
 #include "engine/turn.hpp"
-#include "items/item_names.hpp"
-#include "model/type_info.hpp"
 #include "field/field.hpp"
+#include "items/item_names.hpp"
 #include "model/game.hpp"
+#include "model/type_info.hpp"
 #include "records/terrain.hpp"
 #include "records/text_table.hpp"
 #include "world/level_change.hpp"
@@ -26,12 +28,9 @@ constexpr int kManyItems = 11;
 
 bool Confused(const Game& game) { return game.view.labels.Has(Condition::kConfused); }
 
-void SpringTrap(Game& game, int x, int y) {
-  if (game.hooks.trap_at != nullptr) game.hooks.trap_at(game, x, y);
-}
-
 void DescribePlant(Game& game, MapCell& cell) {
-  const int herbology = static_cast<int>(std::floor(game.world.hero.SkillAt(skill::kHerbology).value));
+  const int herbology =
+      static_cast<int>(std::floor(game.world.hero.SkillAt(skill::kHerbology).value));
   auto& p = cell.params;
   const std::string name = ItemTypeName(game, p[0]);
   if (herbology > p[2]) {
@@ -61,7 +60,8 @@ void DescribePlant(Game& game, MapCell& cell) {
 
 void DescribeItems(Game& game, MapCell& cell) {
   if (cell.item > kLooseItemBase && cell.item - kLooseItemBase <= kLooseItems) {
-    ItemRecord& item = game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
+    ItemRecord& item =
+        game.world.level.loose_items[static_cast<size_t>(cell.item - kLooseItemBase)];
     IdentifyOnSight(game, item);
     ShowMessage(game, "Здесь лежит " + ItemName(game, item) + ".");
   } else if (cell.item >= 1 && cell.item < kPileCount) {
@@ -74,8 +74,8 @@ void DescribeItems(Game& game, MapCell& cell) {
 void Step(Game& game, int x, int y) {
   Hero& hero = game.world.hero;
   MapCell& target = game.world.level.Cell(x, y);
-  if (game.world.level.Cell(hero.x, hero.y).room != target.room && game.hooks.enter_room != nullptr) {
-    game.hooks.enter_room(game, target.room, x, y);
+  if (game.world.level.Cell(hero.x, hero.y).room != target.room) {
+    EnterRoom(game, target.room);
     if (game.GameOver()) return;
   }
   DarkenSight(game);
@@ -83,7 +83,7 @@ void Step(Game& game, int x, int y) {
 
   switch (target.feature) {
     case feature::kHiddenTrap:
-      SpringTrap(game, x, y);
+      TrapAt(game, x, y);
       break;
     case feature::kChest:
       ShowMessage(game, "Здесь стоит сундук.");
@@ -99,7 +99,7 @@ void Step(Game& game, int x, int y) {
         if (!Confused(game) && game.random.Next() < kTrapAvoidChance) {
           ShowMessage(game, "Ты сумел пройти по ловушке, не активируя её.");
         } else {
-          SpringTrap(game, x, y);
+          TrapAt(game, x, y);
         }
       }
       break;
@@ -158,7 +158,8 @@ void MoveHero(Game& game, int x, int y) {
     }
     return;
   }
-  if (target.feature != feature::kSecretDoor && !TerrainOf(game.world.level.Terrain(x, y)).blocks_move) {
+  if (target.feature != feature::kSecretDoor &&
+      !TerrainOf(game.world.level.Terrain(x, y)).blocks_move) {
     Step(game, x, y);
     return;
   }

@@ -5,8 +5,9 @@
 
 #include "combat/monster_blow.hpp"
 #include "combat/monster_sight.hpp"
-#include "creatures/monster_steps.hpp"
+#include "combat/traps.hpp"
 #include "creatures/monster_powers.hpp"
+#include "creatures/monster_steps.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/sight.hpp"
@@ -171,7 +172,7 @@ void ShopKeeper(Game& game, int slot) {
   }
   const bool hero_there = post_x == game.world.hero.x && post_y == game.world.hero.y;
   MonsterFollower follower(game, slot);
-  if (post_x >= 0 && !hero_there) MoveMonster(game, slot, post_x, post_y);
+  if (post_x >= 0 && !hero_there) StepMonster(game, slot, post_x, post_y);
   const int now = follower.Slot(game);
   if (now != 0) game.world.level.Monster(now).energy = 0;
 }

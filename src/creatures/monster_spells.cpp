@@ -6,10 +6,11 @@
 #include "base/numbers.hpp"
 #include "combat/hit_rolls.hpp"
 #include "combat/monster_damage.hpp"
+#include "combat/traps.hpp"
 #include "creatures/behaviours.hpp"
+#include "creatures/monster_powers.hpp"
 #include "creatures/monster_steps.hpp"
 #include "creatures/monster_table.hpp"
-#include "creatures/monster_powers.hpp"
 #include "engine/attributes.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
@@ -202,7 +203,7 @@ void Blink(Game& game, int slot) {
       ShowMessage(game, name + " внезапно исчезает.");
     }
     MonsterFollower follower(game, slot);
-    MoveMonster(game, slot, x, y);
+    StepMonster(game, slot, x, y);
     slot = follower.Slot(game);
     if (slot == 0) return;
     const MonsterRecord& moved = game.world.level.Monster(slot);

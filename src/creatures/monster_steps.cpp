@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/numbers.hpp"
+#include "combat/traps.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/free_cells.hpp"
 #include "model/game.hpp"
@@ -45,7 +46,7 @@ void MoveToHero(Game& game, int slot, int direction) {
   if (sx != 0 || sy != 0) {
     for (const auto& [tx, ty] : tries) {
       if (!CellIsFree(game, tx, ty, false)) continue;
-      MoveMonster(game, slot, tx, ty);
+      StepMonster(game, slot, tx, ty);
       break;
     }
   }
@@ -62,7 +63,7 @@ void RandStep(Game& game, int slot) {
   const int r = static_cast<int>(game.random.Next() * 9);
   const int x = monster.x + r / 3 - 1;
   const int y = monster.y + r % 3 - 1;
-  if (CellIsFree(game, x, y, false)) MoveMonster(game, slot, x, y);
+  if (CellIsFree(game, x, y, false)) StepMonster(game, slot, x, y);
 }
 
 }  // namespace zaldrun

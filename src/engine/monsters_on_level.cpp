@@ -1,7 +1,6 @@
 #include "engine/monsters_on_level.hpp"
 
 #include "field/field.hpp"
-#include "field/sight.hpp"
 #include "model/game.hpp"
 
 namespace zaldrun {
@@ -18,12 +17,6 @@ void MoveMonster(Game& game, int slot, int x, int y) {
   target.monster = static_cast<int16_t>(slot);
   monster.x = static_cast<uint8_t>(x);
   monster.y = static_cast<uint8_t>(y);
-  const bool trap = target.feature == feature::kHiddenTrap ||
-                    (target.feature >= feature::kFirstTrap && target.feature <= feature::kLastTrap);
-  if (trap && game.hooks.trap_at != nullptr &&
-      SeePlayer(game, game.world.hero.x, game.world.hero.y, x, y, game.world.hero.sight_radius)) {
-    game.hooks.trap_at(game, x, y);
-  }
 }
 
 void RemoveMonster(Game& game, int slot) {
@@ -80,7 +73,8 @@ bool PlaceMonster(Game& game, const MonsterRecord& monster) {
 }
 
 int ValidTarget(Game& game) {
-  if (game.control.target_monster < 1 || game.control.target_monster > game.world.level.monster_count) {
+  if (game.control.target_monster < 1 ||
+      game.control.target_monster > game.world.level.monster_count) {
     game.control.target_monster = 0;
   }
   return game.control.target_monster;

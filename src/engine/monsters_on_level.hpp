@@ -9,7 +9,7 @@ namespace zaldrun {
 struct Game;
 
 // Moves the monster in `slot` to (x, y) unless a monster stands there; the old cell is shown as the
-// hero remembers it. A trap on the new cell springs when the hero sees that cell.
+// hero remembers it. Traps there are left alone: a monster's own step is StepMonster (combat/traps).
 void MoveMonster(Game& game, int slot, int x, int y);
 // Takes the monster in `slot` off the level; later slots move down one place.
 void RemoveMonster(Game& game, int slot);

@@ -4,6 +4,7 @@
 
 #include "base/byte_record.hpp"
 #include "combat/doors.hpp"
+#include "combat/kicks.hpp"
 #include "combat/missiles.hpp"
 #include "engine/dispatch.hpp"
 #include "engine/message_line.hpp"
@@ -129,8 +130,8 @@ void RunKickPrompt(Game& game) {
     ShowMessage(game, kStrangeDirection);
   } else if (IsCentre(*offset)) {
     ShowMessage(game, "Ты неудачно попытался пнуть себя.");
-  } else if (game.hooks.kick_at != nullptr) {
-    game.hooks.kick_at(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
+  } else {
+    KickAt(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "combat/monster_damage.hpp"
+#include "combat/traps.hpp"
 #include "creatures/monster_steps.hpp"
 #include "creatures/monster_table.hpp"
 #include "engine/monsters_on_level.hpp"
@@ -249,15 +250,17 @@ TEST_F(BehaviourTest, OnlyIntelligentCastersInSightMumble) {
   EXPECT_EQ(game().view.message_line.rfind(" " + Type(kGoblin).name + " ", 0), 0u);
 }
 
-// A trap that kills whatever steps on it.
-void DeadlyTrap(Game& game, int x, int y) {
-  DamageMonster(game, game.world.level.Cell(x, y).monster, 1000, false, false);
+// Spears under (x, y), where a monster of one hit point dies.
+void SpearTrap(Game& game, int x, int y) {
+  MapCell& cell = game.world.level.Cell(x, y);
+  cell.feature = feature::kHiddenTrap;
+  cell.params[0] = trap_kind::kSpears;
 }
 
 TEST_F(BehaviourTest, AMonsterKilledOnItsWayStopsAtOnce) {
-  game().hooks.trap_at = DeadlyTrap;
-  game().world.level.Cell(7, 3).feature = feature::kHiddenTrap;
+  SpearTrap(game(), 7, 3);
   const int victim = Add(kBigRat, 8, 3, true, 3000);
+  At(victim).hp = 1;
   Add(kBigRat, 20, 5, true, 3000);
   StndAI(game(), victim);
   EXPECT_EQ(game().world.level.monster_count, 1);
@@ -266,9 +269,9 @@ TEST_F(BehaviourTest, AMonsterKilledOnItsWayStopsAtOnce) {
 }
 
 TEST_F(BehaviourTest, TheTurnGoesOnWithTheNextMonsterAfterADeath) {
-  game().hooks.trap_at = DeadlyTrap;
-  game().world.level.Cell(8, 4).feature = feature::kHiddenTrap;
+  SpearTrap(game(), 8, 4);
   const int victim = Add(kBigRat, 9, 5, true);
+  At(victim).hp = 1;
   const int next = Add(kBigRat, 14, 3, true);
   At(victim).speed = At(next).speed = 100;
   game().world.level.shopkeeper = static_cast<int16_t>(victim);

@@ -1,0 +1,83 @@
+// Room entries: the shopkeeper's greeting, the storeroom, the tomb's closing door, Кави's corpse.
+#include "combat/rooms.hpp"
+
+#include <string>
+
+#include "base/byte_record.hpp"
+#include "combat/doors.hpp"
+#include "engine/message_line.hpp"
+#include "field/field.hpp"
+#include "model/game.hpp"
+#include "model/world_ops.hpp"
+#include "records/quest_list.hpp"
+
+namespace zaldrun {
+namespace {
+
+// The tomb's way back, walled up behind the hero, and the secret door that opens elsewhere.
+constexpr int kTombWayX = 11;
+constexpr int kTombWayY = 13;
+constexpr int kTombDoorX = 31;
+constexpr int kTombDoorY = 18;
+// Turns until the golem rooms open.
+constexpr int kTombTrapCountdown = 5;
+// Quest 4, the missing Кави: 1 while he is sought, 2 once his corpse is found.
+constexpr size_t kKaviQuest = static_cast<size_t>(kQuestStateIndex[3]);
+
+bool ShopkeeperHere(const Game& game) {
+  const int slot = game.world.level.shopkeeper;
+  return slot >= 1 && slot <= game.world.level.monster_count;
+}
+
+void EnterTomb(Game& game, Room& room) {
+  Level& level = game.world.level;
+  level.SetTerrain(kTombWayX, kTombWayY, 'A');
+  level.Cell(kTombDoorX, kTombDoorY).feature = feature::kSecretDoor;
+  DarkenSight(game);
+  Renew(game, kTombWayX, kTombWayY);
+  ShowMessage(game, "Внезапно, каменный блок сзади тебя закрывает проход!");
+  ShowMessage(game, "У тебя плохие предчувствия по поводу этого...");
+  AddEvent(game, "TombTrap", kTombTrapCountdown, 0);
+  room.kind = 0;
+}
+
+}  // namespace
+
+void EnterRoom(Game& game, int room) {
+  if (room < 1 || room > kMaxRooms) return;
+  Room& entered = game.world.level.RoomAt(room);
+  switch (entered.kind) {
+    case room_kind::kShop:
+      if (ShopkeeperHere(game)) {
+        ShowMessage(game, "\"Добро пожаловать в мою лавку, " +
+                              std::string(TrimRight(game.world.hero.name)) + "!\"");
+      }
+      break;
+    case room_kind::kStoreroom:
+      // Nothing lets the hero slip in unheard yet: every way in is noticed.
+      if (ShopkeeperHere(game)) {
+        ShowMessage(
+            game,
+            "Кто-то услышал, что ты сломал дверь и пробрался в склад Тазара. Он будет недоволен.");
+        game.world.level.Monster(game.world.level.shopkeeper).peaceful = 0;
+      }
+      break;
+    case room_kind::kTomb:
+      EnterTomb(game, entered);
+      break;
+    case room_kind::kCorpsePlace: {
+      ShowMessage(game, "На песке лежит труп неудачливого приключенца.");
+      ShowMessage(game,
+                  "Труп практически полностью обглодан стервятниками, но можно определить, что "
+                  "человека убили не очень давно.");
+      ShowMessage(game, "Наверное, это труп Кави. Нужно рассказать Браннусу о увиденном.");
+      int16_t& kavi = game.world.hero.quests[kKaviQuest];
+      if (kavi == 1) kavi = 2;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace zaldrun
