@@ -105,7 +105,8 @@ void Step(Game& game, int x, int y) {
       break;
   }
   if (game.GameOver()) return;
-  DescribeItems(game, target);
+  // A teleport trap carries the hero off the cell he stepped on.
+  if (hero.x == x && hero.y == y) DescribeItems(game, target);
   SearchAround(game, kPassivePerPoint, kPassiveBase);
   AdvanceTime(game, game.world.OnOverworld() ? kOverworldStepCost : hero.move_cost);
 }
