@@ -41,7 +41,7 @@ void OpenDoor(Game& game, int x, int y) {
         ShowMessage(game, "Какой-то хлам мешает закрыть дверь.");
       } else if (cell.monster != 0) {
         // A door closed on a creature would shut it inside the wall.
-        ShowMessage(game, "В дверях кто-то стоит!");
+        ShowMessage(game, "Что-то мешает закрыть дверь.");
       } else {
         ShowMessage(game, "Ты закрыл дверь.");
         cell.feature = feature::kClosedDoor;

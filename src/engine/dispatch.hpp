@@ -9,7 +9,7 @@
 
 namespace zaldrun {
 
-// The tables of the handlers built so far, each defined beside its handlers (events/, creatures/).
+// The tables of the handlers built so far, each defined beside its handlers (quests/, creatures/).
 // Every name the data may use is listed in records/handler_names; one without a handler yet is
 // written once to Messages.log when called.
 const Registry<EventHandler>& EventRegistry();

@@ -7,7 +7,8 @@ namespace zaldrun {
 
 namespace {
 
-// The handlers built so far, sorted by name; records/handler_names lists every name.
+// Every timed handler, sorted by name; records/handler_names lists every name. The table sits with
+// the quests because the demon-summoner's scene is one of them.
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
     {"Consumption", Consumption},  // hunger
     {"CreateMon", CreateMon},      // wandering monsters
