@@ -1,12 +1,13 @@
 #include "engine/message_line.hpp"
 
 #include <string>
+#include <utility>
 
-#include "model/io.hpp"
 #include "base/cp1251.hpp"
 #include "base/file_io.hpp"
-#include "model/game.hpp"
 #include "base/utf8.hpp"
+#include "model/game.hpp"
+#include "model/io.hpp"
 
 namespace zaldrun {
 namespace {
@@ -30,7 +31,8 @@ void WaitForMore(Game& game) {
 // choose an answer and Enter (or a click) takes it.
 void WaitForEntry(Game& game) {
   game.view.number_input.visible = true;
-  game.view.number_input.text.clear();
+  game.view.number_input.text = std::move(game.view.number_input.preset);
+  game.view.number_input.preset.clear();
   game.control.prompt_state = prompt::kWaiting;
   while (game.control.prompt_state == prompt::kWaiting) {
     const platform::Key key = game.session.io->NextKey();
@@ -42,7 +44,8 @@ void WaitForEntry(Game& game) {
     }
     if (key.code == keys::kEnter) {
       if (chat.visible && answers > 0 && game.view.number_input.text.empty()) {
-        game.view.number_input.text = chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
+        game.view.number_input.text =
+            chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
         if (chat.tag == 0) chat.visible = false;
       }
       game.control.prompt_state = prompt::kIdle;
@@ -50,7 +53,8 @@ void WaitForEntry(Game& game) {
       std::u32string text = DecodeUtf8(game.view.number_input.text);
       if (!text.empty()) text.pop_back();
       game.view.number_input.text = EncodeUtf8(text);
-    } else if (key.ch >= 32 && key.code != keys::kEscape && game.view.number_input.text.size() < 120) {
+    } else if (key.ch >= 32 && key.code != keys::kEscape &&
+               game.view.number_input.text.size() < 120) {
       AppendUtf8(game.view.number_input.text, key.ch);
     }
   }
@@ -67,7 +71,8 @@ void Log(Game& game, std::string_view text) {
 }  // namespace
 
 bool ServeWaitKey(Game& game, const platform::Key& key) {
-  if (game.control.prompt_state == prompt::kIdle || game.control.prompt_state == prompt::kGameOver) return false;
+  if (game.control.prompt_state == prompt::kIdle || game.control.prompt_state == prompt::kGameOver)
+    return false;
   if (key.kind != platform::KeyKind::kKey) return false;
   if (key.code == keys::kSpace) {
     game.control.prompt_state = prompt::kIdle;

@@ -12,7 +12,6 @@
 
 #include "base/random.hpp"
 #include "base/registry.hpp"
-#include "model/hooks.hpp"
 #include "model/inventory_state.hpp"
 #include "model/item_data.hpp"
 #include "model/monster_data.hpp"
@@ -127,7 +126,6 @@ struct Game {
   Control control;
   View view;
   Random random;
-  Hooks hooks;
 
   bool GameOver() const { return control.prompt_state == prompt::kGameOver; }
 };

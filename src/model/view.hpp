@@ -14,6 +14,7 @@ namespace zaldrun {
 struct EntryBox {
   bool visible = false;
   std::string text;
+  std::string preset;  // what the next entry starts with ("1" for a count); used once
 };
 struct AnswerList {
   bool visible = false;

@@ -14,6 +14,7 @@
 #include "items/item_operations.hpp"
 #include "model/game.hpp"
 #include "model/io.hpp"
+#include "quests/talk.hpp"
 #include "ui/describe_cell.hpp"
 
 namespace zaldrun {
@@ -146,8 +147,8 @@ void RunOpenPrompt(Game& game) {
       ShowMessage(game, kStrangeDirection);
     } else if (IsCentre(*offset)) {
       ShowMessage(game, "Ты немного поговорил сам с собой.");
-    } else if (game.hooks.talk_at != nullptr) {
-      game.hooks.talk_at(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
+    } else {
+      Talk(game, game.world.hero.x + offset->dx, game.world.hero.y + offset->dy);
     }
   } else if (operation == PendingOperation::kZap) {
     if (!offset) {

@@ -1,0 +1,22 @@
+#include "quests/talk.hpp"
+#include "quests/talk_handlers.hpp"
+
+namespace zaldrun {
+namespace {
+
+// Sorted by name; records/handler_names lists every name a monster type may use.
+constexpr RegistryEntry<TalkHandler> kHandlers[] = {
+    {"Balbes", nullptr},   {"Chukcha", nullptr},  {"Dedok", nullptr},  {"Fermer", nullptr},
+    {"Gobagoba", nullptr}, {"Kornavin", nullptr}, {"Kva", nullptr},    {"Lekar", nullptr},
+    {"Muzhik", nullptr},   {"Ohotnik", nullptr},  {"Priest", nullptr}, {"Starosta", nullptr},
+    {"Trader", nullptr},
+};
+
+constexpr Registry<TalkHandler> kRegistry{kHandlers};
+static_assert(kRegistry.IsSorted());
+
+}  // namespace
+
+const Registry<TalkHandler>& TalkRegistry() { return kRegistry; }
+
+}  // namespace zaldrun
