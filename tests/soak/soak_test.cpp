@@ -3,6 +3,7 @@
 // ZALDRUN_SOAK_SEEDS sets the number of seeds (a long run: `make soak`).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -14,6 +15,7 @@
 #include "field/free_cells.hpp"
 #include "items/equipment.hpp"
 #include "items/item_maker.hpp"
+#include "items/item_names.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "levelgen/places.hpp"
@@ -78,7 +80,8 @@ std::string RandomKey(std::mt19937& rng) {
       "{Up}", "{Down}", "{Left}",   "{Right}", "{Space}", "{Enter}", "{Esc}",  "y",       "n",
       "k",    "o",      "l",        "s",       "C",       ",",       "e",      "q",       "r",
       "z",    "t",      "!",        ">",       "d",       "i",       "I",      "@",       "A",
-      "N",    "/",      "{Ctrl+E}", "T",       "x",       "д",       "5",      "t{Enter}"};
+      "N",    "/",      "{Ctrl+E}", "T",       "x",       "д",       "5",      "t{Enter}",
+      "задание{Enter}", "пока{Enter}", "исцели{Enter}", "{Backspace}3{Enter}"};
   return kKeys[std::uniform_int_distribution<size_t>(0, kKeys.size() - 1)(rng)];
 }
 
@@ -289,6 +292,68 @@ TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
         ASSERT_TRUE(LevelExists(game.world.current_place, game.world.current_level));
         ASSERT_FALSE(
             TerrainOf(game.world.level.Terrain(game.world.hero.x, game.world.hero.y)).blocks_move);
+      });
+      if (::testing::Test::HasFatalFailure() || !open) break;
+    }
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+}
+
+// The shop's debt is always the value of the unpaid goods the hero carries, and money is never
+// below zero: buying, selling and paying can neither lose nor make money.
+void ExpectShopAccountsAreSound(const Game& game) {
+  int64_t owed = 0;
+  for (const auto& group : game.world.piles[0].groups) {
+    for (const ItemRecord& item : group) {
+      if ((item.flags & item_flag::kUnpaid) != 0) owed += ItemValue(game, item);
+    }
+  }
+  ASSERT_EQ(owed, game.world.hero.shop_debt);
+  ASSERT_GE(game.world.hero.money, 0);
+}
+
+// In the village: the hero is set down beside a villager or in the shop and talks, buys, sells,
+// picks up goods and walks, with the quests at random stages.
+TEST(Soak, TalkingTradingAndKickingInTheVillageKeepItSound) {
+  const int seeds = SeedCount();
+  for (int seed = 1; seed <= seeds; ++seed) {
+    std::mt19937 rng(static_cast<unsigned>(seed) + 2000u);
+    GameFixture fixture({"@"}, static_cast<uint64_t>(seed));
+    Game& game = fixture.game();
+    game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
+    NewGameStart start;
+    start.place = place::kWorld;
+    start.level = place::kVillage;
+    ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+    for (int16_t& state : game.world.hero.quests) {
+      state = static_cast<int16_t>(std::array<int, 4>{0, 1, 2, 100}[rng() % 4]);
+    }
+    game.world.hero.money = std::uniform_int_distribution<int32_t>(0, 3000)(rng);
+    int step = 0;
+    for (int round = 0; round < 30 && !game.GameOver(); ++round) {
+      const Level& level = game.world.level;
+      if (round % 3 == 0 || level.monster_count == 0) {
+        // Into the shop, among the goods: pick something up, sell something, pay.
+        game.world.hero.x = static_cast<int16_t>(std::uniform_int_distribution<int>(30, 44)(rng));
+        game.world.hero.y = static_cast<int16_t>(std::uniform_int_distribution<int>(2, 5)(rng));
+        if (level.Cell(game.world.hero.x, game.world.hero.y).monster != 0) continue;
+        fixture.Keys(",{Enter}d{Enter}{Backspace}2{Enter}y");
+      } else {
+        // Beside a villager, facing him, then a talk or a kick.
+        const MonsterRecord& who = level.Monster(
+            std::uniform_int_distribution<int>(1, level.monster_count)(rng));
+        if (who.x < 1 || level.Cell(who.x - 1, who.y).monster != 0 ||
+            TerrainOf(level.Terrain(who.x - 1, who.y)).blocks_move) {
+          continue;
+        }
+        game.world.hero.x = static_cast<int16_t>(who.x - 1);
+        game.world.hero.y = who.y;
+        fixture.Keys(rng() % 5 == 0 ? "k{Right}" : "C{Right}");
+      }
+      for (int k = 0; k < 12; ++k) fixture.Keys(RandomKey(rng));
+      const bool open = fixture.PlayKeys([&] {
+        ExpectWorldIsSound(game, seed, step++);
+        ExpectShopAccountsAreSound(game);
       });
       if (::testing::Test::HasFatalFailure() || !open) break;
     }
