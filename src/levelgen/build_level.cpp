@@ -9,6 +9,7 @@
 #include "levelgen/place_builds.hpp"
 #include "levelgen/places.hpp"
 #include "levelgen/populate.hpp"
+#include "levelgen/quest_hooks.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 
@@ -133,15 +134,16 @@ void LevelEntryScript(Game& game, int place, int level) {
   PresetMonsterList(game, place, level);
   if (place == place::kWorld && level == place::kVillage) {
     RestockShop(game, 29, 1, 45, 6, 2, 8, true);
-    // The quests issue adds here: Чупакабра's ghost and the goblins' frog by their quest states.
+    // Чупакабра stays himself until the hero, having found the treasure, talks to him: his talk
+    // turns him into Чазор's ghost. The frog is the camp's (see below).
   } else if (place == place::kWorld && level == place::kGoblinCamp) {
     ScheduleOnce(game, "CheckGobs", 10, 0);
-    // The quests issue adds here: the tribe gone or hostile by the goblin quest's state.
+    GoblinCampByQuests(game);
   } else if (place == place::kWorld && level == place::kTown) {
     RestockShop(game, 26, 28, 40, 33, 3, 12, false);
   } else if (place == place::kWorld && level == place::kOverworld) {
     OpenThicketIfRead(game);
-    // The quests issue adds here: the riddle solved (stage 2 to 100) once the amulet is found.
+    SolveRiddleIfFound(game);
   } else if (place == place::kCatacombs) {
     // The check that tells when a tier has been cleared follows the hero from tier to tier.
     const int counter = FindEvent(game, "CountMons");
@@ -150,14 +152,15 @@ void LevelEntryScript(Game& game, int place, int level) {
     } else {
       game.world.events[static_cast<size_t>(counter)].parameter = static_cast<int16_t>(level + 3);
     }
-    // The quests issue adds here: the catacombs' creatures by the hunter's quest.
+    CatacombsByQuests(game);
   } else if (place == place::kDarkCave && level == kDarkCaveLevels) {
     ScheduleOnce(game, "CheckWitch", 10, 0);
-    // The quests issue adds here: the witch and her frog by the witch's curse quest.
+    WitchCaveByQuests(game);
   } else if (place == place::kTomb) {
-    // The quests issue adds here: Кави's fate and the bracelet by their quests.
+    // The bracelet lies in Ар'Кхамет's sarcophagus from the hall's build and needs nothing here.
+    TombByQuests(game, level);
   } else if (place == place::kThicket) {
-    // The quests issue adds here: the amulet's cave by the forest riddle.
+    ThicketByQuests(game, level);
   }
 }
 

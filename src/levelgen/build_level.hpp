@@ -16,8 +16,10 @@ bool BuildLevel(Game& game, int place, int level);
 bool LevelCanBeBuilt(const Game& game, int place, int level);
 
 // Runs after every entry into a level, built or read back: the level's monster list starts
-// anew, shops are restocked, the level's scheduled checks are set and the overworld opens the
-// thicket when its riddle has been read.
+// anew, shops are restocked, the level's scheduled checks are set, the quests' states change
+// the level's folk and features (the goblin camp, the catacombs, the witch's grotto, Кави's
+// corpse place, the thicket's cave), and the overworld opens the thicket when its riddle has been
+// read and solves the riddle when the hero brings the artefact out.
 void LevelEntryScript(Game& game, int place, int level);
 
 }  // namespace zaldrun

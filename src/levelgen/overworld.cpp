@@ -3,11 +3,13 @@
 #include "engine/message_line.hpp"
 #include "engine/turn.hpp"
 #include "field/field.hpp"
+#include "items/pack.hpp"
 #include "levelgen/level_tools.hpp"
 #include "levelgen/place_builds.hpp"
 #include "levelgen/places.hpp"
 #include "model/chance.hpp"
 #include "model/game.hpp"
+#include "records/item_type_table.hpp"
 
 namespace zaldrun {
 
@@ -53,6 +55,11 @@ void OpenThicketIfRead(Game& game) {
   game.world.level.SetTerrain(kThicketX, kThicketY, 'Z');
   cell.feature = feature::kEntrance;
   riddle = 2;
+}
+
+void SolveRiddleIfFound(Game& game) {
+  int16_t& riddle = game.world.hero.quests[kForestRiddleEntry];
+  if (riddle == 2 && FindCarried(game, item_type::kForestArtefact) != 0) riddle = kQuestDone;
 }
 
 }  // namespace zaldrun

@@ -1,5 +1,5 @@
 // The overworld's own rules beyond its build: the search that finds the giant anthill, and the
-// thicket that opens once the forest riddle has been read.
+// thicket that opens once the forest riddle has been read and the riddle solved by its artefact.
 #pragma once
 
 #include "records/quest_list.hpp"
@@ -19,5 +19,8 @@ inline constexpr int kForestRiddleEntry = kQuestStateIndex[6];
 // On the overworld: when the riddle has been read, the thicket's cell becomes a star and an
 // entrance, and the riddle moves on to its next stage.
 void OpenThicketIfRead(Game& game);
+// On the overworld: once the thicket is open (the riddle at 2) and the hero comes out of it with
+// the forest artefact (carried or worn), the riddle is solved (100).
+void SolveRiddleIfFound(Game& game);
 
 }  // namespace zaldrun

@@ -1,6 +1,7 @@
 #include "engine/dispatch.hpp"
 #include "events/heartbeat.hpp"
 #include "events/monster_events.hpp"
+#include "events/quest_checks.hpp"
 #include "events/timed_effects.hpp"
 
 namespace zaldrun {
@@ -10,7 +11,11 @@ namespace {
 // Every timed handler, sorted by name; records/handler_names lists every name. The table sits with
 // the quests because the demon-summoner's scene is one of them.
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
+    {"CheckAra", CheckAra},        // Аракус dead: the hall's stairs come back
+    {"CheckGobs", CheckGobs},      // the goblin camp turns hostile together
+    {"CheckWitch", CheckWitch},    // the witch of the cave is dead
     {"Consumption", Consumption},  // hunger
+    {"CountMons", CountMons},      // a catacomb tier cleared
     {"CreateMon", CreateMon},      // wandering monsters
     {"DamageAtr", DamageAtr},      // an attribute lowered
     {"DrainAtr", DrainAtr},        // an attribute's base lowered
@@ -25,6 +30,7 @@ constexpr RegistryEntry<EventHandler> kHandlers[] = {
     {"RemWeak", RemWeak},          // weakness ends
     {"Rvota", Rvota},              // vomiting
     {"SoftSkin", SoftSkin},        // stone skin ends
+    {"TombTrap", TombTrap},        // the golem rooms of the tomb open
     {"UnBless", UnBless},          // a blessing ends
 };
 

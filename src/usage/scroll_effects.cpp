@@ -10,6 +10,7 @@
 #include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
+#include "events/quest_checks.hpp"
 #include "field/field.hpp"
 #include "field/free_cells.hpp"
 #include "items/equipment.hpp"
@@ -372,6 +373,9 @@ void VornsMsg(Game& game, const EffectAim&) {
       "P.S. Чазор ДЕЙСТВИТЕЛЬНО Существует!",
   };
   for (const char* line : kLetter) ShowMessage(game, line, msg::kAcknowledge);
+  // Whoever has read the note has found Чазор's treasure; Чупакабра will know it at once.
+  int16_t& treasure = game.world.hero.quests[quest_entry::kTreasure];
+  if (treasure < 2) treasure = 2;
 }
 
 void MysticLetter(Game& game, const EffectAim&) {

@@ -3,8 +3,10 @@
 #include <array>
 #include <string>
 
+#include "events/quest_checks.hpp"
 #include "levelgen/places.hpp"
 #include "model/game.hpp"
+#include "records/item_type_table.hpp"
 #include "records/settings.hpp"
 #include "world/hero_names.hpp"
 #include "world/level_change.hpp"
@@ -86,6 +88,8 @@ bool StartNewGame(Game& game, const NewGameStart& start) {
   game.view = View{};
   world.hero.name = name;
   SetUpNewHero(game, start.hero);
+  // The healer names the forest artefact from the quest states, before the thicket is ever built.
+  world.hero.quests[quest_entry::kArtefactType] = item_type::kForestArtefact;
   BeginPlay(game);
   const bool overworld = start.place == place::kWorld && start.level == place::kOverworld;
   return ChangeLevel(game, start.place, start.level, overworld ? kNewGameX : 0,

@@ -1,0 +1,49 @@
+// The scheduled checks of the quests: a catacomb tier cleared, the goblin camp turning hostile
+// together, the witch dead, Аракус dead, and the tomb's trap hall opening its golem rooms. Each is
+// a timed handler called by name; it finds its own slot through the current slot.
+#pragma once
+
+#include "records/quest_list.hpp"
+
+namespace zaldrun {
+
+struct Game;
+
+// Entries of the quest-state array (index 0..99) that the checks and the entry script read.
+namespace quest_entry {
+inline constexpr int kTreasure = 0;  // Чупакабра's treasure: 1 told, 2 found
+inline constexpr int kGoblins = kQuestStateIndex[0];       // quest 1, the goblin tribe
+inline constexpr int kCatacombs = kQuestStateIndex[1];     // quest 2, the hunter's catacombs
+inline constexpr int kFirstClearedTier = 3;                // catacomb tier n is cleared in n + 2
+inline constexpr int kWitch = kQuestStateIndex[2];         // quest 3, the witch's curse
+inline constexpr int kKavi = kQuestStateIndex[3];          // quest 4, missing Кави
+inline constexpr int kBracelet = kQuestStateIndex[4];      // quest 5, the bracelet
+inline constexpr int kSwamp = kQuestStateIndex[5];         // quest 6, devils in the swamp
+inline constexpr int kArtefactType = 12;                   // item type of the forest artefact
+inline constexpr int kForestRiddle = kQuestStateIndex[6];  // quest 7, the forest riddle
+}  // namespace quest_entry
+
+// Monster types the checks look for.
+inline constexpr int kGoblinChiefType = 41;
+inline constexpr int kWitchType = 62;
+inline constexpr int kArakusType = 81;
+
+// Re-arming while in the catacombs (place 2), every 30: when the tier's cleared flag (entry
+// parameter - 1) is still 0 and no monster is left on the level, the flag becomes 1 and the hero
+// is told once. In any other place the slot goes.
+void CountMons(Game& game);
+// The goblin camp (place 1, level 2): the first hostile monster turns every monster hostile and
+// the check ends; while all are peaceful it looks again in 10. Elsewhere the slot goes.
+void CheckGobs(Game& game);
+// The witch's grotto (place 3, level 3): once no witch (type 62) is on the level and the witch's
+// quest is at most 1, the quest moves to 2 and the check ends; otherwise again in 10. Elsewhere
+// the slot goes.
+void CheckWitch(Game& game);
+// Аракус's hall: waits (10 at a time) until Аракус (type 81) has been killed; then his last
+// words, the swamp quest at 2, the portal at (39, 16) gone and stairs up to (6, 4) at (39, 23).
+void CheckAra(Game& game);
+// The tomb's trap hall (place 4, level 1): the walls of the hidden golem rooms sink to open
+// ground and the hero is told; the slot goes in every place.
+void TombTrap(Game& game);
+
+}  // namespace zaldrun

@@ -1,0 +1,220 @@
+// The quests' scheduled checks: a catacomb tier counted once, the goblin camp turning hostile
+// together, the witch's death, Аракус's death opening his hall, the tomb's trap opening the golem
+// rooms; each keeps or gives up its own slot as the turn cycle expects.
+#include "events/quest_checks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/dispatch.hpp"
+#include "engine/monsters_on_level.hpp"
+#include "model/world_ops.hpp"
+#include "support/game_fixture.hpp"
+#include "support/open_room.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+constexpr int kGoblin = 8;
+constexpr int kRat = 1;
+constexpr const char* kClearedLine = "Ты чувствуешь, что перебил всех врагов на этом ярусе";
+
+class QuestCheckTest : public ::testing::Test {
+ protected:
+  QuestCheckTest() : fixture_(testing::OpenRoom(30, 10, 2, 2)) {}
+
+  Game& game() { return fixture_.game(); }
+  int16_t& Quest(int entry) { return game().world.hero.quests[static_cast<size_t>(entry)]; }
+  void Enter(int place, int level) {
+    game().world.current_place = static_cast<int16_t>(place);
+    game().world.current_level = static_cast<int16_t>(level);
+  }
+  // Fires the named handler from its own slot as the turn cycle does, answering every wait.
+  void Fire(const char* name) {
+    game().control.current_slot = static_cast<int16_t>(FindEvent(game(), name));
+    ASSERT_NE(game().control.current_slot, 0) << name;
+    fixture_.Keys("                ");
+    ASSERT_TRUE(fixture_.Act([&](Game& g) { ASSERT_TRUE(CallEventHandler(g, name)); }));
+  }
+  const EventSlot& Slot(const char* name) {
+    return game().world.events[static_cast<size_t>(FindEvent(game(), name))];
+  }
+  int Said(const std::string& line) {
+    const std::vector<std::string> log = fixture_.LogLines();
+    return static_cast<int>(std::count(log.begin(), log.end(), line));
+  }
+
+  GameFixture fixture_;
+};
+
+TEST_F(QuestCheckTest, CountMonsTellsOncePerTierThatItIsCleared) {
+  Enter(2, 1);
+  AddEvent(game(), "CountMons", 0, 4);  // tier 1: cleared flag in entry 3
+  const int rat = fixture_.AddMonster(kRat, 5, 5);
+  Fire("CountMons");
+  EXPECT_EQ(Quest(3), 0) << "a creature is left";
+  EXPECT_EQ(Slot("CountMons").countdown, 30);
+  RemoveMonster(game(), rat);
+  Fire("CountMons");
+  EXPECT_EQ(Quest(3), 1);
+  EXPECT_EQ(Said(kClearedLine), 1);
+  EXPECT_EQ(Slot("CountMons").countdown, 30) << "it keeps counting while in the catacombs";
+  // Coming back to the empty tier later says nothing new.
+  Fire("CountMons");
+  Fire("CountMons");
+  EXPECT_EQ(Said(kClearedLine), 1);
+  // Another tier has its own flag.
+  game().world.events[static_cast<size_t>(FindEvent(game(), "CountMons"))].parameter = 5;
+  Enter(2, 2);
+  Fire("CountMons");
+  EXPECT_EQ(Quest(4), 1);
+  EXPECT_EQ(Said(kClearedLine), 2);
+  EXPECT_EQ(Quest(5), 0);
+}
+
+TEST_F(QuestCheckTest, CountMonsGoesAwayOutsideTheCatacombsAndIgnoresADamagedParameter) {
+  Enter(2, 1);
+  for (int parameter : {0, -7, 101, 32767}) {
+    AddEvent(game(), "CountMons", 0, parameter);
+    Fire("CountMons");
+    EXPECT_EQ(Slot("CountMons").countdown, 30) << parameter;
+    RemoveEvent(game(), FindEvent(game(), "CountMons"));
+  }
+  EXPECT_EQ(Said(kClearedLine), 0);
+  AddEvent(game(), "CountMons", 0, 4);
+  AddEvent(game(), "Regen", 240, 1);
+  Enter(1, 1);
+  Fire("CountMons");
+  EXPECT_EQ(FindEvent(game(), "CountMons"), 0);
+  EXPECT_EQ(Quest(3), 0);
+  EXPECT_EQ(game().control.current_slot, 0) << "the next step lands on the slot that moved up";
+  EXPECT_EQ(game().world.events[1].name, "Regen");
+}
+
+TEST_F(QuestCheckTest, CheckGobsWaitsWhileAllArePeacefulThenTurnsTheCampHostile) {
+  Enter(1, 2);
+  AddEvent(game(), "CheckGobs", 0, 0);
+  const int a = fixture_.AddMonster(kGoblin, 5, 5, true);
+  const int b = fixture_.AddMonster(kGoblin, 7, 5, true);
+  const int c = fixture_.AddMonster(27, 9, 5, true);
+  for (int pass = 0; pass < 3; ++pass) {
+    Fire("CheckGobs");
+    ASSERT_NE(FindEvent(game(), "CheckGobs"), 0);
+    EXPECT_EQ(Slot("CheckGobs").countdown, 10);
+  }
+  for (int slot : {a, b, c}) EXPECT_EQ(game().world.level.Monster(slot).peaceful, 1);
+  game().world.level.Monster(b).peaceful = 0;
+  Fire("CheckGobs");
+  for (int slot : {a, b, c}) EXPECT_EQ(game().world.level.Monster(slot).peaceful, 0) << slot;
+  EXPECT_EQ(FindEvent(game(), "CheckGobs"), 0);
+}
+
+TEST_F(QuestCheckTest, CheckGobsGoesAwayElsewhere) {
+  Enter(1, 1);
+  AddEvent(game(), "CheckGobs", 0, 0);
+  const int hostile = fixture_.AddMonster(kGoblin, 5, 5, false);
+  const int peaceful = fixture_.AddMonster(kGoblin, 7, 5, true);
+  Fire("CheckGobs");
+  EXPECT_EQ(FindEvent(game(), "CheckGobs"), 0);
+  EXPECT_EQ(game().world.level.Monster(hostile).peaceful, 0);
+  EXPECT_EQ(game().world.level.Monster(peaceful).peaceful, 1) << "the village is not the camp";
+}
+
+TEST_F(QuestCheckTest, CheckWitchMovesTheCurseToStageTwoWhenTheWitchIsDead) {
+  Enter(3, 3);
+  AddEvent(game(), "CheckWitch", 0, 0);
+  const int witch = fixture_.AddMonster(kWitchType, 5, 5);
+  Quest(quest_entry::kWitch) = 1;
+  Fire("CheckWitch");
+  EXPECT_EQ(Quest(quest_entry::kWitch), 1);
+  EXPECT_EQ(Slot("CheckWitch").countdown, 10);
+  RemoveMonster(game(), witch);
+  Fire("CheckWitch");
+  EXPECT_EQ(Quest(quest_entry::kWitch), 2);
+  EXPECT_EQ(FindEvent(game(), "CheckWitch"), 0);
+  // Killed before the chief told of her: stage 0 moves on too.
+  Quest(quest_entry::kWitch) = 0;
+  AddEvent(game(), "CheckWitch", 0, 0);
+  Fire("CheckWitch");
+  EXPECT_EQ(Quest(quest_entry::kWitch), 2);
+}
+
+TEST_F(QuestCheckTest, CheckWitchNeverTurnsTheCurseBackAndGoesAwayElsewhere) {
+  Enter(3, 3);
+  Quest(quest_entry::kWitch) = 100;
+  AddEvent(game(), "CheckWitch", 0, 0);
+  Fire("CheckWitch");
+  EXPECT_EQ(Quest(quest_entry::kWitch), 100);
+  EXPECT_EQ(Slot("CheckWitch").countdown, 10);
+  Enter(3, 2);
+  Quest(quest_entry::kWitch) = 1;
+  Fire("CheckWitch");
+  EXPECT_EQ(FindEvent(game(), "CheckWitch"), 0);
+  EXPECT_EQ(Quest(quest_entry::kWitch), 1) << "no witch on another level proves nothing";
+}
+
+TEST_F(QuestCheckTest, CheckAraOpensTheHallOnceArakusIsDead) {
+  Enter(6, 5);
+  Level& level = game().world.level;
+  level.Cell(39, 16).feature = feature::kPortal;
+  level.Cell(39, 23).params = {0, 0, 12, 34};
+  Quest(quest_entry::kSwamp) = 1;
+  AddEvent(game(), "CheckAra", 0, 1);
+  Fire("CheckAra");
+  EXPECT_EQ(Slot("CheckAra").countdown, 10);
+  EXPECT_EQ(level.Cell(39, 16).feature, feature::kPortal);
+  EXPECT_EQ(Quest(quest_entry::kSwamp), 1);
+  game().world.kill_counts[kArakusType] = 1;
+  Fire("CheckAra");
+  EXPECT_EQ(Quest(quest_entry::kSwamp), 2);
+  EXPECT_EQ(level.Cell(39, 16).feature, feature::kNone);
+  EXPECT_EQ(level.Cell(39, 23).feature, feature::kStairsUp);
+  EXPECT_EQ(level.Cell(39, 23).params, (std::array<int16_t, 4>{6, 4, 12, 34}))
+      << "the arrival is left as it was";
+  EXPECT_EQ(FindEvent(game(), "CheckAra"), 0);
+  EXPECT_EQ(Said("Как только ты убил аракуса, его тело моментально сгорело в огне, а в зале "
+                 "прогремел голос:"),
+            1);
+  EXPECT_EQ(Said("\"Я тебя на том свете достану!\""), 1);
+  EXPECT_EQ(Said("После этого портал исчез, а лестница наверх снова появилась."), 1);
+}
+
+TEST_F(QuestCheckTest, TombTrapOpensTheGolemRoomsOnlyInTheTombAndAlwaysGoesAway) {
+  Enter(2, 1);
+  AddEvent(game(), "TombTrap", 0, 0);
+  Fire("TombTrap");
+  EXPECT_EQ(FindEvent(game(), "TombTrap"), 0);
+  EXPECT_EQ(game().world.level.Terrain(7, 15), 'A') << "no tomb here";
+  EXPECT_EQ(Said("Ты в ловушке!!! (хе-хе-хе)"), 0);
+
+  Enter(4, 1);
+  AddEvent(game(), "TombTrap", 0, 0);
+  Fire("TombTrap");
+  EXPECT_EQ(FindEvent(game(), "TombTrap"), 0);
+  const Level& level = game().world.level;
+  for (int x : {7, 15}) {
+    for (int y : {15, 16, 17, 20, 21, 22}) EXPECT_EQ(level.Terrain(x, y), 'C') << x << "," << y;
+    for (int y : {14, 18, 19, 23}) EXPECT_EQ(level.Terrain(x, y), 'A') << x << "," << y;
+  }
+  for (int x = 10; x <= 12; ++x) EXPECT_EQ(level.Terrain(x, 25), 'C') << x;
+  EXPECT_EQ(level.Terrain(9, 25), 'A');
+  EXPECT_EQ(level.Terrain(13, 25), 'A');
+  EXPECT_EQ(Said("Неожиданно стены комнаты опускаются, открывая скрытые комнаты с големами!"), 1);
+  EXPECT_EQ(Said("Ты в ловушке!!! (хе-хе-хе)"), 1);
+}
+
+TEST_F(QuestCheckTest, TheTurnCycleFindsTheChecksByName) {
+  Enter(4, 1);
+  for (const char* name : {"CountMons", "CheckGobs", "CheckWitch", "CheckAra", "TombTrap"}) {
+    EXPECT_NE(EventRegistry().Find(name), nullptr) << name;
+  }
+}
+
+}  // namespace
+}  // namespace zaldrun
