@@ -47,6 +47,10 @@ void RemoveOwnSlot(Game& game) {
   game.control.current_slot = static_cast<int16_t>(slot - 1);
 }
 
+// The summoning hall under the swamp.
+constexpr int kSwampPlace = 6;
+constexpr int kHallLevel = 5;
+
 bool At(const Game& game, int place, int level) {
   return game.world.current_place == place && game.world.current_level == level;
 }
@@ -106,7 +110,9 @@ void CheckWitch(Game& game) {
 }
 
 void CheckAra(Game& game) {
-  if (game.world.kill_counts[kArakusType] < 1) {
+  // The portal and the stairs are the hall's: away from it the check waits for the hero's return
+  // rather than write them onto another level.
+  if (game.world.kill_counts[kArakusType] < 1 || !At(game, kSwampPlace, kHallLevel)) {
     Rearm(game, kCheckInterval);
     return;
   }

@@ -1,4 +1,4 @@
-// What the entry script changes on a level by the quests' states (Part 9.2): the goblin camp by
+// What the entry script changes on a level by the quests' states: the goblin camp by
 // the tribe's and the witch's quests, the catacombs once the hunter is content, the witch's grotto
 // once she is dead, Кави's corpse place once his fate is told, and the artefact in the thicket's
 // cave while the forest riddle is unsolved. Each runs on every entry into its level.

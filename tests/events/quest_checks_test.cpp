@@ -171,6 +171,12 @@ TEST_F(QuestCheckTest, CheckAraOpensTheHallOnceArakusIsDead) {
   EXPECT_EQ(level.Cell(39, 16).feature, feature::kPortal);
   EXPECT_EQ(Quest(quest_entry::kSwamp), 1);
   game().world.kill_counts[kArakusType] = 1;
+  // Away from the hall (the hero fled up a level) nothing is written; the check waits.
+  Enter(6, 4);
+  Fire("CheckAra");
+  EXPECT_EQ(Quest(quest_entry::kSwamp), 1);
+  EXPECT_EQ(Slot("CheckAra").countdown, 10);
+  Enter(6, 5);
   Fire("CheckAra");
   EXPECT_EQ(Quest(quest_entry::kSwamp), 2);
   EXPECT_EQ(level.Cell(39, 16).feature, feature::kNone);
