@@ -21,8 +21,6 @@ constexpr int kTombDoorX = 31;
 constexpr int kTombDoorY = 18;
 // Turns until the golem rooms open.
 constexpr int kTombTrapCountdown = 5;
-// Quest 4, the missing Кави: 1 while he is sought, 2 once his corpse is found.
-constexpr size_t kKaviQuest = static_cast<size_t>(kQuestStateIndex[3]);
 
 bool ShopkeeperHere(const Game& game) {
   const int slot = game.world.level.shopkeeper;
@@ -71,7 +69,8 @@ void EnterRoom(Game& game, int room) {
                   "Труп практически полностью обглодан стервятниками, но можно определить, что "
                   "человека убили не очень давно.");
       ShowMessage(game, "Наверное, это труп Кави. Нужно рассказать Браннусу о увиденном.");
-      int16_t& kavi = game.world.hero.quests[kKaviQuest];
+      // Кави's quest: 1 while he is sought, 2 once his corpse is found.
+      int16_t& kavi = game.world.hero.quests[quest_entry::kKavi];
       if (kavi == 1) kavi = 2;
       break;
     }

@@ -9,20 +9,6 @@ namespace zaldrun {
 
 struct Game;
 
-// Entries of the quest-state array (index 0..99) that the checks and the entry script read.
-namespace quest_entry {
-inline constexpr int kTreasure = 0;  // Чупакабра's treasure: 1 told, 2 found
-inline constexpr int kGoblins = kQuestStateIndex[0];       // quest 1, the goblin tribe
-inline constexpr int kCatacombs = kQuestStateIndex[1];     // quest 2, the hunter's catacombs
-inline constexpr int kFirstClearedTier = 3;                // catacomb tier n is cleared in n + 2
-inline constexpr int kWitch = kQuestStateIndex[2];         // quest 3, the witch's curse
-inline constexpr int kKavi = kQuestStateIndex[3];          // quest 4, missing Кави
-inline constexpr int kBracelet = kQuestStateIndex[4];      // quest 5, the bracelet
-inline constexpr int kSwamp = kQuestStateIndex[5];         // quest 6, devils in the swamp
-inline constexpr int kArtefactType = 12;                   // item type of the forest artefact
-inline constexpr int kForestRiddle = kQuestStateIndex[6];  // quest 7, the forest riddle
-}  // namespace quest_entry
-
 // Monster types the checks look for.
 inline constexpr int kGoblinChiefType = 41;
 inline constexpr int kWitchType = 62;
