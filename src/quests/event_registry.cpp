@@ -2,6 +2,7 @@
 #include "events/heartbeat.hpp"
 #include "events/monster_events.hpp"
 #include "events/timed_effects.hpp"
+#include "quests/talk_handlers.hpp"
 
 namespace zaldrun {
 
@@ -10,6 +11,7 @@ namespace {
 // Every timed handler, sorted by name; records/handler_names lists every name. The table sits with
 // the quests because the demon-summoner's scene is one of them.
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
+    {"ArakTalk", ArakTalk},        // the scene in Аракус's hall
     {"Consumption", Consumption},  // hunger
     {"CreateMon", CreateMon},      // wandering monsters
     {"DamageAtr", DamageAtr},      // an attribute lowered
