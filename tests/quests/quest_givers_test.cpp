@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -28,7 +29,9 @@ constexpr int kY = 1;
 // Passes every " <ещё>" before an answer; the answer box trims the spaces it does not need.
 const std::string kMore(40, ' ');
 
-void Drain(GameFixture& f) {
+// Runs a talk or scene with the keys of `script`; the keys it leaves are thrown away.
+void Play(GameFixture& f, const std::string& script, const std::function<void(Game&)>& action) {
+  EXPECT_TRUE(f.Keys(script).Act(action)) << "it did not end before the keys ran out";
   while (f.frontend().pending_keys() > 0) f.frontend().NextKey();
 }
 
@@ -37,16 +40,13 @@ void Drain(GameFixture& f) {
 void TalkWith(GameFixture& f, int slot, std::initializer_list<std::string_view> answers = {}) {
   std::string script;
   for (std::string_view answer : answers) script += kMore + std::string(answer) + "{Enter}";
-  script += kMore + "пока{Enter}" + kMore;
-  const bool ended = f.Keys(script).Act([slot](Game& g) {
+  Play(f, script + kMore + "пока{Enter}" + kMore, [slot](Game& g) {
     const int type = g.world.level.Monster(slot).type;
     const auto* entry =
         TalkRegistry().Find(TrimRight(g.data.monsters.records[static_cast<size_t>(type)].talk));
     ASSERT_TRUE(entry != nullptr && entry->fn != nullptr);
     entry->fn(g, slot);
   });
-  EXPECT_TRUE(ended) << "the talk did not end";
-  Drain(f);
 }
 
 bool Logged(const GameFixture& f, std::string_view line) {
@@ -67,9 +67,9 @@ int PackStacks(const Game& game) {
   return stacks;
 }
 
-ItemRecord Bracelet(Game& game) {
+ItemRecord Made(Game& game, int type) {
   ItemRequest request;
-  request.type = item_type::kBracelet;
+  request.type = type;
   request.count = 1;
   request.blessing = blessing::kUncursed;
   request.identified = 1;
@@ -161,10 +161,7 @@ TEST(QuestGiversTest, TheHunterPaysWhenAllFourLevelsAreClear) {
   EXPECT_GE(game.world.hero.money, 300);
   EXPECT_LE(game.world.hero.money, 399);
   // Afterwards he only thanks, and sends the hero with the tablet on to Дарон.
-  ItemRequest tablet;
-  tablet.type = item_type::kStoneTablet;
-  tablet.count = 1;
-  ASSERT_TRUE(TakeIntoPack(game, MakeItem(game, tablet).value()));
+  ASSERT_TRUE(TakeIntoPack(game, Made(game, item_type::kStoneTablet)));
   const int32_t money = game.world.hero.money;
   TalkWith(f, npc);
   EXPECT_EQ(game.world.hero.money, money);
@@ -212,10 +209,10 @@ TEST(QuestGiversTest, TheLandlordTakesTheBraceletFromThePackOrTheWrist) {
 
     const auto worn_figures = game.world.hero.attributes.equipment;
     if (worn) {
-      ASSERT_TRUE(PutIntoSlot(game, 9, Bracelet(game)));
+      ASSERT_TRUE(PutIntoSlot(game, equipment_slot::kBracelet, Made(game, item_type::kBracelet)));
       ASSERT_NE(game.world.hero.attributes.equipment, worn_figures);
     } else {
-      ASSERT_TRUE(TakeIntoPack(game, Bracelet(game)));
+      ASSERT_TRUE(TakeIntoPack(game, Made(game, item_type::kBracelet)));
     }
     TalkWith(f, npc);
     EXPECT_EQ(Quest(f, 10), 100);
@@ -281,8 +278,7 @@ class ArakSceneTest : public ::testing::Test {
     game().control.current_slot = 2;
   }
   void Run(const std::string& script) {
-    EXPECT_TRUE(f_.Keys(script).Act([](Game& g) { CallEventHandler(g, "ArakTalk"); }))
-        << "the scene did not end";
+    Play(f_, script, [](Game& g) { CallEventHandler(g, "ArakTalk"); });
   }
   void ExpectWatching() {
     EXPECT_EQ(game().world.event_count, 2);
@@ -313,7 +309,6 @@ TEST_F(ArakSceneTest, EnterAloneCannotKeepTheSceneGoingAndNoMageIsNoCrash) {
   Run(enters);
   EXPECT_EQ(game().world.level.Monster(mage).peaceful, 0);
   ExpectWatching();
-  Drain(f_);
 
   game().world.events[2].name = "ArakTalk";
   game().world.level.Monster(mage).type = 1;
