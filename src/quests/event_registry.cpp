@@ -3,6 +3,7 @@
 #include "events/monster_events.hpp"
 #include "events/quest_checks.hpp"
 #include "events/timed_effects.hpp"
+#include "quests/talk_handlers.hpp"
 
 namespace zaldrun {
 
@@ -11,6 +12,7 @@ namespace {
 // Every timed handler, sorted by name; records/handler_names lists every name. The table sits with
 // the quests because the demon-summoner's scene is one of them.
 constexpr RegistryEntry<EventHandler> kHandlers[] = {
+    {"ArakTalk", ArakTalk},        // the scene in Аракус's hall
     {"CheckAra", CheckAra},        // Аракус dead: the hall's stairs come back
     {"CheckGobs", CheckGobs},      // the goblin camp turns hostile together
     {"CheckWitch", CheckWitch},    // the witch of the cave is dead

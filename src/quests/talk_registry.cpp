@@ -6,9 +6,9 @@ namespace {
 
 // Sorted by name; records/handler_names lists every name a monster type may use.
 constexpr RegistryEntry<TalkHandler> kHandlers[] = {
-    {"Balbes", nullptr},   {"Chukcha", nullptr},  {"Dedok", nullptr},  {"Fermer", nullptr},
-    {"Gobagoba", nullptr}, {"Kornavin", nullptr}, {"Kva", nullptr},    {"Lekar", nullptr},
-    {"Muzhik", nullptr},   {"Ohotnik", nullptr},  {"Priest", nullptr}, {"Starosta", nullptr},
+    {"Balbes", Balbes},     {"Chukcha", nullptr},   {"Dedok", Dedok},    {"Fermer", nullptr},
+    {"Gobagoba", Gobagoba}, {"Kornavin", Kornavin}, {"Kva", nullptr},    {"Lekar", nullptr},
+    {"Muzhik", nullptr},    {"Ohotnik", Ohotnik},   {"Priest", nullptr}, {"Starosta", Starosta},
     {"Trader", nullptr},
 };
 

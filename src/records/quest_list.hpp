@@ -27,6 +27,7 @@ inline constexpr int kBracelet = kQuestStateIndex[4];      // quest 5, the brace
 inline constexpr int kSwamp = kQuestStateIndex[5];         // quest 6, devils in the swamp
 inline constexpr int kArtefactType = 12;                   // item type of the forest artefact
 inline constexpr int kForestRiddle = kQuestStateIndex[6];  // quest 7, the forest riddle
+inline constexpr int kTravellerMet = 14;  // Корнавин has greeted the hero once
 }  // namespace quest_entry
 
 inline constexpr int QuestTitleText(int quest) { return 2499 + 2 * quest; }
