@@ -142,8 +142,7 @@ TEST_F(HeroShotTest, MostDartsLandWholeAndTheRestBreak) {
 }
 
 TEST_F(HeroShotTest, TheShootCommandAimsAtTheMonsterAndFires) {
-  fixture_.Keys("t{Enter}        ");
-  fixture_.PlayKeys();
+  fixture_.Keys("t{Enter}        ").PlayKeys();
   bool shot = false;
   for (const std::string& line : fixture_.LogLines()) {
     shot = shot || std::regex_match(line, std::regex("Ты попал в крысу\\. \\(\\d+\\)"));

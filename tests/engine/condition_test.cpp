@@ -29,7 +29,8 @@ class ConditionTest : public ::testing::Test {
   GameFixture fixture_;
 };
 
-TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHeals) {
+// Starving to death is played out in hunger_scenario_test.cpp.
+TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHealsAndPointsStayInRange) {
   game().world.hero.absorption = 5;
   ChangeHP(game(), -3);
   EXPECT_EQ(game().world.hero.hp, 15);
@@ -38,6 +39,10 @@ TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHeals) {
   EXPECT_EQ(game().view.labels.hp, "12(34)");
   ChangeHP(game(), 100);
   EXPECT_EQ(game().world.hero.hp, 34) << "healing stops at the maximum";
+  ChangePP(game(), -10);
+  EXPECT_EQ(game().world.hero.pp, 0);
+  ChangePP(game(), 40);
+  EXPECT_EQ(game().view.labels.pp, "10(10)");
 }
 
 TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
@@ -56,13 +61,6 @@ TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
   EXPECT_EQ(game().world.hero.pp, 3);
   EXPECT_EQ(game().world.hero.satiation, 3000);
   EXPECT_EQ(game().world.hero.level, 1);
-}
-
-TEST_F(ConditionTest, PowerPointsStayInRange) {
-  ChangePP(game(), -10);
-  EXPECT_EQ(game().world.hero.pp, 0);
-  ChangePP(game(), 40);
-  EXPECT_EQ(game().view.labels.pp, "10(10)");
 }
 
 TEST_F(ConditionTest, HungerStatesMessagesAndSpeed) {
@@ -103,15 +101,6 @@ TEST_F(ConditionTest, HungryLabelIsYellowAndBeeps) {
   ChangeSatiation(game(), 1000 - game().world.hero.satiation);
   EXPECT_EQ(game().view.labels.hunger_colour, 65535u);
   EXPECT_EQ(fixture_.frontend().beeps(), 1);
-}
-
-TEST_F(ConditionTest, StarvingToDeath) {
-  game().world.hero.satiation = -699;
-  fixture_.Keys("{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeSatiation(g, -1); }));
-  EXPECT_TRUE(game().GameOver());
-  EXPECT_EQ(game().control.end_reason, end_reason::kStarved);
-  EXPECT_EQ(fixture_.LogLines().back(), "Ты умер от голода...");
 }
 
 TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {

@@ -105,12 +105,14 @@ TEST_F(Pack, UnpaidGoodsAreOwed) {
   EXPECT_EQ(hero().shop_debt, 0);
 }
 
-TEST_F(Pack, AFullCategoryRefusesAndChangesNothing) {
+TEST_F(Pack, ACategoryHoldsAHundredStacksAndAFullOneRefusesAndChangesNothing) {
   for (int i = 0; i < kGroupPlaces; ++i) {
     ItemRecord sword = Item(tt::kShortSword);
     sword.bonus1 = static_cast<int16_t>(i);
     ASSERT_TRUE(TakeIntoPack(*game_, sword));
   }
+  EXPECT_EQ(pack().GroupCount(0), 100);
+  EXPECT_EQ(pack().count, 100);
   const int32_t weight = hero().carried_weight;
   ItemRecord goods = Item(tt::kShortSword);
   goods.bonus1 = -1;
@@ -118,6 +120,8 @@ TEST_F(Pack, AFullCategoryRefusesAndChangesNothing) {
   EXPECT_FALSE(TakeIntoPack(*game_, goods));
   EXPECT_EQ(hero().carried_weight, weight);
   EXPECT_EQ(hero().shop_debt, 0);
+  EXPECT_TRUE(TakeIntoPack(*game_, Item(tt::kShortSword))) << "merging still works";
+  EXPECT_TRUE(TakeIntoPack(*game_, Item(tt::kHealingPotion))) << "other categories too";
 }
 
 TEST_F(Pack, WandsOfDifferentChargesStayApart) {

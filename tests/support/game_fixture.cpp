@@ -1,9 +1,10 @@
 #include "support/game_fixture.hpp"
 
-#include "engine/monsters_on_level.hpp"
 #include "base/cp1251.hpp"
+#include "engine/monsters_on_level.hpp"
 #include "ui/commands.hpp"
 #include "world/game_data.hpp"
+#include "world/new_game.hpp"
 
 namespace zaldrun::testing {
 
@@ -69,6 +70,14 @@ std::vector<std::string> GameFixture::LogLines() const {
     start = end + 2;
   }
   return lines;
+}
+
+bool GameFixture::StartOn(int place, int level) {
+  NewGameStart start;
+  start.place = place;
+  start.level = level;
+  bool started = false;
+  return Act([&](Game& g) { started = StartNewGame(g, start); }) && started;
 }
 
 int GameFixture::AddMonster(int type, int x, int y, bool peaceful) {

@@ -66,6 +66,14 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   ASSERT_TRUE(image.has_value()) << error;
   EXPECT_EQ(image->levels.size(), 2u) << "the overworld and the village";
 
+  // Loaded, the game has every visited level back.
+  ProgramHarness looking;
+  UseFolderOf(looking, first);
+  EXPECT_EQ(looking.Keys(kLoadFirst).Run(), -1);
+  EXPECT_TRUE(looking.game().session.game_in_progress);
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
+
   // Load, and save again at once: the same bytes, so nothing was lost or changed on the way.
   ProgramHarness second;
   UseFolderOf(second, first);
@@ -88,30 +96,7 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   EXPECT_EQ(FirstDifference(ReadFileText(first.folder() / "Save" / "Вася.bak"), bytes), -1);
 }
 
-TEST(Closing, ALoadedGameHasEveryVisitedLevelBack) {
-  ProgramHarness first;
-  first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy");
-  EXPECT_EQ(first.Run(), 0);
-  ProgramHarness second;
-  UseFolderOf(second, first);
-  second.Keys(kLoadFirst);
-  EXPECT_EQ(second.Run(), -1);
-  EXPECT_TRUE(second.game().session.game_in_progress);
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
-}
-
-TEST(Closing, QuittingTheFirstGameLeavesARecordAndNoSave) {
-  ProgramHarness program;
-  program.Keys(kCreate).Keys("Qy");
-  EXPECT_EQ(program.Run(), 0);
-  EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
-  EXPECT_FALSE(AnyLevelFiles(program));
-  const std::string record = ReadFileText(program.folder() / "Вася.txt");
-  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
-}
-
-TEST(Closing, QuittingALoadedHeroLosesHisSave) {
+TEST(Closing, QuittingALoadedHeroLosesHisSaveAndLeavesARecord) {
   ProgramHarness first;
   first.Keys(kCreate).Keys("Sy");
   EXPECT_EQ(first.Run(), 0);
@@ -121,7 +106,9 @@ TEST(Closing, QuittingALoadedHeroLosesHisSave) {
   EXPECT_EQ(second.Run(), 0);
   EXPECT_FALSE(fs::exists(SaveOf(first, "Вася")));
   EXPECT_FALSE(fs::exists(first.folder() / "Save" / "Вася.bak"));
-  EXPECT_TRUE(fs::exists(first.folder() / "Вася.txt"));
+  EXPECT_FALSE(AnyLevelFiles(first));
+  const std::string record = ReadFileText(first.folder() / "Вася.txt");
+  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
 }
 
 TEST(Closing, TheWindowsCloseButtonAsksToSave) {

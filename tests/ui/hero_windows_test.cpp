@@ -66,8 +66,8 @@ TEST_F(HeroWindowsTest, TheSelectionStaysOnTheGridAndMovesOnlyWhilePointsRemain)
   EXPECT_EQ(hero().SkillAt(1).value, before);
 
   hero().skill_points = 1;
-  const std::pair<int, int> moves[] = {{keys::kLeft, 1},  {keys::kUp, 1},    {keys::kRight, 2},
-                                       {keys::kRight, 2}, {keys::kLeft, 1},  {keys::kDown, 3}};
+  const std::pair<int, int> moves[] = {{keys::kLeft, 1},  {keys::kUp, 1},   {keys::kRight, 2},
+                                       {keys::kRight, 2}, {keys::kLeft, 1}, {keys::kDown, 3}};
   for (const auto& [code, expected] : moves) {
     window.HandleKey(Key::Code(code));
     EXPECT_EQ(window.selected(), expected) << code;
@@ -82,11 +82,6 @@ TEST_F(HeroWindowsTest, TheSelectionStaysOnTheGridAndMovesOnlyWhilePointsRemain)
   window.HandleKey(Key::Code(keys::kDown));
   EXPECT_EQ(window.selected(), 18) << "no row under 18";
   EXPECT_TRUE(window.HandleKey(Key::Code(keys::kEscape)));
-}
-
-TEST(SkillValueText, FourDecimals) {
-  EXPECT_EQ(SkillValueText(3.15), "3.1500");
-  EXPECT_EQ(SkillValueText(0), "0.0000");
 }
 
 TEST_F(HeroWindowsTest, TheNotebookListsQuestsByTheirState) {

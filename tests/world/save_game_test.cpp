@@ -81,6 +81,7 @@ TEST(LevelFileNames, OnlyTheGamesOwnNamesCount) {
     }
   }
   EXPECT_EQ(LevelFileName(5, 12), "Lev5_12.lev");
+  EXPECT_EQ(LevelFileName(1, 100), "Lev1_100.lev");
 }
 
 TEST_F(SaveGameTest, GathersLevelFilesAndLeavesStraysOut) {
