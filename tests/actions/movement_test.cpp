@@ -21,7 +21,7 @@ const std::vector<std::string> kRoom = {
     "AAAAAAAA",
 };
 
-TEST(Movement, WallsRefuseWithoutTimeOrLog) {
+TEST(Movement, WallsAndOverloadRefuseWithoutTimeOrLog) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
   game.world.hero.last_action_time = -1;
@@ -31,6 +31,12 @@ TEST(Movement, WallsRefuseWithoutTimeOrLog) {
   EXPECT_TRUE(fixture.LogLines().empty());
   MoveHero(game, -1, 1);  // off the map: nothing at all
   EXPECT_EQ(game.world.hero.x, 2);
+  game.world.hero.burden = 2;
+  game.view.message_line.clear();
+  MoveHero(game, 3, 1);
+  EXPECT_EQ(game.world.hero.x, 2);
+  EXPECT_EQ(game.world.hero.last_action_time, -1);
+  EXPECT_EQ(game.view.message_line, " Ты перегружен и не можешь больше идти!");
 }
 
 TEST(Movement, AConfusedHeroBumpsAndLosesTime) {
@@ -57,17 +63,6 @@ TEST(Movement, WalkingIntoADoorOpensIt) {
   EXPECT_EQ(game.view.message_line, " Ты открыл дверь.");
   MoveHero(game, 4, 1);
   EXPECT_EQ(game.world.hero.x, 4);
-}
-
-TEST(Movement, OverloadedHeroCannotWalk) {
-  GameFixture fixture(kRoom);
-  Game& game = fixture.game();
-  game.world.hero.burden = 2;
-  game.world.hero.last_action_time = -1;
-  MoveHero(game, 3, 1);
-  EXPECT_EQ(game.world.hero.x, 2);
-  EXPECT_EQ(game.world.hero.last_action_time, -1);
-  EXPECT_EQ(game.view.message_line, " Ты перегружен и не можешь больше идти!");
 }
 
 TEST(Movement, ExitsAskBeforeLeaving) {

@@ -75,6 +75,12 @@ TEST_F(HeroShotTest, AThrowHitsSpendsOnePieceAndItsWeightAndTakesAPlainTurn) {
   EXPECT_EQ(ShotCost(game()), 1000) << "no launcher and no throwing skill";
   EXPECT_EQ(game().world.hero.last_action_time, 10);
   EXPECT_FALSE(game().view.field.selection_visible) << "the flying object is hidden again";
+  // The last piece empties the quiver.
+  Ready(kDart, 1);
+  Shoot();
+  EXPECT_EQ(Quiver().count, 0);
+  EXPECT_FALSE(MissileReady(game()));
+  EXPECT_EQ(game().world.hero.carried_weight, 0);
 }
 
 TEST_F(HeroShotTest, MissCriticalAndPeacefulTarget) {
@@ -91,14 +97,6 @@ TEST_F(HeroShotTest, MissCriticalAndPeacefulTarget) {
   EXPECT_TRUE(std::regex_match(Shown(), std::regex("Ты метко попал в крысу\\. \\(\\d+\\)")))
       << Shown();
   EXPECT_EQ(game().world.hero.missile_practice, 5);
-}
-
-TEST_F(HeroShotTest, TheLastPieceEmptiesTheQuiver) {
-  Ready(kDart, 1);
-  Shoot();
-  EXPECT_EQ(Quiver().count, 0);
-  EXPECT_FALSE(MissileReady(game()));
-  EXPECT_EQ(game().world.hero.carried_weight, 0);
 }
 
 TEST_F(HeroShotTest, ABowShotCostsItsSpeedLessSkillButNeverBelowTheFloor) {

@@ -130,7 +130,7 @@ TEST_F(TrapTest, ATeleportTrapCarriesTheHeroAway) {
   EXPECT_FALSE(game().world.hero.x == 3 && game().world.hero.y == 2);
 }
 
-TEST_F(TrapTest, AMonsterSteppingOnATrapInSightIsHurtButAFlyerIsNot) {
+TEST_F(TrapTest, AMonsterSteppingOnATrapInSightIsHurtButAFlyerIsNotAndRocksFallOnIt) {
   const int rat = fixture_.AddMonster(kRat, 6, 2);
   const int bat = fixture_.AddMonster(kBat, 6, 3);
   for (int slot : {rat, bat}) Monster(slot).hp = Monster(slot).max_hp = 100;
@@ -145,12 +145,9 @@ TEST_F(TrapTest, AMonsterSteppingOnATrapInSightIsHurtButAFlyerIsNot) {
   EXPECT_LE(Monster(rat).hp, 100 - 29);
   EXPECT_EQ(Monster(bat).hp, 100);
   EXPECT_EQ(Monster(bat).x, 7) << "the flyer still moves";
-}
-
-TEST_F(TrapTest, ARockFallingOnAMonsterHitsItWithinTheRoll) {
-  const int rat = fixture_.AddMonster(kRat, 5, 2);
-  Monster(rat).hp = Monster(rat).max_hp = 100;
-  Run([&](Game& g) { RockFall(g, 5, 2, 1); });
+  // A rock falling on a monster hits it within the roll.
+  Monster(rat).hp = 100;
+  Run([&](Game& g) { RockFall(g, 7, 2, 1); });
   EXPECT_TRUE(Logged("На крысу падает булыжник!"));
   EXPECT_GE(Monster(rat).hp, 100 - 28);
   EXPECT_LE(Monster(rat).hp, 100 - 15);
