@@ -38,12 +38,7 @@ class TrapTest : public ::testing::Test {
     cell.feature = static_cast<int16_t>(feature);
     cell.params[0] = static_cast<int16_t>(kind);
   }
-  // Whether the log holds a line starting with `start`.
-  bool Logged(const std::string& start) {
-    const auto log = fixture_.LogLines();
-    return std::any_of(log.begin(), log.end(),
-                       [&](const std::string& line) { return line.rfind(start, 0) == 0; });
-  }
+  bool Logged(const std::string& text) { return fixture_.LogHas(text); }
   void Run(const std::function<void(Game&)>& action) {
     fixture_.Keys("                ");
     fixture_.Act(action);

@@ -1,5 +1,7 @@
 #include "support/game_fixture.hpp"
 
+#include <algorithm>
+
 #include "base/cp1251.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "ui/commands.hpp"
@@ -70,6 +72,18 @@ std::vector<std::string> GameFixture::LogLines() const {
     start = end + 2;
   }
   return lines;
+}
+
+int GameFixture::LogCount(std::string_view line) const {
+  const std::vector<std::string> log = LogLines();
+  return static_cast<int>(std::count(log.begin(), log.end(), line));
+}
+
+bool GameFixture::LogHas(std::string_view text) const {
+  const std::vector<std::string> log = LogLines();
+  return std::any_of(log.begin(), log.end(), [text](const std::string& line) {
+    return line.find(text) != std::string::npos;
+  });
 }
 
 bool GameFixture::StartOn(int place, int level) {

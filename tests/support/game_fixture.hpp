@@ -41,6 +41,9 @@ class GameFixture {
   bool ScreenHas(std::string_view text) { return ScreenText().find(text) != std::string::npos; }
   // Messages.log, one entry per line, converted to UTF-8.
   std::vector<std::string> LogLines() const;
+  // How many lines of the log are `line`; whether some line holds `text`.
+  int LogCount(std::string_view line) const;
+  bool LogHas(std::string_view text) const;
 
   // Starts a new game on the level of the place, as the command line does; false when it failed.
   bool StartOn(int place, int level);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "items/item_game.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
@@ -21,6 +22,7 @@ namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
+using testing::Item;
 
 const std::vector<std::string> kRoom = {"AAAAAAA", "ACCCCCA", "ACC@CCA", "ACCCCCA", "AAAAAAA"};
 constexpr int kHeroX = 3;
@@ -31,16 +33,6 @@ constexpr int kShortSword = 57;
 constexpr int kHealingPotion = 30;
 constexpr int kBread = 28;
 constexpr int kHelmet = 24;
-
-ItemRecord Item(int type, int count = 1) {
-  ItemRecord item;
-  item.type = static_cast<int16_t>(type);
-  item.count = count;
-  item.blessing = blessing::kUncursed;
-  item.material = 5;
-  item.identified = 1;
-  return item;
-}
 
 // One step of a script: keys typed, or a click on the cell where a text was shown.
 struct Step {

@@ -25,12 +25,7 @@ const std::vector<std::string> kHall = {
     "AAAAAAAAAA", "ACCCCCCCCA", "AC@CCCCCCA", "ACCCCCCCCA", "AAAAAAAAAA",
 };
 
-bool Logged(const GameFixture& fixture, std::string_view text) {
-  const auto lines = fixture.LogLines();
-  return std::any_of(lines.begin(), lines.end(), [text](const std::string& line) {
-    return line.find(text) != std::string::npos;
-  });
-}
+bool Logged(const GameFixture& fixture, std::string_view text) { return fixture.LogHas(text); }
 
 ItemRecord Wand(const Game& game, const char* handler, int charges) {
   ItemRecord wand = ItemWith(game, handler);
