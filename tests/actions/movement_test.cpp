@@ -73,8 +73,7 @@ TEST(Movement, ExitsAskBeforeLeaving) {
     exit.feature = feature::kEdgeExit;
     exit.params = {1, 100, 11, 21};
     game.world.hero.last_action_time = -1;
-    fixture.Keys(answer);
-    ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 3, 2); }));
+    ASSERT_TRUE(fixture.Keys(answer).Act([](Game& g) { MoveHero(g, 3, 2); }));
     EXPECT_EQ(game.world.hero.last_action_time, -1) << "leaving takes no time";
     if (std::string(answer) == "y") {
       EXPECT_TRUE(game.world.OnOverworld());
@@ -123,8 +122,7 @@ TEST(Movement, PassiveSearchFindsSecretDoorsNextToTheHero) {
   Game& game = fixture.game();
   game.world.hero.SkillAt(skill::kSearching).value = 25;
   game.world.hero.SkillAt(skill::kSearching).cap = 50;
-  fixture.Keys("{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { MoveHero(g, 2, 1); }));
+  ASSERT_TRUE(fixture.Keys("{Space}").Act([](Game& g) { MoveHero(g, 2, 1); }));
   EXPECT_EQ(game.world.level.Cell(1, 1).feature, feature::kClosedDoor);
   EXPECT_EQ(game.world.level.Terrain(1, 1), 'C');
   EXPECT_EQ(fixture.LogCount("Ты нашёл секретную дверь!"), 1);

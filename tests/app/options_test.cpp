@@ -106,8 +106,7 @@ TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
 
 TEST(Program, LoadResumesTheSavedHeroAtOnce) {
   testing::ProgramHarness first;
-  first.Keys("{F10}{Enter}{Enter}{Right}Sy");
-  ASSERT_EQ(first.Run(), 0);
+  ASSERT_EQ(first.Keys("{F10}{Enter}{Enter}{Right}Sy").Run(), 0);
   // The program reads its data files from its folder.
   for (const char* file : {"Items.dat", "Monsters.dat", "Affixes.dat", "Places.dat"}) {
     std::filesystem::copy_file(std::filesystem::path(ZALDRUN_BINARY_DIR) / file,

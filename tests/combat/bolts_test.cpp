@@ -35,8 +35,7 @@ class BoltTest : public ::testing::Test {
   Game& game() { return fixture_.game(); }
   int Count(const std::string& line) { return fixture_.LogCount(line); }
   void Run(const std::function<void(Game&)>& action) {
-    fixture_.Keys("                ");
-    fixture_.Act(action);
+    fixture_.Keys("                ").Act(action);
   }
 
   GameFixture fixture_;

@@ -50,8 +50,7 @@ class HeroShotTest : public ::testing::Test {
     game().world.hero.carried_weight = StackWeight(game(), *item, item->count);
   }
   void Shoot() {
-    fixture_.Keys("        ");
-    fixture_.Act([&](Game& g) { HeroShot(g, 8, 2); });
+    fixture_.Keys("        ").Act([&](Game& g) { HeroShot(g, 8, 2); });
   }
   std::string Shown() {
     const std::string& line = game().view.message_line;
@@ -127,8 +126,7 @@ TEST_F(HeroShotTest, AWallInTheWayStopsTheMissileBeforeIt) {
 TEST_F(HeroShotTest, MostDartsLandWholeAndTheRestBreak) {
   Ready(kDart, 40);
   for (int i = 0; i < 40; ++i) {
-    fixture_.Keys("    ");
-    fixture_.Act([](Game& g) { HeroShot(g, 5, 3); });
+    fixture_.Keys("    ").Act([](Game& g) { HeroShot(g, 5, 3); });
   }
   EXPECT_EQ(Quiver().count, 0);
   const MapCell& cell = game().world.level.Cell(5, 3);

@@ -40,8 +40,7 @@ class TrapTest : public ::testing::Test {
   }
   bool Logged(const std::string& text) { return fixture_.LogHas(text); }
   void Run(const std::function<void(Game&)>& action) {
-    fixture_.Keys("                ");
-    fixture_.Act(action);
+    fixture_.Keys("                ").Act(action);
   }
   MonsterRecord& Monster(int slot) { return game().world.level.Monster(slot); }
 

@@ -46,8 +46,7 @@ TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHealsAndPointsStayInRange) 
 }
 
 TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
-  fixture_.Keys("{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeHP(g, -15); }));
+  ASSERT_TRUE(fixture_.Keys("{Space}").Act([](Game& g) { ChangeHP(g, -15); }));
   EXPECT_TRUE(game().GameOver());
   EXPECT_EQ(game().view.labels.hp, "0(34)");
   EXPECT_EQ(fixture_.LogLines(), (std::vector<std::string>{"Ты умер!..."}));
@@ -112,8 +111,9 @@ TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {
   EXPECT_EQ(ExperienceNeed(game(), 1), 140);
   EXPECT_EQ(ExperienceNeed(game(), 2), 230);
   EXPECT_EQ(ExperienceNeed(game(), 3), 380);
-  fixture_.Keys("{Space}{Space}{Space}{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { GainExperience(g, 140 + 230 + 5); }));
+  ASSERT_TRUE(fixture_.Keys("{Space}{Space}{Space}{Space}").Act([](Game& g) {
+    GainExperience(g, 140 + 230 + 5);
+  }));
   EXPECT_EQ(hero.level, 3);
   EXPECT_EQ(hero.experience_to_next, 375);
   EXPECT_EQ(hero.max_hp, 48);

@@ -38,8 +38,7 @@ TEST(MessageLine, TheLineHoldsTwoHundredCharactersThenTheMoreMarkWaits) {
 
   GameFixture answered(kRoom);
   answered.game().view.message_line = std::string(150, 'a');
-  answered.Keys("{Space}");
-  ASSERT_TRUE(answered.Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
+  ASSERT_TRUE(answered.Keys("{Space}").Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
   EXPECT_EQ(answered.game().view.message_line, std::string(51, 'c'))
       << "after the more-mark: the text alone";
   EXPECT_EQ(answered.game().control.prompt_state, prompt::kIdle);
@@ -93,14 +92,15 @@ TEST(MessageLine, AcknowledgedUnloggedMessages) {
 
 TEST(MessageLine, EntryBoxTakesTypedTextOrTheAnswerListsChoice) {
   GameFixture fixture(kRoom);
-  fixture.Keys("12x{Backspace}{Enter}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Сколько?", msg::kEntry); }));
+  ASSERT_TRUE(fixture.Keys("12x{Backspace}{Enter}").Act([](Game& g) {
+    ShowMessage(g, "Сколько?", msg::kEntry);
+  }));
   EXPECT_EQ(fixture.game().view.number_input.text, "12");
   EXPECT_FALSE(fixture.game().view.number_input.visible);
 
   fixture.game().view.chat = AnswerList{true, 0, {"Да.", "Нет."}, 0};
-  fixture.Keys("{Down}{Enter}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
+  ASSERT_TRUE(
+      fixture.Keys("{Down}{Enter}").Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
   EXPECT_EQ(fixture.game().view.number_input.text, "Нет.");
   EXPECT_FALSE(fixture.game().view.chat.visible) << "tag 0 hides the list after a choice";
 }

@@ -84,8 +84,7 @@ TEST(Overworld, SearchingFindsTheAnthillOnceAndCostsAStepEitherWay) {
   game.world.hero.y = kAnthillY;
   game.world.hero.speed_base = 100;
   game.world.hero.speed_bonus = 0;
-  fixture.Keys("{Space}");
-  fixture.Act([](Game& g) { SearchOverworld(g); });
+  fixture.Keys("{Space}").Act([](Game& g) { SearchOverworld(g); });
   EXPECT_EQ(game.world.level.Cell(kAnthillX, kAnthillY).feature, feature::kEntrance);
   EXPECT_EQ(game.world.level.Terrain(kAnthillX, kAnthillY), 'X');
   EXPECT_EQ(game.world.hero.last_action_time, 200) << "20000 at speed 100";

@@ -49,8 +49,9 @@ TEST(Commands, AnyKeyOptionOnlyDismissesTheMoreMark) {
     Game& game = fixture.game();
     game.session.settings.fast_more = static_cast<uint8_t>(fast_more);
     // A message that must be acknowledged, then a letter, then Space if still needed.
-    fixture.Keys(fast_more != 0 ? "l" : "l{Space}");
-    ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Внимание!", msg::kAcknowledge); }));
+    ASSERT_TRUE(fixture.Keys(fast_more != 0 ? "l" : "l{Space}").Act([](Game& g) {
+      ShowMessage(g, "Внимание!", msg::kAcknowledge);
+    }));
     EXPECT_EQ(fixture.frontend().pending_keys(), 0u) << "the wait took every key";
     EXPECT_FALSE(game.view.field.selection_visible)
         << "the key did not also start the look command";
@@ -136,8 +137,7 @@ TEST(Commands, SpaceAtAPromptServesALeftoverAnswerThenCountsAsAKey) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
   game.control.prompt_state = prompt::kYes;  // an answer nobody took
-  fixture.Keys("x{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { RunKickPrompt(g); }));
+  ASSERT_TRUE(fixture.Keys("x{Space}").Act([](Game& g) { RunKickPrompt(g); }));
   EXPECT_EQ(game.view.message_line, " Странное направление.");
 }
 
@@ -161,12 +161,10 @@ TEST(Commands, LookDescribesCells) {
   // A cell never seen; then confirming on it, an empty cell, clears the target.
   game.world.level.Cell(6, 3).seen = 0;
   SelMove(game, 5, 3, kCursorGlyph, kCursorColour);
-  fixture.Keys("{Right}");
-  EXPECT_FALSE(fixture.Act([](Game& g) { RunCursorPrompt(g); }));
+  EXPECT_FALSE(fixture.Keys("{Right}").Act([](Game& g) { RunCursorPrompt(g); }));
   EXPECT_EQ(game.view.message_line, " Неизвесто.");
   game.control.target_monster = 5;
-  fixture.Keys("{Enter}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { RunCursorPrompt(g); }));
+  ASSERT_TRUE(fixture.Keys("{Enter}").Act([](Game& g) { RunCursorPrompt(g); }));
   EXPECT_EQ(game.control.target_monster, 0);
 }
 
@@ -175,17 +173,14 @@ TEST(Commands, ZappingAtTheCentrePassesTheHerosCell) {
   Game& game = fixture.game();
   game.control.pending_operation = PendingOperation::kZap;
   game.control.effect_handler = "NoWand";
-  fixture.Keys("{Clear}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { RunOpenPrompt(g); }));
+  ASSERT_TRUE(fixture.Keys("{Clear}").Act([](Game& g) { RunOpenPrompt(g); }));
   EXPECT_EQ(game.view.message_line, " Ничего не происходит.") << "an unknown handler does nothing";
 }
 
 TEST(Commands, QuitAsksAndEndsTheGame) {
   GameFixture fixture(kRoom);
-  fixture.Keys("Qn");
-  EXPECT_TRUE(fixture.PlayKeys());
-  fixture.Keys("Qy");
-  EXPECT_FALSE(fixture.PlayKeys());
+  EXPECT_TRUE(fixture.Keys("Qn").PlayKeys());
+  EXPECT_FALSE(fixture.Keys("Qy").PlayKeys());
   EXPECT_EQ(fixture.game().control.end_reason, 1);
 }
 
@@ -193,8 +188,7 @@ TEST(Commands, AfterDeathEveryKeyEndsTheGame) {
   for (const char* key : {"{Right}", "k", "{Space}", "y", "{Clear}"}) {
     GameFixture fixture(kRoom);
     fixture.game().control.prompt_state = prompt::kGameOver;
-    fixture.Keys(key);
-    EXPECT_FALSE(fixture.PlayKeys()) << key;
+    EXPECT_FALSE(fixture.Keys(key).PlayKeys()) << key;
     EXPECT_EQ(fixture.game().control.prompt_state, prompt::kGameOver) << key;
   }
 }

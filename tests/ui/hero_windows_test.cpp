@@ -114,15 +114,13 @@ TEST(HeroWindows, OpenFromTheirKeysAndCloseWithEscape) {
   testing::ProgramHarness program;
   const SandboxLevel level = testing::PictureLevel({"AAAAA", "AC@CA", "AAAAA"});
   const HeroChoice choice{2, 3, 1, 2};
-  program.Keys("A");
-  EXPECT_EQ(program.Run(1, &level, &choice), -1);
+  EXPECT_EQ(program.Keys("A").Run(1, &level, &choice), -1);
   EXPECT_TRUE(program.ScreenHas(SkillsWindow::kTitle));
   EXPECT_TRUE(program.ScreenHas("Осталось очков для распределения: 0"));
   EXPECT_TRUE(program.ScreenHas(program.game().world.hero.SkillAt(1).name));
 
   testing::ProgramHarness notes;
-  notes.Keys("A{Esc}N");
-  EXPECT_EQ(notes.Run(1, &level, &choice), -1);
+  EXPECT_EQ(notes.Keys("A{Esc}N").Run(1, &level, &choice), -1);
   EXPECT_FALSE(notes.ScreenHas(SkillsWindow::kTitle));
   EXPECT_TRUE(notes.ScreenHas(NotebookWindow::kTitle));
   EXPECT_TRUE(notes.ScreenHas("Полученные Задания"));

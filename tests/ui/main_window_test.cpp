@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 TEST(MainWindow, ShowsItsLayoutAndCaptionTheCaptionRowOnlyWithoutATitleBar) {
   ProgramHarness program;
-  program.Keys("{Ctrl+Q}");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys("{Ctrl+Q}").Run(), 0);
   const std::string screen = program.ScreenText();
   for (const char* text : {"Начать Игру", "Настройки", "О программе",
                            "HP:", "PP:", "Exp:", "УРОВЕНЬ", "Деньги:", "Залдрун"}) {
@@ -75,8 +74,7 @@ TEST(MainWindow, ClosingWithoutAGameDeletesLevelFilesAndWritesNoRecord) {
 
 TEST(MainWindow, MenuOpensTheAboutWindowByKeysAndByMouse) {
   ProgramHarness program;
-  program.Keys("{F10}{Right}{Right}{Enter}");
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(program.Keys("{F10}{Right}{Right}{Enter}").Run(), -1);
   EXPECT_TRUE(program.ScreenHas("Пошаговая игра-исследование подземелий."));
   EXPECT_TRUE(program.ScreenHas("█"));
 
@@ -88,8 +86,7 @@ TEST(MainWindow, MenuOpensTheAboutWindowByKeysAndByMouse) {
 
 TEST(MainWindow, EscapeClosesTheMenuWithoutChoosing) {
   ProgramHarness program;
-  program.Keys("{Esc}{Esc}{Ctrl+Q}");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys("{Esc}{Esc}{Ctrl+Q}").Run(), 0);
   EXPECT_FALSE(program.ScreenHas("Прокрутка"));
 }
 

@@ -154,8 +154,10 @@ TEST_F(NewGameWindowTest, TheMouseChoosesAndCreates) {
 
 TEST(NewGame, CreateStartsOnTheOverworldStoresTheChoicesAndWritesNoSave) {
   ProgramHarness program;
-  program.Keys("{F10}{Enter}{Backspace}{Backspace}{Backspace}{Backspace}Ёж{Tab}{Down}{Enter}");
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(
+      program.Keys("{F10}{Enter}{Backspace}{Backspace}{Backspace}{Backspace}Ёж{Tab}{Down}{Enter}")
+          .Run(),
+      -1);
   const Game& game = program.game();
   ASSERT_TRUE(game.session.game_in_progress);
   EXPECT_EQ(game.world.hero.name, "Ёж");
@@ -177,14 +179,12 @@ TEST(NewGame, CreateStartsOnTheOverworldStoresTheChoicesAndWritesNoSave) {
 
 TEST(NewGame, EscapeClosesTheWindowAndTheMenuEntryWaitsForTheGameToEnd) {
   ProgramHarness program;
-  program.Keys("{F10}{Enter}{Esc}");
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(program.Keys("{F10}{Enter}{Esc}").Run(), -1);
   EXPECT_FALSE(program.game().session.game_in_progress);
   EXPECT_FALSE(program.ScreenHas(NewGameWindow::kCaption));
 
   ProgramHarness playing;
-  playing.Keys("{F10}{Enter}{Enter}{F10}{Enter}");
-  EXPECT_EQ(playing.Run(), -1);
+  EXPECT_EQ(playing.Keys("{F10}{Enter}{Enter}{F10}{Enter}").Run(), -1);
   EXPECT_TRUE(playing.game().session.game_in_progress);
   EXPECT_FALSE(playing.ScreenHas(NewGameWindow::kCaption)) << "no new game over a running one";
   EXPECT_TRUE(playing.ScreenHas("Прокрутка сообщений любой кнопкой"))

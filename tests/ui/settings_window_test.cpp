@@ -12,8 +12,7 @@ using testing::ProgramHarness;
 
 // Opens the settings window from the menu, runs `keys` in it and closes the program.
 Settings RunSettings(ProgramHarness& program, std::string_view keys) {
-  program.Keys("{F10}{Right}{Enter}").Keys(keys).Keys("{Ctrl+Q}");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys("{F10}{Right}{Enter}").Keys(keys).Keys("{Ctrl+Q}").Run(), 0);
   Settings written;
   EXPECT_TRUE(ReadSettings(program.folder() / "Zaldrun.ini", &written));
   EXPECT_EQ(written.bindings, program.game().session.settings.bindings);
@@ -47,8 +46,7 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
   }
   for (const char* refused : {"5", "{Space}", "y", "n", "{Enter}", "{Esc}"}) {
     ProgramHarness program;
-    program.Keys("{F10}{Right}{Enter}{Enter}").Keys(refused);
-    EXPECT_EQ(program.Run(), -1);
+    EXPECT_EQ(program.Keys("{F10}{Right}{Enter}{Enter}").Keys(refused).Run(), -1);
     EXPECT_TRUE(program.ScreenHas("Эту кнопку нельзя переназначить!")) << refused;
   }
 }
@@ -81,8 +79,7 @@ TEST(SettingsWindow, FlightDelayIsStoredAsAPositiveByte) {
     EXPECT_EQ(s.fly_delay, c.stored) << c.typed;
     if (c.message != nullptr) {
       ProgramHarness shown;
-      shown.Keys("{F10}{Right}{Enter}").Keys(DelayScript(c.typed));
-      EXPECT_EQ(shown.Run(), -1);
+      EXPECT_EQ(shown.Keys("{F10}{Right}{Enter}").Keys(DelayScript(c.typed)).Run(), -1);
       EXPECT_TRUE(shown.ScreenHas(c.message)) << c.typed;
     }
   }
