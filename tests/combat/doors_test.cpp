@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "engine/monsters_on_level.hpp"
-#include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {

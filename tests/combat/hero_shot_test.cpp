@@ -9,7 +9,6 @@
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
-#include "model/io.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
 

@@ -11,7 +11,6 @@
 #include "hero_game.hpp"
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
-#include "items/item_operations.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 

@@ -1,8 +1,6 @@
 // The skills window and the notebook, driven by keys as a player would.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/skills.hpp"
 #include "model/game.hpp"
 #include "records/quest_list.hpp"

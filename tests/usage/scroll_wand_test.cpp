@@ -3,8 +3,6 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"

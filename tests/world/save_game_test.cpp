@@ -5,12 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "base/file_io.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "support/temp_folder.hpp"
 #include "world/game_data.hpp"
-#include "world/hero_names.hpp"
 #include "world/level_file.hpp"
 #include "world/new_game.hpp"
 #include "world/new_hero.hpp"
