@@ -182,7 +182,7 @@ TEST(Equipment, KindBitsGiveTheirHeroFigures) {
   }
 }
 
-TEST(Equipment, ArmourFollowsItsMaterialAndAWarriorFeelsLessOfItsWeight) {
+TEST(Equipment, ArmourFollowsItsMaterialAndBonusesAndAWarriorFeelsLessOfItsWeight) {
   for (const uint8_t hero_class : {classes::kArcher, classes::kWarrior}) {
     HeroGame g;
     g.hero().hero_class = hero_class;
@@ -192,9 +192,7 @@ TEST(Equipment, ArmourFollowsItsMaterialAndAWarriorFeelsLessOfItsWeight) {
     EXPECT_EQ(g.hero().defence_bonus, -4) << "Round(-3 × 1.4)";
     EXPECT_EQ(g.hero().speed_bonus, hero_class == classes::kWarrior ? -6 : -9);
   }
-}
 
-TEST(Equipment, ArmourBonusesProtectAndDefend) {
   HeroGame g;
   ItemRecord helmet = Item(kHelmet);
   helmet.bonus1 = 2;

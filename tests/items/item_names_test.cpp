@@ -158,7 +158,7 @@ class ItemValues : public ItemNames {
   int32_t Value(const ItemRecord& item) const { return ItemValue(*game_, item); }
 };
 
-TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixes) {
+TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixesAndIsNeverNegative) {
   ItemRecord sword = Item(tt::kShortSword, 1);  // price 90
   EXPECT_EQ(Value(sword), 90);
   const std::pair<uint8_t, int> blessings[] = {{blessing::kCursed, 76},
@@ -180,14 +180,13 @@ TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixes) {
   EXPECT_EQ(Value(sword), 3 * (108 + 60));
   game_->world.hero.price_factor = 0.5f;
   EXPECT_EQ(Value(sword), 3 * (54 + 60));
-}
 
-TEST_F(ItemValues, NegativeValuesAreNothing) {
-  ItemRecord sword = Item(tt::kShortSword, 4);
-  sword.suffix = 1;  // 2 × 90 − 500
-  EXPECT_EQ(Value(sword), 0);
-  sword.suffix = 150;  // past the end of the list: no affix
-  EXPECT_EQ(Value(sword), 360);
+  game_->world.hero.price_factor = 1.0f;
+  ItemRecord four = Item(tt::kShortSword, 4);
+  four.suffix = 1;  // 2 × 90 − 500: nothing, never negative
+  EXPECT_EQ(Value(four), 0);
+  four.suffix = 150;  // past the end of the list: no affix
+  EXPECT_EQ(Value(four), 360);
 }
 
 TEST_F(ItemValues, WandsAreWorthTheirChargesLeft) {

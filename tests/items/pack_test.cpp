@@ -23,7 +23,7 @@ class Pack : public ::testing::Test {
   std::unique_ptr<Game> game_ = testing::NewItemGame();
 };
 
-TEST_F(Pack, BurdenStatesFollowTheCapacity) {
+TEST_F(Pack, BurdenStatesFollowTheCapacityAndChangesApplyTheSpeedDifference) {
   struct Case {
     int32_t weight;
     uint8_t state;
@@ -49,9 +49,8 @@ TEST_F(Pack, BurdenStatesFollowTheCapacity) {
       EXPECT_EQ(labels.burden_colour, c.colour);
     }
   }
-}
 
-TEST_F(Pack, StateChangesApplyTheSpeedDifference) {
+  // From nothing carried: each change of state applies the speed difference.
   ChangeBurden(*game_, 150);
   EXPECT_EQ(hero().speed_bonus, -40) << "unburdened to overburdened";
   ChangeBurden(*game_, -60);

@@ -90,7 +90,7 @@ TEST_F(Piles, ChestsHoldTheirOwnPile) {
   EXPECT_EQ(cell.item, 1001);
 }
 
-TEST_F(Piles, WhenPilesRunOutTheItemStaysWithTheCaller) {
+TEST_F(Piles, WhenPilesOrFloorStacksRunOutTheItemStaysWithTheCaller) {
   PlaceItem(*game_, 1, 1, Item(tt::kShortSword), false);
   for (int i = 1; i <= kLevelPiles; ++i) pile(i).first = 1;
   EXPECT_FALSE(PlaceItem(*game_, 1, 1, Item(tt::kHealingPotion), false));
@@ -101,14 +101,12 @@ TEST_F(Piles, WhenPilesRunOutTheItemStaysWithTheCaller) {
   ASSERT_EQ(io_.boxes.size(), 2u);
   EXPECT_EQ(io_.boxes[0].first, "Невозможно создать кучу!");
   EXPECT_EQ(io_.boxes[0].second, "Случилась гадость!");
-}
 
-TEST_F(Piles, WhenFloorStacksRunOutTheItemStaysWithTheCaller) {
   for (int n = 1; n <= kFloorStacks; ++n) level().loose_items[static_cast<size_t>(n)].count = 1;
   EXPECT_FALSE(PlaceItem(*game_, 3, 3, Item(tt::kShortSword), false));
   EXPECT_EQ(level().Cell(3, 3).item, 0);
-  ASSERT_EQ(io_.boxes.size(), 1u);
-  EXPECT_EQ(io_.boxes[0].first, "Невозможно положить предмет - слишком много предметов на карте!");
+  ASSERT_EQ(io_.boxes.size(), 3u);
+  EXPECT_EQ(io_.boxes[2].first, "Невозможно положить предмет - слишком много предметов на карте!");
 }
 
 TEST_F(Piles, OutOfRangeRequestsAreRefused) {
