@@ -16,6 +16,10 @@ namespace {
 
 TEST(Options, ParsesEveryOption) {
   std::string error;
+  const auto load = ParseOptions({"--load", "Вася Пупкин"}, &error);
+  ASSERT_TRUE(load) << error;
+  EXPECT_EQ(load->load, "Вася Пупкин");
+  EXPECT_NE(UsageText().find("--load"), std::string::npos);
   const auto options = ParseOptions(
       {"--terminal", "--dir", "/tmp/x", "--seed", "42", "--map", "m.txt", "--version"}, &error);
   ASSERT_TRUE(options) << error;
@@ -31,6 +35,7 @@ TEST(Options, RefusesWhatItDoesNotKnow) {
   EXPECT_FALSE(ParseOptions({"--seed", "many"}, &error));
   EXPECT_NE(error.find("many"), std::string::npos);
   EXPECT_FALSE(ParseOptions({"--dir"}, &error));
+  EXPECT_FALSE(ParseOptions({"--load"}, &error));
   EXPECT_FALSE(ParseOptions({"--fullscreen"}, &error));
   EXPECT_NE(error.find("--fullscreen"), std::string::npos);
 }
@@ -59,7 +64,8 @@ TEST(Options, HeroOrPlaceWithoutAMapStartANewGame) {
                              {{"--place", ",1"}, "МЕСТО,УРОВЕНЬ"},
                              {{"--place", "6,6"}, "нет уровня 6 места 6"},
                              {{"--place", "1,3"}, "нет уровня 3 места 1"},
-                             {{"--place", "5,1", "--map", "m.txt"}, "--map"}};
+                             {{"--place", "5,1", "--map", "m.txt"}, "--map"},
+                             {{"--load", "Вася", "--map", "m.txt"}, "--map"}};
   for (const Refused& r : refused) {
     EXPECT_FALSE(ParseOptions(r.args, &error)) << r.args[1];
     EXPECT_NE(error.find(r.says), std::string::npos) << error;
@@ -77,17 +83,6 @@ TEST(Program, HelpAndVersionNeedNoScreen) {
   options.version = true;
   EXPECT_EQ(RunProgram(options, out, err), 0);
   EXPECT_NE(out.str().find("Залдрун"), std::string::npos);
-}
-
-TEST(Options, LoadTakesAHeroAndNoSandbox) {
-  std::string error;
-  const auto options = ParseOptions({"--load", "Вася Пупкин"}, &error);
-  ASSERT_TRUE(options) << error;
-  EXPECT_EQ(options->load, "Вася Пупкин");
-  EXPECT_FALSE(ParseOptions({"--load"}, &error));
-  EXPECT_FALSE(ParseOptions({"--load", "Вася", "--map", "m.txt"}, &error));
-  EXPECT_NE(error.find("--map"), std::string::npos);
-  EXPECT_NE(UsageText().find("--load"), std::string::npos);
 }
 
 TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
@@ -111,8 +106,7 @@ TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
 
 TEST(Program, LoadResumesTheSavedHeroAtOnce) {
   testing::ProgramHarness first;
-  first.Keys("{F10}{Enter}{Enter}{Right}Sy");
-  ASSERT_EQ(first.Run(), 0);
+  ASSERT_EQ(first.Keys("{F10}{Enter}{Enter}{Right}Sy").Run(), 0);
   // The program reads its data files from its folder.
   for (const char* file : {"Items.dat", "Monsters.dat", "Affixes.dat", "Places.dat"}) {
     std::filesystem::copy_file(std::filesystem::path(ZALDRUN_BINARY_DIR) / file,

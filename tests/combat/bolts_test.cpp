@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,13 +32,9 @@ class BoltTest : public ::testing::Test {
     }
   }
   Game& game() { return fixture_.game(); }
-  int Count(const std::string& line) {
-    const auto log = fixture_.LogLines();
-    return static_cast<int>(std::count(log.begin(), log.end(), line));
-  }
+  int Count(const std::string& line) { return fixture_.LogCount(line); }
   void Run(const std::function<void(Game&)>& action) {
-    fixture_.Keys("                ");
-    fixture_.Act(action);
+    fixture_.Keys("                ").Act(action);
   }
 
   GameFixture fixture_;

@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "engine/monsters_on_level.hpp"
-#include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -24,8 +22,7 @@ TEST(DoorTest, ADoorDoesNotCloseOnACreatureInTheDoorwayButClosesOnceItIsGone) {
   door.feature = feature::kOpenDoor;
   const int rat = fixture.AddMonster(kRat, 3, 1);
   fixture.Keys("        ").Act([](Game& g) { OpenDoor(g, 3, 1); });
-  const auto log = fixture.LogLines();
-  EXPECT_NE(std::find(log.begin(), log.end(), "Что-то мешает закрыть дверь."), log.end());
+  EXPECT_EQ(fixture.LogCount("Что-то мешает закрыть дверь."), 1);
   EXPECT_EQ(door.feature, feature::kOpenDoor);
   EXPECT_EQ(game.world.level.Cell(3, 1).monster, rat);
   RemoveMonster(game, rat);

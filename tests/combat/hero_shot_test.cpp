@@ -9,7 +9,6 @@
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
-#include "model/io.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
 
@@ -50,8 +49,7 @@ class HeroShotTest : public ::testing::Test {
     game().world.hero.carried_weight = StackWeight(game(), *item, item->count);
   }
   void Shoot() {
-    fixture_.Keys("        ");
-    fixture_.Act([&](Game& g) { HeroShot(g, 8, 2); });
+    fixture_.Keys("        ").Act([&](Game& g) { HeroShot(g, 8, 2); });
   }
   std::string Shown() {
     const std::string& line = game().view.message_line;
@@ -75,6 +73,12 @@ TEST_F(HeroShotTest, AThrowHitsSpendsOnePieceAndItsWeightAndTakesAPlainTurn) {
   EXPECT_EQ(ShotCost(game()), 1000) << "no launcher and no throwing skill";
   EXPECT_EQ(game().world.hero.last_action_time, 10);
   EXPECT_FALSE(game().view.field.selection_visible) << "the flying object is hidden again";
+  // The last piece empties the quiver.
+  Ready(kDart, 1);
+  Shoot();
+  EXPECT_EQ(Quiver().count, 0);
+  EXPECT_FALSE(MissileReady(game()));
+  EXPECT_EQ(game().world.hero.carried_weight, 0);
 }
 
 TEST_F(HeroShotTest, MissCriticalAndPeacefulTarget) {
@@ -91,14 +95,6 @@ TEST_F(HeroShotTest, MissCriticalAndPeacefulTarget) {
   EXPECT_TRUE(std::regex_match(Shown(), std::regex("Ты метко попал в крысу\\. \\(\\d+\\)")))
       << Shown();
   EXPECT_EQ(game().world.hero.missile_practice, 5);
-}
-
-TEST_F(HeroShotTest, TheLastPieceEmptiesTheQuiver) {
-  Ready(kDart, 1);
-  Shoot();
-  EXPECT_EQ(Quiver().count, 0);
-  EXPECT_FALSE(MissileReady(game()));
-  EXPECT_EQ(game().world.hero.carried_weight, 0);
 }
 
 TEST_F(HeroShotTest, ABowShotCostsItsSpeedLessSkillButNeverBelowTheFloor) {
@@ -129,8 +125,7 @@ TEST_F(HeroShotTest, AWallInTheWayStopsTheMissileBeforeIt) {
 TEST_F(HeroShotTest, MostDartsLandWholeAndTheRestBreak) {
   Ready(kDart, 40);
   for (int i = 0; i < 40; ++i) {
-    fixture_.Keys("    ");
-    fixture_.Act([](Game& g) { HeroShot(g, 5, 3); });
+    fixture_.Keys("    ").Act([](Game& g) { HeroShot(g, 5, 3); });
   }
   EXPECT_EQ(Quiver().count, 0);
   const MapCell& cell = game().world.level.Cell(5, 3);
@@ -142,8 +137,7 @@ TEST_F(HeroShotTest, MostDartsLandWholeAndTheRestBreak) {
 }
 
 TEST_F(HeroShotTest, TheShootCommandAimsAtTheMonsterAndFires) {
-  fixture_.Keys("t{Enter}        ");
-  fixture_.PlayKeys();
+  fixture_.Keys("t{Enter}        ").PlayKeys();
   bool shot = false;
   for (const std::string& line : fixture_.LogLines()) {
     shot = shot || std::regex_match(line, std::regex("Ты попал в крысу\\. \\(\\d+\\)"));

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -35,8 +34,7 @@ class KickTest : public ::testing::Test {
     Cell(x, y).params[1] = static_cast<int16_t>(trap);
   }
   std::string Kick(int x, int y) {
-    fixture_.Keys("                ");
-    fixture_.Act([=](Game& g) { KickAt(g, x, y); });
+    fixture_.Keys("                ").Act([=](Game& g) { KickAt(g, x, y); });
     const auto log = fixture_.LogLines();
     std::string all;
     for (const auto& line : log) all += line + "\n";

@@ -123,8 +123,7 @@ TEST_F(HeroBlowTest, PracticeGrowsTheSkillOfTheWeaponInHand) {
   blades.learning_rate = 1000;
   blades.cap = 30;
   const float before = game().world.hero.SkillAt(1).value;
-  fixture_.Keys("    ");
-  ASSERT_TRUE(fixture_.Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
+  ASSERT_TRUE(fixture_.Keys("    ").Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
   EXPECT_EQ(game().world.hero.weapon_practice, 1);
   EXPECT_GT(game().world.hero.SkillAt(1).value, before);
 
@@ -160,8 +159,7 @@ TEST_F(HeroBlowTest, AConjuredCreatureVanishesWithoutLootButStillCounts) {
   Rat().creation_flag = 1;
   RatType().loot_type[MonsterTypeRecord::LootIndex(1, 1)] = 117;
   RatType().loot_percent[MonsterTypeRecord::LootIndex(1, 1)] = 100;
-  fixture_.Keys(" ");
-  ASSERT_TRUE(fixture_.Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
+  ASSERT_TRUE(fixture_.Keys(" ").Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
   const auto log = fixture_.LogLines();
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log[log.size() - 2], "Крыса внезапно испарается...");
@@ -180,8 +178,7 @@ TEST_F(HeroBlowTest, LootFallsOnTheCellWithTheExtraItemOfRichTypes) {
   RatType().flags |= monster_flag::kExtraLoot;
   game().world.hero.fortune = 70;  // 30 + 70: the extra item always comes
   game().world.hero.to_hit = 1000;
-  fixture_.Keys("  ");
-  ASSERT_TRUE(fixture_.Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
+  ASSERT_TRUE(fixture_.Keys("  ").Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
   const MapCell& cell = game().world.level.Cell(3, 2);
   ASSERT_GE(cell.item, 1);
   ASSERT_LT(cell.item, kPileCount) << "two things lie there: a pile";
@@ -239,8 +236,7 @@ TEST_F(HeroBlowTest, TheBumpStrikesWithBothHandsUnlessTheFirstKills) {
   EXPECT_EQ(game().view.labels.time_figures[1], "1470") << "one charge for the pair";
 
   Rat().hp = 1;
-  fixture_.Keys(" ");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { MoveHero(g, 3, 2); }));
+  ASSERT_TRUE(fixture_.Keys(" ").Act([](Game& g) { MoveHero(g, 3, 2); }));
   log = fixture_.LogLines();
   ASSERT_EQ(log.size(), 4u) << "one blow and the kill";
   EXPECT_EQ(log[3], "Ты убил крысу!");
@@ -251,8 +247,7 @@ TEST_F(HeroBlowTest, PeacefulCreaturesAreAskedAbout) {
   for (const char* answer : {"n", "y"}) {
     Rat().peaceful = 1;
     game().view.message_line.clear();
-    fixture_.Keys(answer);
-    ASSERT_TRUE(fixture_.Act([](Game& g) { MoveHero(g, 3, 2); }));
+    ASSERT_TRUE(fixture_.Keys(answer).Act([](Game& g) { MoveHero(g, 3, 2); }));
     const bool yes = std::string(answer) == "y";
     EXPECT_EQ(Rat().peaceful, yes ? 0 : 1);
     EXPECT_EQ(Rat().hp < 100, yes);

@@ -186,8 +186,7 @@ TEST_F(MonsterBlowTest, DrainWearsTheCounterDownToALostPoint) {
   MonsterMeleeBlow(game(), slot, 0, 2);
   EXPECT_EQ(attributes.extra[attribute::kDexterity], -400);
   EXPECT_EQ(attributes.natural[attribute::kDexterity], 40);
-  fixture_.Keys(" ");
-  ASSERT_TRUE(fixture_.Act([&](Game& g) { MonsterMeleeBlow(g, slot, 0, 2); }));
+  ASSERT_TRUE(fixture_.Keys(" ").Act([&](Game& g) { MonsterMeleeBlow(g, slot, 0, 2); }));
   EXPECT_EQ(attributes.extra[attribute::kDexterity], 200) << "-800 + 1000";
   EXPECT_EQ(attributes.natural[attribute::kDexterity], 39);
   EXPECT_EQ(attributes.current[attribute::kDexterity], 39);

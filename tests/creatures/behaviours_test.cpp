@@ -12,7 +12,6 @@
 #include "creatures/monster_table.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "engine/turn.hpp"
-#include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
 

@@ -77,7 +77,6 @@ TEST(MonsterContent, FixedRolesAreFilled) {
 }
 
 TEST(MonsterHandlerNames, TheNameListsHoldEveryNameTheDataUses) {
-  EXPECT_TRUE(ListsName(EventHandlerNames(), "Trader      ")) << "stored names are blank-padded";
   std::set<std::string> talks;
   for (int type = 1; type <= kMonsterTypeCount; ++type) {
     const MonsterTypeRecord record = Type(type);

@@ -45,13 +45,9 @@ class SpecialActionTest : public ::testing::Test {
     return slot;
   }
   void Act(int code, int slot) {
-    fixture_.Keys("                    ");
-    fixture_.Act([&](Game& g) { DoAction(g, code, slot); });
+    fixture_.Keys("                    ").Act([&](Game& g) { DoAction(g, code, slot); });
   }
-  int Count(const std::string& line) {
-    const auto log = fixture_.LogLines();
-    return static_cast<int>(std::count(log.begin(), log.end(), line));
-  }
+  int Count(const std::string& line) { return fixture_.LogCount(line); }
   int Matching(const std::string& pattern) {
     const std::regex re(pattern);
     int n = 0;

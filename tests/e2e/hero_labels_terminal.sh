@@ -3,13 +3,7 @@
 # and a wounded hero's hit points come back while he waits.
 source "$(dirname "$0")/lib.sh"
 
-MAP="$WORK/room.txt"
-{
-  echo "AAAAAAA"
-  echo "ACC@CCA"
-  echo "AAAAAAA"
-  for _ in $(seq 4 40); do echo "AAAAAAA"; done
-} | awk '{ printf "%-80s\n", $0 }' | tr ' ' 'A' > "$MAP"
+MAP=$(room_map AAAAAAA ACC@CCA AAAAAAA)
 
 # The number before "(" on the row of a label.
 label_value() {

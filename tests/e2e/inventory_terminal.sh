@@ -4,13 +4,7 @@
 # and picking it up.
 source "$(dirname "$0")/lib.sh"
 
-MAP="$WORK/room.txt"
-{
-  echo "AAAAAAA"
-  echo "ACC@CCA"
-  echo "AAAAAAA"
-  for _ in $(seq 4 40); do echo "AAAAAAA"; done
-} | awk '{ printf "%-80s\n", $0 }' | tr ' ' 'A' > "$MAP"
+MAP=$(room_map AAAAAAA ACC@CCA AAAAAAA)
 
 start_game --seed 5 --map "$MAP" --hero 1,2,1,1
 wait_for "УРОВЕНЬ"

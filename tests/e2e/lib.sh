@@ -32,6 +32,16 @@ start_game() {
     "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 $BIN --terminal --dir $WORK $*; sleep 30"
 }
 
+# Writes a sandbox map of the rows given, padded with stone wall to 80 x 40; prints its path.
+room_map() {
+  { printf '%s\n' "$@"; for _ in $(seq $(($# + 1)) 40); do echo; done; } |
+    awk '{ printf "%-80s\n", $0 }' | tr ' ' 'A' >"$WORK/room.txt"
+  echo "$WORK/room.txt"
+}
+
+# Waits (up to 5 s) until the file exists.
+wait_for_file() { for _ in $(seq 1 50); do [ -e "$1" ] && return 0; sleep 0.1; done; }
+
 screen() { tmux -L "$SOCKET" capture-pane -p -t "$SESSION"; }
 
 # Waits (up to 15 s) until the screen shows the text.

@@ -2,15 +2,7 @@
 # The sandbox level in a real terminal: walking, walls, doors, looking, searching.
 source "$(dirname "$0")/lib.sh"
 
-MAP="$WORK/room.txt"
-{
-  echo "AAAAAAAAAAAA"
-  echo "ACCCCCCCCCCA"
-  echo "AC@CCCCC+CCA"
-  echo "ACCCCCCCAAAA"
-  echo "AAAAAAA*AAAA"
-  for _ in $(seq 6 40); do echo "AAAAAAAAAAAA"; done
-} | awk '{ printf "%-80s\n", $0 }' | tr ' ' 'A' > "$MAP"
+MAP=$(room_map AAAAAAAAAAAA ACCCCCCCCCCA 'AC@CCCCC+CCA' ACCCCCCCAAAA 'AAAAAAA*AAAA')
 
 start_game --seed 7 --map "$MAP"
 wait_for "HP:"

@@ -23,7 +23,7 @@ before=$(screen | grep -n "@" || true)
 send S
 wait_for "Сохранить и выйти?"
 send y
-for _ in $(seq 1 50); do [ -f "$WORK/Save/Вася.sav" ] && break; sleep 0.1; done
+wait_for_file "$WORK/Save/Вася.sav"
 [ -f "$WORK/Save/Вася.sav" ] || fail "no save after S"
 ls "$WORK"/Save/*.lev >/dev/null 2>&1 && fail "level files left behind"
 [ -f "$WORK/Вася.txt" ] && fail "a saved game wrote a record"
@@ -42,7 +42,7 @@ after=$(screen | grep -n "@" || true)
 send Q
 wait_for "Действительно выйти?"
 send y
-for _ in $(seq 1 50); do [ -f "$WORK/Вася.txt" ] && break; sleep 0.1; done
+wait_for_file "$WORK/Вася.txt"
 grep -q "Вася, Человек Воин, просто вышел из игры." "$WORK/Вася.txt" || fail "no record"
 [ -f "$WORK/Save/Вася.sav" ] && fail "the save of a quitter is still there"
 echo "save and load terminal: ok"

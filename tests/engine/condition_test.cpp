@@ -29,7 +29,8 @@ class ConditionTest : public ::testing::Test {
   GameFixture fixture_;
 };
 
-TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHeals) {
+// Starving to death is played out in hunger_scenario_test.cpp.
+TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHealsAndPointsStayInRange) {
   game().world.hero.absorption = 5;
   ChangeHP(game(), -3);
   EXPECT_EQ(game().world.hero.hp, 15);
@@ -38,11 +39,14 @@ TEST_F(ConditionTest, AbsorptionCancelsLossesButNeverHeals) {
   EXPECT_EQ(game().view.labels.hp, "12(34)");
   ChangeHP(game(), 100);
   EXPECT_EQ(game().world.hero.hp, 34) << "healing stops at the maximum";
+  ChangePP(game(), -10);
+  EXPECT_EQ(game().world.hero.pp, 0);
+  ChangePP(game(), 40);
+  EXPECT_EQ(game().view.labels.pp, "10(10)");
 }
 
 TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
-  fixture_.Keys("{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeHP(g, -15); }));
+  ASSERT_TRUE(fixture_.Keys("{Space}").Act([](Game& g) { ChangeHP(g, -15); }));
   EXPECT_TRUE(game().GameOver());
   EXPECT_EQ(game().view.labels.hp, "0(34)");
   EXPECT_EQ(fixture_.LogLines(), (std::vector<std::string>{"Ты умер!..."}));
@@ -56,13 +60,6 @@ TEST_F(ConditionTest, ExactlyZeroHitPointsKillAndDeathIsFinal) {
   EXPECT_EQ(game().world.hero.pp, 3);
   EXPECT_EQ(game().world.hero.satiation, 3000);
   EXPECT_EQ(game().world.hero.level, 1);
-}
-
-TEST_F(ConditionTest, PowerPointsStayInRange) {
-  ChangePP(game(), -10);
-  EXPECT_EQ(game().world.hero.pp, 0);
-  ChangePP(game(), 40);
-  EXPECT_EQ(game().view.labels.pp, "10(10)");
 }
 
 TEST_F(ConditionTest, HungerStatesMessagesAndSpeed) {
@@ -105,15 +102,6 @@ TEST_F(ConditionTest, HungryLabelIsYellowAndBeeps) {
   EXPECT_EQ(fixture_.frontend().beeps(), 1);
 }
 
-TEST_F(ConditionTest, StarvingToDeath) {
-  game().world.hero.satiation = -699;
-  fixture_.Keys("{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { ChangeSatiation(g, -1); }));
-  EXPECT_TRUE(game().GameOver());
-  EXPECT_EQ(game().control.end_reason, end_reason::kStarved);
-  EXPECT_EQ(fixture_.LogLines().back(), "Ты умер от голода...");
-}
-
 TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {
   Hero& hero = game().world.hero;
   hero.race = 4;  // dwarves grow resistant to fire at even levels
@@ -123,8 +111,9 @@ TEST_F(ConditionTest, ExperienceRaisesLevelsWithTheirRewards) {
   EXPECT_EQ(ExperienceNeed(game(), 1), 140);
   EXPECT_EQ(ExperienceNeed(game(), 2), 230);
   EXPECT_EQ(ExperienceNeed(game(), 3), 380);
-  fixture_.Keys("{Space}{Space}{Space}{Space}");
-  ASSERT_TRUE(fixture_.Act([](Game& g) { GainExperience(g, 140 + 230 + 5); }));
+  ASSERT_TRUE(fixture_.Keys("{Space}{Space}{Space}{Space}").Act([](Game& g) {
+    GainExperience(g, 140 + 230 + 5);
+  }));
   EXPECT_EQ(hero.level, 3);
   EXPECT_EQ(hero.experience_to_next, 375);
   EXPECT_EQ(hero.max_hp, 48);

@@ -24,7 +24,7 @@ TEST(MessageLine, MessagesOfOneActionShareTheLineAndAreLoggedApart) {
             Utf8ToCp1251("Первое.") + "\r\n" + Utf8ToCp1251("Второе.") + "\r\n");
 }
 
-TEST(MessageLine, TheLineHoldsTwoHundredCharacters) {
+TEST(MessageLine, TheLineHoldsTwoHundredCharactersThenTheMoreMarkWaits) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();
   game.view.message_line = std::string(150, 'a');
@@ -32,19 +32,16 @@ TEST(MessageLine, TheLineHoldsTwoHundredCharacters) {
   EXPECT_EQ(Utf8Length(game.view.message_line), 201u);
 
   game.view.message_line = std::string(150, 'a');
-  fixture.Keys("{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
-  EXPECT_EQ(game.view.message_line, std::string(51, 'c')) << "after the more-mark: the text alone";
-  EXPECT_EQ(game.control.prompt_state, prompt::kIdle);
-}
-
-TEST(MessageLine, TheMoreMarkWaitsAndShows) {
-  GameFixture fixture(kRoom);
-  Game& game = fixture.game();
-  game.view.message_line = std::string(150, 'a');
   EXPECT_FALSE(fixture.Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
   EXPECT_TRUE(game.view.message_line.ends_with(" <ещё>"));
   EXPECT_TRUE(fixture.ScreenHas("<ещё>"));
+
+  GameFixture answered(kRoom);
+  answered.game().view.message_line = std::string(150, 'a');
+  ASSERT_TRUE(answered.Keys("{Space}").Act([](Game& g) { ShowMessage(g, std::string(51, 'c')); }));
+  EXPECT_EQ(answered.game().view.message_line, std::string(51, 'c'))
+      << "after the more-mark: the text alone";
+  EXPECT_EQ(answered.game().control.prompt_state, prompt::kIdle);
 }
 
 TEST(MessageLine, ALongTextOnAnEmptyLineFirstShowsTheMarkAlone) {
@@ -93,19 +90,17 @@ TEST(MessageLine, AcknowledgedUnloggedMessages) {
   EXPECT_EQ(fixture.frontend().pending_keys(), 0u);
 }
 
-TEST(MessageLine, EntryBoxTakesTypedText) {
+TEST(MessageLine, EntryBoxTakesTypedTextOrTheAnswerListsChoice) {
   GameFixture fixture(kRoom);
-  fixture.Keys("12x{Backspace}{Enter}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Сколько?", msg::kEntry); }));
+  ASSERT_TRUE(fixture.Keys("12x{Backspace}{Enter}").Act([](Game& g) {
+    ShowMessage(g, "Сколько?", msg::kEntry);
+  }));
   EXPECT_EQ(fixture.game().view.number_input.text, "12");
   EXPECT_FALSE(fixture.game().view.number_input.visible);
-}
 
-TEST(MessageLine, AnswerListChoiceBecomesTheEntry) {
-  GameFixture fixture(kRoom);
   fixture.game().view.chat = AnswerList{true, 0, {"Да.", "Нет."}, 0};
-  fixture.Keys("{Down}{Enter}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
+  ASSERT_TRUE(
+      fixture.Keys("{Down}{Enter}").Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
   EXPECT_EQ(fixture.game().view.number_input.text, "Нет.");
   EXPECT_FALSE(fixture.game().view.chat.visible) << "tag 0 hides the list after a choice";
 }

@@ -58,7 +58,7 @@ class TurnTest : public ::testing::Test {
   GameFixture fixture_;
 };
 
-TEST_F(TurnTest, SpeedTurnsCostIntoElapsedTimeWithACarry) {
+TEST_F(TurnTest, SpeedTurnsCostIntoElapsedTimeWithACarryAndBelowOneCountsAsOne) {
   game().world.hero.speed_base = 150;
   const int expected[][2] = {{7, 50}, {7, 100}, {6, 0}};
   for (const auto& [elapsed, carry] : expected) {
@@ -70,6 +70,11 @@ TEST_F(TurnTest, SpeedTurnsCostIntoElapsedTimeWithACarry) {
   AdvanceTime(game(), 1000);
   EXPECT_EQ(game().world.hero.last_action_time, 10);
   EXPECT_EQ(game().world.hero.time_carry, 0);
+
+  game().world.hero.speed_base = 0;
+  game().world.hero.speed_bonus = -50;
+  AdvanceTime(game(), 5);
+  EXPECT_EQ(game().world.hero.last_action_time, 5);
 }
 
 TEST_F(TurnTest, ACostBelowTheCarryPassesNoTimeButStillRunsThePasses) {
@@ -84,13 +89,6 @@ TEST_F(TurnTest, ACostBelowTheCarryPassesNoTimeButStillRunsThePasses) {
   EXPECT_EQ(game().world.events[1].countdown, 0);
 }
 
-TEST_F(TurnTest, SpeedBelowOneCountsAsOne) {
-  game().world.hero.speed_base = 0;
-  game().world.hero.speed_bonus = -50;
-  AdvanceTime(game(), 5);
-  EXPECT_EQ(game().world.hero.last_action_time, 5);
-}
-
 TEST_F(TurnTest, ExpiredEventsFireUntilRearmedAndRemovalSkipsTheNext) {
   AddEvent(game(), "Rearm", 5, 0);
   AddEvent(game(), "Vanish", 10, 0);
@@ -98,7 +96,8 @@ TEST_F(TurnTest, ExpiredEventsFireUntilRearmedAndRemovalSkipsTheNext) {
   AdvanceTime(game(), 1000);  // elapsed 10
   EXPECT_EQ(g_calls, (std::vector<std::string>{"Rearm", "Vanish"}));
   EXPECT_EQ(game().world.event_count, 2);
-  EXPECT_EQ(game().world.events[2].countdown, 100) << "the slot that moved up was skipped this pass";
+  EXPECT_EQ(game().world.events[2].countdown, 100)
+      << "the slot that moved up was skipped this pass";
   AdvanceTime(game(), 1000);
   EXPECT_EQ(game().world.events[2].countdown, 90);
 }

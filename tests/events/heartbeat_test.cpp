@@ -47,16 +47,14 @@ TEST(Heartbeat, PoisonHurtsInsteadOfHealing) {
   game.world.hero.poison = 10;
   game.view.labels.Set(Condition::kPoisoned, true);
   AddEvent(game, "Regen", 0, 1);
-  fixture.Keys("{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { Fire(g, Regen, "Regen"); }));
+  ASSERT_TRUE(fixture.Keys("{Space}").Act([](Game& g) { Fire(g, Regen, "Regen"); }));
   EXPECT_EQ(game.world.hero.poison, 6);
   EXPECT_EQ(game.world.hero.hp, 26) << "dose 4, no resistance: 4 hit points";
   EXPECT_EQ(game.control.end_reason, end_reason::kPoison);
   EXPECT_TRUE(game.view.labels.Has(Condition::kPoisoned));
   game.world.hero.poison = 3;
   game.world.hero.poison_resistance = 25;  // more than enough: no harm, and no healing either
-  fixture.Keys("{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { Fire(g, Regen, "Regen"); }));
+  ASSERT_TRUE(fixture.Keys("{Space}").Act([](Game& g) { Fire(g, Regen, "Regen"); }));
   EXPECT_EQ(game.world.hero.hp, 26);
   EXPECT_EQ(game.world.hero.poison, 0);
   EXPECT_FALSE(game.view.labels.Has(Condition::kPoisoned));

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "items/hero_game.hpp"
 #include "model/world_ops.hpp"
 #include "usage/use_game.hpp"
 

@@ -11,7 +11,6 @@
 #include "hero_game.hpp"
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
-#include "items/item_operations.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 
@@ -58,30 +57,14 @@ int Kind(const Hero& hero, int h, int c = 0) {
 // Every figure the equipment may touch, as text, to compare before and after.
 std::string Figures(const Hero& h) {
   std::string text;
-  auto add = [&text](const char* name, int value) {
-    text += std::string(name) + "=" + std::to_string(value) + " ";
-  };
+  auto add = [&text](auto... values) { ((text += std::to_string(values) + " "), ...); };
   for (int a = 0; a < kAttributeCount; ++a) {
-    add("eq", h.attributes.equipment[static_cast<size_t>(a)]);
-    add("cur", h.Current(a));
+    add(h.attributes.equipment[static_cast<size_t>(a)], h.Current(a));
   }
-  for (int k = 1; k <= kDamageKinds; ++k) add("res", h.resistance_bonus[static_cast<size_t>(k)]);
-  add("def", h.defence_bonus);
-  add("speed", h.speed_bonus);
-  add("regen", h.regen_rate);
-  add("drain", h.life_drain);
-  add("ward", h.ward);
-  add("para", h.paralysis_resistance);
-  add("conf", h.confusion_resistance);
-  add("poison", h.poison_resistance);
-  add("slow", h.anti_slowing);
-  add("absorb", h.absorption);
-  add("exp", h.experience_bonus);
-  add("luck", h.fortune_bonus);
-  add("crit", h.missile_critical);
-  add("hp", h.max_hp);
-  add("pp", h.max_pp);
-  add("hand", Low(h, 0) * 1000 + High(h, 0));
+  for (int k = 1; k <= kDamageKinds; ++k) add(h.resistance_bonus[static_cast<size_t>(k)]);
+  add(h.defence_bonus, h.speed_bonus, h.regen_rate, h.life_drain, h.ward, h.paralysis_resistance,
+      h.confusion_resistance, h.poison_resistance, h.anti_slowing, h.absorption, h.experience_bonus,
+      h.fortune_bonus, h.missile_critical, h.max_hp, h.max_pp, Low(h, 0), High(h, 0));
   return text;
 }
 
@@ -115,7 +98,7 @@ TEST(BlessingFactor, ScalesByTheStateKnownOrNotAndReversedBlessingTurnsItRound) 
   EXPECT_EQ(ScaleByBlessing(0, 7), 5) << "Int(5.6)";
 }
 
-TEST(Equipment, ABlessedPlusFiveGivesSixACursedOneFour) {
+TEST(Equipment, ABlessedPlusFiveGivesSixACursedOneFourAndAChangeRescales) {
   const std::pair<uint8_t, int> cases[] = {
       {blessing::kBlessed, 6}, {blessing::kUncursed, 5}, {blessing::kCursedUnknown, 4}};
   for (const auto& [state, expected] : cases) {
@@ -125,6 +108,10 @@ TEST(Equipment, ABlessedPlusFiveGivesSixACursedOneFour) {
     ASSERT_TRUE(g.Equip(Blessed(kEnduranceRing, state), slot::kRightRing));
     EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], expected) << int{state};
     EXPECT_EQ(g.hero().Current(attribute::kEndurance), 35 + expected);
+    ChangeWornBlessing(g.game(), slot::kRightRing, blessing::kBlessed);
+    EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 6);
+    ChangeWornBlessing(g.game(), slot::kRightRing, blessing::kCursed);
+    EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 4);
   }
 }
 
@@ -195,7 +182,7 @@ TEST(Equipment, KindBitsGiveTheirHeroFigures) {
   }
 }
 
-TEST(Equipment, ArmourFollowsItsMaterialAndAWarriorFeelsLessOfItsWeight) {
+TEST(Equipment, ArmourFollowsItsMaterialAndBonusesAndAWarriorFeelsLessOfItsWeight) {
   for (const uint8_t hero_class : {classes::kArcher, classes::kWarrior}) {
     HeroGame g;
     g.hero().hero_class = hero_class;
@@ -205,9 +192,7 @@ TEST(Equipment, ArmourFollowsItsMaterialAndAWarriorFeelsLessOfItsWeight) {
     EXPECT_EQ(g.hero().defence_bonus, -4) << "Round(-3 × 1.4)";
     EXPECT_EQ(g.hero().speed_bonus, hero_class == classes::kWarrior ? -6 : -9);
   }
-}
 
-TEST(Equipment, ArmourBonusesProtectAndDefend) {
   HeroGame g;
   ItemRecord helmet = Item(kHelmet);
   helmet.bonus1 = 2;
@@ -237,17 +222,16 @@ TEST(Equipment, CursedItemsStayOnButAmmunitionComesOff) {
   EXPECT_TRUE(TakeOff(g.game(), slot::kAmmunition));
   EXPECT_EQ(g.slot(slot::kAmmunition).count, 0);
   EXPECT_EQ(g.pack().groups[item_category::kAmmunition].at(0).count, 12);
-}
 
-TEST(Equipment, AnItemThatCursesItselfTurnsCursedWhenPutOn) {
-  HeroGame g;
-  ASSERT_TRUE(g.Equip(Blessed(kWeaknessRing, blessing::kUncursedUnknown), slot::kRightRing));
-  EXPECT_EQ(g.slot(slot::kRightRing).blessing, blessing::kCursed);
+  // An item that curses itself turns cursed when put on.
+  g.ClearMessage();
+  ASSERT_TRUE(g.Equip(Blessed(kWeaknessRing, blessing::kUncursedUnknown), slot::kLeftRing));
+  EXPECT_EQ(g.slot(slot::kLeftRing).blessing, blessing::kCursed);
   EXPECT_NE(g.Message().find(" на пару секунд окружается красным сиянием."), std::string::npos)
       << g.Message();
   EXPECT_EQ(g.hero().attributes.equipment[attribute::kStrength], -5)
       << "strength is modifier 2: not scaled by the blessing";
-  EXPECT_FALSE(TakeOff(g.game(), slot::kRightRing));
+  EXPECT_FALSE(TakeOff(g.game(), slot::kLeftRing));
 }
 
 TEST(Equipment, TakingOffTheLauncherTakesItsAmmunitionAlong) {
@@ -273,16 +257,6 @@ TEST(Equipment, AFullPackKeepsTheItemWorn) {
   EXPECT_EQ(g.Message(), kPackFullMessage);
   EXPECT_EQ(g.slot(slot::kHead).count, 1);
   EXPECT_EQ(g.hero().resistance_bonus[damage_kind::kPhysical1], 3) << "its effects stay";
-}
-
-TEST(Equipment, ChangingAWornItemsBlessingRescalesItsEffects) {
-  HeroGame g;
-  g.game().data.items.descriptions[kEnduranceRing - 1].attribute_modifiers[5] = 5;
-  ASSERT_TRUE(g.Equip(Item(kEnduranceRing), slot::kRightRing));
-  ChangeWornBlessing(g.game(), slot::kRightRing, blessing::kBlessed);
-  EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 6);
-  ChangeWornBlessing(g.game(), slot::kRightRing, blessing::kCursed);
-  EXPECT_EQ(g.hero().attributes.equipment[attribute::kEndurance], 4);
 }
 
 TEST(Equipment, StrengthFromAWornItemReachesTheBurdenAndTheHands) {
@@ -370,15 +344,19 @@ TEST(HandFigures, ExtraDamageSlayingAndPiercingFollowTheBlessing) {
   EXPECT_EQ(h.attack.ignores_resistance[hand::kRight], 0);
 }
 
-TEST(HandFigures, TheLeftHandStrikesOnlyWithAWeapon) {
+TEST(HandFigures, TheLeftHandStrikesOnlyWithAWeaponAndPiercingCountsInItsHand) {
   HeroGame g;
-  ASSERT_TRUE(g.Equip(Item(kShortSword), slot::kRightHand));
+  ASSERT_TRUE(g.Equip(Item(kMisericord), slot::kRightHand));
+  EXPECT_EQ(g.hero().attack.ignores_resistance[hand::kRight], 1);
+  EXPECT_FALSE(g.Equip(Item(kCleaver), slot::kRightHand)) << "the right hand is taken";
+  EXPECT_EQ(g.slot(slot::kRightHand).type, kMisericord);
   ASSERT_TRUE(g.Equip(Item(kDagger), slot::kLeftHand));
   EXPECT_EQ(Kind(g.hero(), hand::kLeft), damage_kind::kPhysical2);
   ASSERT_TRUE(TakeOff(g.game(), slot::kLeftHand));
   ASSERT_TRUE(g.Equip(Item(kShield), slot::kLeftHand));
   EXPECT_EQ(Kind(g.hero(), hand::kLeft), 0) << "a shield does not strike";
   EXPECT_EQ(g.hero().defence_bonus, 3);
+  EXPECT_EQ(g.hero().attack.ignores_resistance[hand::kLeft], 0);
 }
 
 TEST(HandFigures, ShotsTakeTheLauncherFigureThrowsTheStrength) {
@@ -416,14 +394,6 @@ TEST(HandFigures, AmmunitionForAnotherLauncherCannotBeShot) {
   g.slot(slot::kAmmunition) = Item(kStone, 10);
   RebuildHands(g.game());
   EXPECT_TRUE(MissileReady(g.game())) << "sling stones thrown by hand";
-}
-
-TEST(HandFigures, ArmourPiercingWeaponsCountInTheirHand) {
-  HeroGame g;
-  ASSERT_TRUE(g.Equip(Item(kMisericord), slot::kRightHand));
-  EXPECT_EQ(g.hero().attack.ignores_resistance[hand::kRight], 1);
-  EXPECT_FALSE(g.Equip(Item(kCleaver), slot::kRightHand)) << "the right hand is taken";
-  EXPECT_EQ(g.slot(slot::kRightHand).type, kMisericord);
 }
 
 }  // namespace

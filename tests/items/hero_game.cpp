@@ -6,7 +6,6 @@
 #include "items/hand_figures.hpp"
 #include "items/item_operations.hpp"
 #include "items/pack.hpp"
-#include "items/piles.hpp"
 
 namespace zaldrun::testing {
 

@@ -33,43 +33,62 @@ TEST_F(ItemNames, CountsAgreeByTheirLastTwoDigits) {
   }
 }
 
-TEST_F(ItemNames, WaterIsCountedInBottles) {
-  const std::tuple<int, uint8_t, const char*> cases[] = {
-      {1, blessing::kUncursed, "Бутылка Воды"},
-      {3, blessing::kBlessed, "3 Бутылки Святой Воды"},
-      {5, blessing::kCursed, "5 Бутылок Проклятой Воды"},
-      {21, blessing::kBlessedUnknown, "21 Бутылка Воды"},
-      {12, blessing::kUncursed, "12 Бутылок Воды"},
-      {112, blessing::kCursedUnknown, "112 Бутылок Воды"}};
-  for (const auto& [count, state, name] : cases) {
-    ItemRecord water = Item(item_type::kWater, count);
-    water.blessing = state;
-    EXPECT_EQ(Name(water), name);
-  }
-}
-
-TEST_F(ItemNames, UnknownItemsShowTheirLooks) {
-  const std::tuple<int, int, uint8_t, const char*> cases[] = {
-      {tt::kHealingPotion, 1, blessing::kUncursedUnknown, "Синее Зелье"},
-      {tt::kHealingPotion, 2, blessing::kUncursedUnknown, "2 Синих Зелья"},
-      {tt::kHealingPotion, 5, blessing::kUncursed, "5 Синих Зелий"},
-      {tt::kHealingPotion, 1, blessing::kCursedUnknown, "Синее Зелье"},
-      {tt::kHealingPotion, 1, blessing::kCursed, "проклятое Синее Зелье"},
-      {tt::kHealingPotion, 5, blessing::kCursed, "5 проклятых Синих Зелий"},
-      {tt::kScroll, 1, blessing::kUncursedUnknown, "Свиток \"Ынц Ынц\""},
-      {tt::kScroll, 3, blessing::kUncursedUnknown, "3 Свитка \"Ынц Ынц\""},
-      {tt::kScroll, 5, blessing::kUncursedUnknown, "5 Свитков \"Ынц Ынц\""},
-      {tt::kAmulet, 1, blessing::kUncursedUnknown, "Гексагональный Амулет"},
-      {tt::kAmulet, 2, blessing::kUncursedUnknown, "2 Гексагональных Амулета"},
-      {tt::kRing, 1, blessing::kBlessed, "благословлённое Узорчатое Кольцо"},
-      {tt::kWand, 1, blessing::kUncursedUnknown, "Стеклянный Жезл"}};
-  for (const auto& [type, count, state, name] : cases) {
-    ItemRecord item = Item(type, count);
-    item.identified = 0;
-    item.blessing = state;
-    item.prefix = 1;  // unknown items show no affixes, material or charges
-    item.material = 1;
-    EXPECT_EQ(Name(item), name);
+// Water by its blessing; unknown items by their looks, which show no affixes, material or
+// charges; materials and prefixes agreeing in gender and number.
+TEST_F(ItemNames, WaterLooksMaterialsAndPrefixesAgree) {
+  constexpr uint8_t kUnknown = blessing::kUncursedUnknown, kPlain = blessing::kUncursed;
+  struct Case {
+    int type, count;
+    uint8_t blessing;
+    int material, prefix, identified;
+    const char* name;
+  };
+  const Case cases[] = {
+      {item_type::kWater, 1, kPlain, 5, 0, 1, "Бутылка Воды"},
+      {item_type::kWater, 3, blessing::kBlessed, 5, 0, 1, "3 Бутылки Святой Воды"},
+      {item_type::kWater, 5, blessing::kCursed, 5, 0, 1, "5 Бутылок Проклятой Воды"},
+      {item_type::kWater, 21, blessing::kBlessedUnknown, 5, 0, 1, "21 Бутылка Воды"},
+      {item_type::kWater, 12, kPlain, 5, 0, 1, "12 Бутылок Воды"},
+      {item_type::kWater, 112, blessing::kCursedUnknown, 5, 0, 1, "112 Бутылок Воды"},
+      {tt::kHealingPotion, 1, kUnknown, 1, 1, 0, "Синее Зелье"},
+      {tt::kHealingPotion, 2, kUnknown, 1, 1, 0, "2 Синих Зелья"},
+      {tt::kHealingPotion, 5, kPlain, 1, 1, 0, "5 Синих Зелий"},
+      {tt::kHealingPotion, 1, blessing::kCursedUnknown, 1, 1, 0, "Синее Зелье"},
+      {tt::kHealingPotion, 1, blessing::kCursed, 1, 1, 0, "проклятое Синее Зелье"},
+      {tt::kHealingPotion, 5, blessing::kCursed, 1, 1, 0, "5 проклятых Синих Зелий"},
+      {tt::kScroll, 1, kUnknown, 1, 1, 0, "Свиток \"Ынц Ынц\""},
+      {tt::kScroll, 3, kUnknown, 1, 1, 0, "3 Свитка \"Ынц Ынц\""},
+      {tt::kScroll, 5, kUnknown, 1, 1, 0, "5 Свитков \"Ынц Ынц\""},
+      {tt::kAmulet, 1, kUnknown, 1, 1, 0, "Гексагональный Амулет"},
+      {tt::kAmulet, 2, kUnknown, 1, 1, 0, "2 Гексагональных Амулета"},
+      {tt::kRing, 1, blessing::kBlessed, 1, 1, 0, "благословлённое Узорчатое Кольцо"},
+      {tt::kWand, 1, kUnknown, 1, 1, 0, "Стеклянный Жезл"},
+      {tt::kShortSword, 1, kPlain, 1, 0, 1, "железный Короткий Меч"},
+      {tt::kShortSword, 5, kPlain, 1, 0, 1, "5 железных Коротких Мечей"},
+      {tt::kShortSword, 21, kPlain, 1, 0, 1, "21 железный Короткий Меч"},
+      {tt::kCudgel, 1, kPlain, 1, 0, 1, "железная Дубинка"},
+      {tt::kCudgel, 1, kPlain, 11, 0, 1, "дубовая Дубинка"},
+      {tt::kSpear, 1, kPlain, 1, 0, 1, "железное Копье"},
+      {tt::kSandals, 1, kPlain, 14, 0, 1, "крокодиловые Сандалии"},
+      {tt::kSpear, 1, kPlain, 6, 0, 1, "Копье"},
+      {tt::kShortSword, 1, kPlain, 5, 1, 1, "Лазурный Короткий Меч"},
+      {tt::kShortSword, 5, kPlain, 5, 1, 1, "5 Лазурных Коротких Мечей"},
+      {tt::kShortSword, 2, kPlain, 5, 1, 1, "2 Лазурных Коротких Меча"},
+      {tt::kCudgel, 1, kPlain, 5, 43, 1, "Искрящаяся Дубинка"},
+      {tt::kCudgel, 2, kPlain, 5, 43, 1, "2 Искрящихся Дубинки"},
+      {tt::kShortSword, 1, kPlain, 5, 43, 1, "Искрящийся Короткий Меч"},
+      {tt::kCudgel, 1, kPlain, 5, 9, 1, "Горячая Дубинка"},
+      {tt::kCudgel, 5, kPlain, 5, 9, 1, "5 Горячих Дубинок"},
+      {tt::kSpear, 1, kPlain, 5, 1, 1, "Лазурное Копье"},
+      {tt::kShortSword, 1, kPlain, 5, 60, 1, "Короткий Меч"},  // beyond the named prefixes
+  };
+  for (const Case& c : cases) {
+    ItemRecord item = Item(c.type, c.count);
+    item.blessing = c.blessing;
+    item.material = static_cast<uint8_t>(c.material);
+    item.prefix = static_cast<uint8_t>(c.prefix);
+    item.identified = static_cast<uint8_t>(c.identified);
+    EXPECT_EQ(Name(item), c.name);
   }
 }
 
@@ -87,42 +106,6 @@ TEST_F(ItemNames, LearningATypeRenamesItsItemsAtOnce) {
   EXPECT_EQ(PileStackName(*game_, 0, 4, 1), "2 Синих Зелья");
   EXPECT_EQ(PileStackName(*game_, 0, 4, 2), "");
   EXPECT_EQ(PileStackName(*game_, 262, 4, 1), "");
-}
-
-TEST_F(ItemNames, MaterialsAgreeInGenderAndNumber) {
-  const std::tuple<int, int, int, const char*> cases[] = {
-      {tt::kShortSword, 1, 1, "железный Короткий Меч"},
-      {tt::kShortSword, 5, 1, "5 железных Коротких Мечей"},
-      {tt::kShortSword, 21, 1, "21 железный Короткий Меч"},
-      {tt::kCudgel, 1, 1, "железная Дубинка"},
-      {tt::kCudgel, 1, 11, "дубовая Дубинка"},
-      {tt::kSpear, 1, 1, "железное Копье"},
-      {tt::kSandals, 1, 14, "крокодиловые Сандалии"},
-      {tt::kSpear, 1, 6, "Копье"}};
-  for (const auto& [type, count, material, name] : cases) {
-    ItemRecord item = Item(type, count);
-    item.material = static_cast<uint8_t>(material);
-    EXPECT_EQ(Name(item), name);
-  }
-}
-
-TEST_F(ItemNames, PrefixesAgreeWithTheNounAndTheCount) {
-  const std::tuple<int, int, int, const char*> cases[] = {
-      {tt::kShortSword, 1, 1, "Лазурный Короткий Меч"},
-      {tt::kShortSword, 5, 1, "5 Лазурных Коротких Мечей"},
-      {tt::kShortSword, 2, 1, "2 Лазурных Коротких Меча"},
-      {tt::kCudgel, 1, 43, "Искрящаяся Дубинка"},
-      {tt::kCudgel, 2, 43, "2 Искрящихся Дубинки"},
-      {tt::kShortSword, 1, 43, "Искрящийся Короткий Меч"},
-      {tt::kCudgel, 1, 9, "Горячая Дубинка"},
-      {tt::kCudgel, 5, 9, "5 Горячих Дубинок"},
-      {tt::kSpear, 1, 1, "Лазурное Копье"},
-      {tt::kShortSword, 1, 60, "Короткий Меч"}};  // beyond the named prefixes
-  for (const auto& [type, count, prefix, name] : cases) {
-    ItemRecord item = Item(type, count);
-    item.prefix = static_cast<uint8_t>(prefix);
-    EXPECT_EQ(Name(item), name);
-  }
 }
 
 TEST_F(ItemNames, WordsComeInTheirOrder) {
@@ -175,7 +158,7 @@ class ItemValues : public ItemNames {
   int32_t Value(const ItemRecord& item) const { return ItemValue(*game_, item); }
 };
 
-TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixes) {
+TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixesAndIsNeverNegative) {
   ItemRecord sword = Item(tt::kShortSword, 1);  // price 90
   EXPECT_EQ(Value(sword), 90);
   const std::pair<uint8_t, int> blessings[] = {{blessing::kCursed, 76},
@@ -197,14 +180,13 @@ TEST_F(ItemValues, PriceScalesByHeroMaterialBlessingAndAffixes) {
   EXPECT_EQ(Value(sword), 3 * (108 + 60));
   game_->world.hero.price_factor = 0.5f;
   EXPECT_EQ(Value(sword), 3 * (54 + 60));
-}
 
-TEST_F(ItemValues, NegativeValuesAreNothing) {
-  ItemRecord sword = Item(tt::kShortSword, 4);
-  sword.suffix = 1;  // 2 × 90 − 500
-  EXPECT_EQ(Value(sword), 0);
-  sword.suffix = 150;  // past the end of the list: no affix
-  EXPECT_EQ(Value(sword), 360);
+  game_->world.hero.price_factor = 1.0f;
+  ItemRecord four = Item(tt::kShortSword, 4);
+  four.suffix = 1;  // 2 × 90 − 500: nothing, never negative
+  EXPECT_EQ(Value(four), 0);
+  four.suffix = 150;  // past the end of the list: no affix
+  EXPECT_EQ(Value(four), 360);
 }
 
 TEST_F(ItemValues, WandsAreWorthTheirChargesLeft) {

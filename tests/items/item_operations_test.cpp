@@ -38,207 +38,91 @@ constexpr int kMoss = 158;  // a plant's crop
 
 using Operation = void (*)(Game&, bool);
 
+constexpr const char* kBothHands = "У тебя обе руки заняты!";
+constexpr const char* kTwoHanded = "Ты не можешь носить двуручное оружие в одной руке!";
+constexpr const char* kOtherUse = "Это используется по другому назначению!";
+constexpr const char* kTaken = "Это место уже занято!";
+constexpr const char* kPlaced = nullptr;
+
 struct Placement {
   const char* what;
-  std::vector<std::pair<int, int>> worn;  // type, slot
   int type;
   int chosen_slot;
-  Operation operation;
-  const char* message;  // nullptr: placed
+  const char* message;  // kPlaced: placed in `placed_in`
   int placed_in;
+  std::vector<std::pair<int, int>> worn = {};  // type, slot
 };
 
-void RunPlacements(const std::vector<Placement>& cases) {
+void RunPlacements(Operation operation, const std::vector<Placement>& cases) {
   for (const Placement& c : cases) {
+    SCOPED_TRACE(c.what);
     HeroGame g;
     for (const auto& [type, worn_slot] : c.worn) g.slot(worn_slot) = Item(type);
     g.Choose(Item(c.type), c.chosen_slot);
-    c.operation(g.game(), true);
-    if (c.message != nullptr) {
-      EXPECT_EQ(g.Message(), c.message) << c.what;
-      EXPECT_EQ(g.pack().count, 1) << c.what << ": the item stays in the pack";
+    operation(g.game(), true);
+    if (c.message != kPlaced) {
+      EXPECT_EQ(g.Message(), c.message);
+      EXPECT_EQ(g.pack().count, 1) << "the item stays in the pack";
     } else {
-      EXPECT_EQ(g.Message(), "") << c.what;
-      EXPECT_EQ(g.slot(c.placed_in).type, c.type) << c.what;
-      EXPECT_EQ(g.pack().count, 0) << c.what;
+      EXPECT_EQ(g.Message(), "");
+      EXPECT_EQ(g.slot(c.placed_in).type, c.type);
+      EXPECT_EQ(g.pack().count, 0);
     }
   }
 }
 
 TEST(Wield, RefusalsAndWhereTheHandsPutThings) {
-  RunPlacements({
-      {"two hands full",
-       {{kCleaver, slot::kRightHand}},
-       kDagger,
-       slot::kLeftHand,
-       Wield,
-       "У тебя обе руки заняты!",
-       0},
-      {"a two-hander beside a sword",
-       {{kShortSword, slot::kRightHand}},
-       kCleaver,
-       slot::kLeftHand,
-       Wield,
-       "Ты не можешь носить двуручное оружие в одной руке!",
-       0},
-      {"a two-hander beside a shield",
-       {{kShield, slot::kLeftHand}},
-       kCleaver,
-       slot::kRightHand,
-       Wield,
-       "Ты не можешь носить двуручное оружие в одной руке!",
-       0},
-      {"a sword as a launcher",
-       {},
-       kShortSword,
-       slot::kLauncher,
-       Wield,
-       "Это не оружие дальнего боя!",
-       0},
-      {"a helmet in hand",
-       {},
-       kHelmet,
-       slot::kRightHand,
-       Wield,
-       "Это используется по другому назначению!",
-       0},
-      {"a bow in hand",
-       {},
-       kShortBow,
-       slot::kRightHand,
-       Wield,
-       "Это используется по другому назначению!",
-       0},
-      {"a taken hand",
-       {{kShortSword, slot::kRightHand}, {kShield, slot::kLeftHand}},
-       kDagger,
-       slot::kRightHand,
-       Wield,
-       "Это место уже занято!",
-       0},
-      {"a weapon for the free right hand",
-       {},
-       kDagger,
-       slot::kLeftHand,
-       Wield,
-       nullptr,
-       slot::kRightHand},
-      {"a shield for the free left hand",
-       {},
-       kShield,
-       slot::kRightHand,
-       Wield,
-       nullptr,
-       slot::kLeftHand},
-      {"a second weapon",
-       {{kShortSword, slot::kRightHand}},
-       kDagger,
-       slot::kLeftHand,
-       Wield,
-       nullptr,
-       slot::kLeftHand},
-      {"a two-hander", {}, kCleaver, slot::kRightHand, Wield, nullptr, slot::kRightHand},
-      {"a bow beside a two-hander",
-       {{kCleaver, slot::kRightHand}},
-       kShortBow,
-       slot::kLauncher,
-       Wield,
-       nullptr,
-       slot::kLauncher},
-  });
+  const int right = slot::kRightHand, left = slot::kLeftHand, bow = slot::kLauncher;
+  RunPlacements(
+      Wield,
+      {
+          {"two hands full", kDagger, left, kBothHands, 0, {{kCleaver, right}}},
+          {"a two-hander beside a sword", kCleaver, left, kTwoHanded, 0, {{kShortSword, right}}},
+          {"a two-hander beside a shield", kCleaver, right, kTwoHanded, 0, {{kShield, left}}},
+          {"a sword as a launcher", kShortSword, bow, "Это не оружие дальнего боя!", 0},
+          {"a helmet in hand", kHelmet, right, kOtherUse, 0},
+          {"a bow in hand", kShortBow, right, kOtherUse, 0},
+          {"a taken hand", kDagger, right, kTaken, 0, {{kShortSword, right}, {kShield, left}}},
+          {"a weapon for the free right hand", kDagger, left, kPlaced, right},
+          {"a shield for the free left hand", kShield, right, kPlaced, left},
+          {"a second weapon", kDagger, left, kPlaced, left, {{kShortSword, right}}},
+          {"a two-hander", kCleaver, right, kPlaced, right},
+          {"a bow beside a two-hander", kShortBow, bow, kPlaced, bow, {{kCleaver, right}}},
+      });
 }
 
 TEST(WearAndPutOn, TheSlotMustFitAndBeFree) {
-  RunPlacements({
-      {"a helmet on the head", {}, kHelmet, slot::kHead, Wear, nullptr, slot::kHead},
-      {"a helmet on the body",
-       {},
-       kHelmet,
-       slot::kBody,
-       Wear,
-       "Это используется по другому назначению!",
-       0},
-      {"a second helmet",
-       {{kHelmet, slot::kHead}},
-       kHelmet,
-       slot::kHead,
-       Wear,
-       "Это место уже занято!",
-       0},
-      {"a ring on the right", {}, kRing, slot::kRightRing, PutOn, nullptr, slot::kRightRing},
-      {"a ring on the left", {}, kRing, slot::kLeftRing, PutOn, nullptr, slot::kLeftRing},
-      {"a ring round the neck",
-       {},
-       kRing,
-       slot::kNeck,
-       PutOn,
-       "Это используется по другому назначению!",
-       0},
-      {"an amulet", {}, kAmulet, slot::kNeck, PutOn, nullptr, slot::kNeck},
-      {"an amulet on a finger",
-       {},
-       kAmulet,
-       slot::kLeftRing,
-       PutOn,
-       "Это используется по другому назначению!",
-       0},
-  });
+  RunPlacements(Wear,
+                {
+                    {"a helmet on the head", kHelmet, slot::kHead, kPlaced, slot::kHead},
+                    {"a helmet on the body", kHelmet, slot::kBody, kOtherUse, 0},
+                    {"a second helmet", kHelmet, slot::kHead, kTaken, 0, {{kHelmet, slot::kHead}}},
+                });
+  RunPlacements(PutOn,
+                {
+                    {"a ring on the right", kRing, slot::kRightRing, kPlaced, slot::kRightRing},
+                    {"a ring on the left", kRing, slot::kLeftRing, kPlaced, slot::kLeftRing},
+                    {"a ring round the neck", kRing, slot::kNeck, kOtherUse, 0},
+                    {"an amulet", kAmulet, slot::kNeck, kPlaced, slot::kNeck},
+                    {"an amulet on a finger", kAmulet, slot::kLeftRing, kOtherUse, 0},
+                });
 }
 
 TEST(ReadyAmmo, AmmunitionNeedsItsLauncherOrNone) {
-  RunPlacements({
-      {"arrows without a bow", {}, kArrow, slot::kAmmunition, ReadyAmmo, "Для этого нужен лук!", 0},
-      {"bolts without a crossbow",
-       {},
-       kBolt,
-       slot::kAmmunition,
-       ReadyAmmo,
-       "Для этого нужен арбалет!",
-       0},
-      {"bolts with a bow",
-       {{kShortBow, slot::kLauncher}},
-       kBolt,
-       slot::kAmmunition,
-       ReadyAmmo,
-       "Для этого нужен арбалет!",
-       0},
-      {"stones with a bow",
-       {{kShortBow, slot::kLauncher}},
-       kStone,
-       slot::kAmmunition,
-       ReadyAmmo,
-       "Для этого нужна праща!",
-       0},
-      {"darts with a bow",
-       {{kShortBow, slot::kLauncher}},
-       kDart,
-       slot::kAmmunition,
-       ReadyAmmo,
-       "Это нужно кидать вручную!",
-       0},
-      {"a sword as ammunition",
-       {},
-       kShortSword,
-       slot::kAmmunition,
-       ReadyAmmo,
-       "Это используется по другому назначению!",
-       0},
-      {"arrows with a bow",
-       {{kShortBow, slot::kLauncher}},
-       kArrow,
-       slot::kAmmunition,
-       ReadyAmmo,
-       nullptr,
-       slot::kAmmunition},
-      {"stones without a sling",
-       {},
-       kStone,
-       slot::kAmmunition,
-       ReadyAmmo,
-       nullptr,
-       slot::kAmmunition},
-      {"darts by hand", {}, kDart, slot::kAmmunition, ReadyAmmo, nullptr, slot::kAmmunition},
-  });
+  const int ammo = slot::kAmmunition;
+  const std::vector<std::pair<int, int>> bow = {{kShortBow, slot::kLauncher}};
+  RunPlacements(ReadyAmmo,
+                {
+                    {"arrows without a bow", kArrow, ammo, "Для этого нужен лук!", 0},
+                    {"bolts without a crossbow", kBolt, ammo, "Для этого нужен арбалет!", 0},
+                    {"bolts with a bow", kBolt, ammo, "Для этого нужен арбалет!", 0, bow},
+                    {"stones with a bow", kStone, ammo, "Для этого нужна праща!", 0, bow},
+                    {"darts with a bow", kDart, ammo, "Это нужно кидать вручную!", 0, bow},
+                    {"a sword as ammunition", kShortSword, ammo, kOtherUse, 0},
+                    {"arrows with a bow", kArrow, ammo, kPlaced, ammo, bow},
+                    {"stones without a sling", kStone, ammo, kPlaced, ammo},
+                    {"darts by hand", kDart, ammo, kPlaced, ammo},
+                });
 }
 
 TEST(Operations, ShopGoodsMustBePaidForFirst) {
@@ -364,12 +248,6 @@ TEST(PickUp, PlantsGiveTheirCropUnlessWithered) {
   EXPECT_GE(crop.blessing, blessing::kCursedUnknown) << "its blessing is not known";
   EXPECT_EQ(cell.params[3], 120) << "an unknown plant suffers 80";
   EXPECT_EQ(g.hero().last_action_time, 0) << "no time passes";
-}
-
-TEST(PickUp, NothingHereSaysSo) {
-  HeroGame g;
-  PickUpHere(g.game());
-  EXPECT_EQ(g.Message(), "Тут ничего нет.");
 }
 
 // --- Dropping and leaving a heap.

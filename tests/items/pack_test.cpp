@@ -23,7 +23,7 @@ class Pack : public ::testing::Test {
   std::unique_ptr<Game> game_ = testing::NewItemGame();
 };
 
-TEST_F(Pack, BurdenStatesFollowTheCapacity) {
+TEST_F(Pack, BurdenStatesFollowTheCapacityAndChangesApplyTheSpeedDifference) {
   struct Case {
     int32_t weight;
     uint8_t state;
@@ -49,9 +49,8 @@ TEST_F(Pack, BurdenStatesFollowTheCapacity) {
       EXPECT_EQ(labels.burden_colour, c.colour);
     }
   }
-}
 
-TEST_F(Pack, StateChangesApplyTheSpeedDifference) {
+  // From nothing carried: each change of state applies the speed difference.
   ChangeBurden(*game_, 150);
   EXPECT_EQ(hero().speed_bonus, -40) << "unburdened to overburdened";
   ChangeBurden(*game_, -60);
@@ -105,12 +104,14 @@ TEST_F(Pack, UnpaidGoodsAreOwed) {
   EXPECT_EQ(hero().shop_debt, 0);
 }
 
-TEST_F(Pack, AFullCategoryRefusesAndChangesNothing) {
+TEST_F(Pack, ACategoryHoldsAHundredStacksAndAFullOneRefusesAndChangesNothing) {
   for (int i = 0; i < kGroupPlaces; ++i) {
     ItemRecord sword = Item(tt::kShortSword);
     sword.bonus1 = static_cast<int16_t>(i);
     ASSERT_TRUE(TakeIntoPack(*game_, sword));
   }
+  EXPECT_EQ(pack().GroupCount(0), 100);
+  EXPECT_EQ(pack().count, 100);
   const int32_t weight = hero().carried_weight;
   ItemRecord goods = Item(tt::kShortSword);
   goods.bonus1 = -1;
@@ -118,6 +119,8 @@ TEST_F(Pack, AFullCategoryRefusesAndChangesNothing) {
   EXPECT_FALSE(TakeIntoPack(*game_, goods));
   EXPECT_EQ(hero().carried_weight, weight);
   EXPECT_EQ(hero().shop_debt, 0);
+  EXPECT_TRUE(TakeIntoPack(*game_, Item(tt::kShortSword))) << "merging still works";
+  EXPECT_TRUE(TakeIntoPack(*game_, Item(tt::kHealingPotion))) << "other categories too";
 }
 
 TEST_F(Pack, WandsOfDifferentChargesStayApart) {

@@ -16,19 +16,11 @@
 #include "records/text_table.hpp"
 #include "support/game_fixture.hpp"
 #include "world/level_change.hpp"
-#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
-
-void StartOn(GameFixture& fixture, int place, int level) {
-  NewGameStart start;
-  start.place = place;
-  start.level = level;
-  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
-}
 
 TEST(Overworld, EightEntrancesWithTheirNamesAndArrivals) {
   struct Expected {
@@ -47,7 +39,7 @@ TEST(Overworld, EightEntrancesWithTheirNamesAndArrivals) {
   for (const Expected& e : entrances) {
     SCOPED_TRACE(e.name);
     GameFixture fixture({"@"}, 13);
-    StartOn(fixture, place::kWorld, place::kOverworld);
+    ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kOverworld));
     Game& game = fixture.game();
     const MapCell& cell = game.world.level.Cell(e.x, e.y);
     ASSERT_EQ(cell.feature, feature::kEntrance);
@@ -59,8 +51,7 @@ TEST(Overworld, EightEntrancesWithTheirNamesAndArrivals) {
     fixture.Act([&](Game& g) { MoveHero(g, e.x, e.y); });
     EXPECT_NE(game.view.message_line.find(e.name), std::string::npos) << game.view.message_line;
     game.view.message_line.clear();
-    fixture.Keys(">");
-    fixture.PlayKeys();
+    fixture.Keys(">").PlayKeys();
     EXPECT_EQ(game.world.current_place, e.place);
     EXPECT_EQ(game.world.current_level, e.level);
     const MapCell& arrival = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
@@ -79,28 +70,21 @@ TEST(Overworld, EightEntrancesWithTheirNamesAndArrivals) {
   }
 }
 
-TEST(Overworld, TheHiddenWaysInKeepTheirDestinationWithoutAFeature) {
-  GameFixture fixture({"@"}, 2);
-  StartOn(fixture, place::kWorld, place::kOverworld);
-  const Level& level = fixture.game().world.level;
-  const MapCell& anthill = level.Cell(kAnthillX, kAnthillY);
-  EXPECT_EQ(anthill.feature, 0);
-  EXPECT_EQ(anthill.params, (std::array<int16_t, 4>{411, 996, 0, 0}));
-  const MapCell& thicket = level.Cell(kThicketX, kThicketY);
-  EXPECT_EQ(thicket.feature, 0);
-  EXPECT_EQ(thicket.params, (std::array<int16_t, 4>{701, 470, 0, 0}));
-}
-
 TEST(Overworld, SearchingFindsTheAnthillOnceAndCostsAStepEitherWay) {
   GameFixture fixture({"@"}, 3);
-  StartOn(fixture, place::kWorld, place::kOverworld);
+  ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kOverworld));
   Game& game = fixture.game();
+  // The hidden ways in keep their destination without a feature.
+  const MapCell& anthill = game.world.level.Cell(kAnthillX, kAnthillY);
+  EXPECT_EQ(anthill.feature, 0);
+  EXPECT_EQ(anthill.params, (std::array<int16_t, 4>{411, 996, 0, 0}));
+  EXPECT_EQ(game.world.level.Cell(kThicketX, kThicketY).params,
+            (std::array<int16_t, 4>{701, 470, 0, 0}));
   game.world.hero.x = kAnthillX;
   game.world.hero.y = kAnthillY;
   game.world.hero.speed_base = 100;
   game.world.hero.speed_bonus = 0;
-  fixture.Keys("{Space}");
-  fixture.Act([](Game& g) { SearchOverworld(g); });
+  fixture.Keys("{Space}").Act([](Game& g) { SearchOverworld(g); });
   EXPECT_EQ(game.world.level.Cell(kAnthillX, kAnthillY).feature, feature::kEntrance);
   EXPECT_EQ(game.world.level.Terrain(kAnthillX, kAnthillY), 'X');
   EXPECT_EQ(game.world.hero.last_action_time, 200) << "20000 at speed 100";
@@ -111,8 +95,7 @@ TEST(Overworld, SearchingFindsTheAnthillOnceAndCostsAStepEitherWay) {
   EXPECT_EQ(fixture.LogLines().back(), "Ты не нашёл ничего особенного.");
   // The way in leads to the anthill's top, onto the tunnel back to this cell.
   game.view.message_line.clear();
-  fixture.Keys(">");
-  fixture.PlayKeys();
+  fixture.Keys(">").PlayKeys();
   EXPECT_EQ(game.world.current_place, place::kTomb);
   EXPECT_EQ(game.world.current_level, place::kAnthillTop);
   const MapCell& arrival = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
@@ -122,7 +105,7 @@ TEST(Overworld, SearchingFindsTheAnthillOnceAndCostsAStepEitherWay) {
 
 TEST(Overworld, TheThicketOpensOnceTheRiddleHasBeenRead) {
   GameFixture fixture({"@"}, 4);
-  StartOn(fixture, place::kWorld, place::kOverworld);
+  ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kOverworld));
   Game& game = fixture.game();
   LevelEntryScript(game, place::kWorld, place::kOverworld);
   EXPECT_EQ(game.world.level.Cell(kThicketX, kThicketY).feature, 0) << "not before the riddle";
@@ -134,8 +117,7 @@ TEST(Overworld, TheThicketOpensOnceTheRiddleHasBeenRead) {
   // Into the thicket: the hero comes in by the forest's edge that leads back to this cell.
   game.world.hero.x = kThicketX;
   game.world.hero.y = kThicketY;
-  fixture.Keys(">");
-  fixture.PlayKeys();
+  fixture.Keys(">").PlayKeys();
   EXPECT_EQ(game.world.current_place, place::kThicket);
   bool beside_exit = false;
   for (int dy = -1; dy <= 1; ++dy) {
@@ -153,7 +135,7 @@ TEST(Overworld, TheThicketOpensOnceTheRiddleHasBeenRead) {
 
 TEST(Places, TheVillageLinksToTheWorldTheCampTheCatacombsAndItsIslet) {
   GameFixture fixture({"@"}, 5);
-  StartOn(fixture, place::kWorld, place::kVillage);
+  ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kVillage));
   const Level& level = fixture.game().world.level;
   auto params = [&](int x, int y) { return level.Cell(x, y).params; };
   using P = std::array<int16_t, 4>;
@@ -179,7 +161,7 @@ TEST(Places, LeavingThePlacesLeadsBackToTheirEntrances) {
       {1, 5, 0, 20, 33, 24}, {1, 5, 45, 39, 33, 24}, {4, 1, 79, 3, 35, 33}, {1, 1, 6, 39, 11, 21}};
   for (const Way& way : ways) {
     GameFixture fixture({"@"}, 6);
-    StartOn(fixture, way.place, way.level);
+    ASSERT_TRUE(fixture.StartOn(way.place, way.level));
     Game& game = fixture.game();
     const MapCell& exit = game.world.level.Cell(way.x, way.y);
     ASSERT_EQ(exit.feature, feature::kEdgeExit);
@@ -194,7 +176,7 @@ TEST(Places, LeavingThePlacesLeadsBackToTheirEntrances) {
 
 TEST(Places, TheEntryScriptRestocksTheShopsAndSetsTheChecks) {
   GameFixture fixture({"@"}, 7);
-  StartOn(fixture, place::kWorld, place::kVillage);
+  ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kVillage));
   Game& game = fixture.game();
   const Level& level = game.world.level;
   int wares = 0;
@@ -242,7 +224,7 @@ TEST(Places, OutdoorLevelsKeepTheirWayUpAndTheirWayDownApart) {
   for (const Level2& l : levels) {
     for (uint64_t seed = 1; seed <= 25; ++seed) {
       GameFixture fixture({"@"}, seed);
-      StartOn(fixture, l.place, l.level);
+      ASSERT_TRUE(fixture.StartOn(l.place, l.level));
       int ups = 0;
       int downs = 0;
       for (const MapCell& cell : fixture.game().world.level.cells) {

@@ -11,7 +11,6 @@
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
 #include "support/world_checks.hpp"
-#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -50,10 +49,7 @@ TEST(WorldProperties, EveryLevelIsSoundOverManySeeds) {
     for (const auto& [place, level] : EveryLevel()) {
       SCOPED_TRACE("seed " + std::to_string(seed) + ", place " + std::to_string(place) +
                    ", level " + std::to_string(level));
-      NewGameStart start;
-      start.place = place;
-      start.level = level;
-      ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+      ASSERT_TRUE(fixture.StartOn(place, level));
       if (place == place::kTomb && level == 1) OpenTheTombsTrap(game);
       EXPECT_EQ(testing::LevelFaults(game), "");
       game.view.message_line.clear();

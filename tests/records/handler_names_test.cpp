@@ -28,14 +28,12 @@ TEST(HandlerNames, EveryRegisteredHandlerHasAListedName) {
   ExpectListed(RoomRegistry(), RoomNames());
 }
 
+// Every talk handler is an event handler: monster_content_test.cpp.
 TEST(HandlerNames, StoredNamesAreLookedUpWithoutTheirPadding) {
   EXPECT_TRUE(ListsName(RoomNames(), "SpecRoom1   "));
   EXPECT_FALSE(ListsName(RoomNames(), "SpecRoom"));
   EXPECT_TRUE(ListsName(EventHandlerNames(), "Regen       "));
   EXPECT_NE(EventRegistry().Find("Regen       "), nullptr);
-  for (std::string_view talk : TalkHandlerNames()) {
-    EXPECT_TRUE(ListsName(EventHandlerNames(), talk)) << talk;
-  }
   for (std::string_view generic : GenericItemOperationNames()) {
     EXPECT_TRUE(ListsName(ItemOperationNames(), generic)) << generic;
   }

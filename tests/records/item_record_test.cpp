@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <utility>
 
 #include "support/record_bytes.hpp"
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/cp1251.hpp"
 #include "support/temp_folder.hpp"
 
 namespace zaldrun {

@@ -21,7 +21,6 @@
 #include "levelgen/places.hpp"
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
-#include "world/new_game.hpp"
 #include "world/new_hero.hpp"
 
 namespace zaldrun {
@@ -271,14 +270,11 @@ TEST(Soak, RandomKeysInTheRealWorldKeepItSound) {
     GameFixture fixture({"@"}, static_cast<uint64_t>(seed));
     Game& game = fixture.game();
     game.session.settings.fast_more = static_cast<uint8_t>(seed % 2);
-    NewGameStart start;
     const auto& [place, level] =
         seed % 2 == 1 ? starts[0]
                       : starts[std::uniform_int_distribution<size_t>(0, starts.size() - 1)(rng)];
-    start.place = place;
-    start.level = level;
     SCOPED_TRACE("start on place " + std::to_string(place) + ", level " + std::to_string(level));
-    ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+    ASSERT_TRUE(fixture.StartOn(place, level));
     int step = 0;
     for (int round = 0; round < 8 && !game.GameOver(); ++round) {
       // Now and then the hero is put on a staircase or an entrance and takes it.

@@ -1,9 +1,12 @@
 #include "support/game_fixture.hpp"
 
-#include "engine/monsters_on_level.hpp"
+#include <algorithm>
+
 #include "base/cp1251.hpp"
+#include "engine/monsters_on_level.hpp"
 #include "ui/commands.hpp"
 #include "world/game_data.hpp"
+#include "world/new_game.hpp"
 
 namespace zaldrun::testing {
 
@@ -69,6 +72,26 @@ std::vector<std::string> GameFixture::LogLines() const {
     start = end + 2;
   }
   return lines;
+}
+
+int GameFixture::LogCount(std::string_view line) const {
+  const std::vector<std::string> log = LogLines();
+  return static_cast<int>(std::count(log.begin(), log.end(), line));
+}
+
+bool GameFixture::LogHas(std::string_view text) const {
+  const std::vector<std::string> log = LogLines();
+  return std::any_of(log.begin(), log.end(), [text](const std::string& line) {
+    return line.find(text) != std::string::npos;
+  });
+}
+
+bool GameFixture::StartOn(int place, int level) {
+  NewGameStart start;
+  start.place = place;
+  start.level = level;
+  bool started = false;
+  return Act([&](Game& g) { started = StartNewGame(g, start); }) && started;
 }
 
 int GameFixture::AddMonster(int type, int x, int y, bool peaceful) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_frontend.hpp"
 #include "model/game.hpp"
+#include "platform/headless/headless_frontend.hpp"
 #include "support/temp_folder.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
@@ -41,6 +41,12 @@ class GameFixture {
   bool ScreenHas(std::string_view text) { return ScreenText().find(text) != std::string::npos; }
   // Messages.log, one entry per line, converted to UTF-8.
   std::vector<std::string> LogLines() const;
+  // How many lines of the log are `line`; whether some line holds `text`.
+  int LogCount(std::string_view line) const;
+  bool LogHas(std::string_view text) const;
+
+  // Starts a new game on the level of the place, as the command line does; false when it failed.
+  bool StartOn(int place, int level);
 
   // A monster on the level (type and cell given; full hit points 10).
   int AddMonster(int type, int x, int y, bool peaceful = false);

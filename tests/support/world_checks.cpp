@@ -1,7 +1,6 @@
 #include "support/world_checks.hpp"
 
 #include <map>
-#include <set>
 #include <utility>
 #include <vector>
 

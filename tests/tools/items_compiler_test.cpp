@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "records/item_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "records/monster_record.hpp"
 #include "support/data_files.hpp"
 #include "support/temp_folder.hpp"
 

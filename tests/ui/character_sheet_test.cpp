@@ -95,13 +95,11 @@ TEST(CharacterSheetKeys, OpensWithTheInfoKeyAndClosesWithEscape) {
   const SandboxLevel level = testing::PictureLevel({"AAAAA", "AC@CA", "AAAAA"});
   const HeroChoice choice{4, 4, 2, 0};
   testing::ProgramHarness open;
-  open.Keys("@");
-  EXPECT_EQ(open.Run(1, &level, &choice), -1);
+  EXPECT_EQ(open.Keys("@").Run(1, &level, &choice), -1);
   EXPECT_TRUE(open.ScreenHas(CharacterSheet::kTitle));
   EXPECT_TRUE(open.ScreenHas("Гном Варвар"));
   testing::ProgramHarness closed;
-  closed.Keys("@{Esc}");
-  EXPECT_EQ(closed.Run(1, &level, &choice), -1);
+  EXPECT_EQ(closed.Keys("@{Esc}").Run(1, &level, &choice), -1);
   EXPECT_FALSE(closed.ScreenHas(CharacterSheet::kTitle));
 }
 

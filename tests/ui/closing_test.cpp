@@ -51,8 +51,7 @@ void UseFolderOf(ProgramHarness& later, const ProgramHarness& earlier) {
 
 TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   ProgramHarness first;
-  first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy");
-  EXPECT_EQ(first.Run(), 0);
+  EXPECT_EQ(first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy").Run(), 0);
   const Game& saved = first.game();
   ASSERT_TRUE(saved.session.saved);
   EXPECT_EQ(saved.world.hero.x, 11);
@@ -66,11 +65,18 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   ASSERT_TRUE(image.has_value()) << error;
   EXPECT_EQ(image->levels.size(), 2u) << "the overworld and the village";
 
+  // Loaded, the game has every visited level back.
+  ProgramHarness looking;
+  UseFolderOf(looking, first);
+  EXPECT_EQ(looking.Keys(kLoadFirst).Run(), -1);
+  EXPECT_TRUE(looking.game().session.game_in_progress);
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
+  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
+
   // Load, and save again at once: the same bytes, so nothing was lost or changed on the way.
   ProgramHarness second;
   UseFolderOf(second, first);
-  second.Keys(kLoadFirst).Keys("Sy");
-  EXPECT_EQ(second.Run(), 0);
+  EXPECT_EQ(second.Keys(kLoadFirst).Keys("Sy").Run(), 0);
   const Game& loaded = second.game();
   EXPECT_EQ(loaded.world.hero.name, "Вася");
   EXPECT_TRUE(loaded.world.OnOverworld());
@@ -88,70 +94,42 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   EXPECT_EQ(FirstDifference(ReadFileText(first.folder() / "Save" / "Вася.bak"), bytes), -1);
 }
 
-TEST(Closing, ALoadedGameHasEveryVisitedLevelBack) {
+TEST(Closing, QuittingALoadedHeroLosesHisSaveAndLeavesARecord) {
   ProgramHarness first;
-  first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy");
-  EXPECT_EQ(first.Run(), 0);
+  EXPECT_EQ(first.Keys(kCreate).Keys("Sy").Run(), 0);
   ProgramHarness second;
   UseFolderOf(second, first);
-  second.Keys(kLoadFirst);
-  EXPECT_EQ(second.Run(), -1);
-  EXPECT_TRUE(second.game().session.game_in_progress);
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
-}
-
-TEST(Closing, QuittingTheFirstGameLeavesARecordAndNoSave) {
-  ProgramHarness program;
-  program.Keys(kCreate).Keys("Qy");
-  EXPECT_EQ(program.Run(), 0);
-  EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
-  EXPECT_FALSE(AnyLevelFiles(program));
-  const std::string record = ReadFileText(program.folder() / "Вася.txt");
-  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
-}
-
-TEST(Closing, QuittingALoadedHeroLosesHisSave) {
-  ProgramHarness first;
-  first.Keys(kCreate).Keys("Sy");
-  EXPECT_EQ(first.Run(), 0);
-  ProgramHarness second;
-  UseFolderOf(second, first);
-  second.Keys(kLoadFirst).Keys("Qy");
-  EXPECT_EQ(second.Run(), 0);
+  EXPECT_EQ(second.Keys(kLoadFirst).Keys("Qy").Run(), 0);
   EXPECT_FALSE(fs::exists(SaveOf(first, "Вася")));
   EXPECT_FALSE(fs::exists(first.folder() / "Save" / "Вася.bak"));
-  EXPECT_TRUE(fs::exists(first.folder() / "Вася.txt"));
+  EXPECT_FALSE(AnyLevelFiles(first));
+  const std::string record = ReadFileText(first.folder() / "Вася.txt");
+  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
 }
 
 TEST(Closing, TheWindowsCloseButtonAsksToSave) {
   ProgramHarness asked;
-  asked.Keys(kCreate).Keys("{Close}");
-  EXPECT_EQ(asked.Run(), -1);
+  EXPECT_EQ(asked.Keys(kCreate).Keys("{Close}").Run(), -1);
   EXPECT_TRUE(asked.ScreenHas("Сохранить игру?(Y/N)"));
 
   ProgramHarness answered;
-  answered.Keys(kCreate).Keys("{Close}y");
-  EXPECT_EQ(answered.Run(), 0);
+  EXPECT_EQ(answered.Keys(kCreate).Keys("{Close}y").Run(), 0);
   EXPECT_TRUE(fs::exists(SaveOf(answered, "Вася")));
   EXPECT_FALSE(fs::exists(answered.folder() / "Вася.txt"));
 
   ProgramHarness no;
-  no.Keys(kCreate).Keys("{Close}n");
-  EXPECT_EQ(no.Run(), 0);
+  EXPECT_EQ(no.Keys(kCreate).Keys("{Close}n").Run(), 0);
   EXPECT_FALSE(fs::exists(SaveOf(no, "Вася")));
   EXPECT_NE(ReadFileText(no.folder() / "Вася.txt").find("просто вышел из игры"), std::string::npos);
 }
 
 TEST(Closing, AfterDeathNothingIsAskedAndTheRecordTellsHowTheHeroDied) {
   ProgramHarness program;
-  program.Keys(kCreate);
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(program.Keys(kCreate).Run(), -1);
   // The hero starves to death.
   program.game().control.prompt_state = prompt::kGameOver;
   program.game().control.end_reason = 9;
-  program.Keys("{Close}");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys("{Close}").Run(), 0);
   EXPECT_FALSE(program.ScreenHas("Сохранить игру?"));
   EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
   EXPECT_NE(ReadFileText(program.folder() / "Вася.txt").find("Вася, Человек Воин, умер от голода."),
@@ -160,16 +138,14 @@ TEST(Closing, AfterDeathNothingIsAskedAndTheRecordTellsHowTheHeroDied) {
 
 TEST(Closing, AFailedSaveSaysSoAndTheGameGoesOn) {
   ProgramHarness program;
-  program.Keys(kCreate).Keys("Sy");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys(kCreate).Keys("Sy").Run(), 0);
   const std::string old_save = ReadFileText(SaveOf(program, "Вася"));
 
   // The disk refuses the new save: the temporary file cannot be made.
   fs::create_directory(program.folder() / "Save" / "Вася.sav.tmp");
   ProgramHarness again;
   UseFolderOf(again, program);
-  again.Keys(kLoadFirst).Keys("{Right}Sy");
-  EXPECT_EQ(again.Run(), -1);  // waits on the message box
+  EXPECT_EQ(again.Keys(kLoadFirst).Keys("{Right}Sy").Run(), -1);  // waits on the message box
   EXPECT_TRUE(again.ScreenHas("Игра не сохранена")) << again.ScreenText();
   EXPECT_TRUE(again.game().session.game_in_progress);
   EXPECT_FALSE(again.game().session.saved);
@@ -180,8 +156,8 @@ TEST(Closing, AFailedSaveSaysSoAndTheGameGoesOn) {
 TEST(Closing, ARecordThatCannotBeWrittenIsReportedAndTheRestIsDone) {
   ProgramHarness program;
   fs::create_directory(program.folder() / "Вася.txt");  // the record's place is taken
-  program.Keys(kCreate).Keys(kVillageAndBack).Keys("Qy");
-  EXPECT_EQ(program.Run(), -1);  // waits on the message box
+  EXPECT_EQ(program.Keys(kCreate).Keys(kVillageAndBack).Keys("Qy").Run(),
+            -1);  // waits on the message box
   EXPECT_TRUE(program.ScreenHas("Не удалось записать историю героя")) << program.ScreenText();
   EXPECT_FALSE(AnyLevelFiles(program));
   EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));

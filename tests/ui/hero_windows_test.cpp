@@ -1,8 +1,6 @@
 // The skills window and the notebook, driven by keys as a player would.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/skills.hpp"
 #include "model/game.hpp"
 #include "records/quest_list.hpp"
@@ -66,8 +64,8 @@ TEST_F(HeroWindowsTest, TheSelectionStaysOnTheGridAndMovesOnlyWhilePointsRemain)
   EXPECT_EQ(hero().SkillAt(1).value, before);
 
   hero().skill_points = 1;
-  const std::pair<int, int> moves[] = {{keys::kLeft, 1},  {keys::kUp, 1},    {keys::kRight, 2},
-                                       {keys::kRight, 2}, {keys::kLeft, 1},  {keys::kDown, 3}};
+  const std::pair<int, int> moves[] = {{keys::kLeft, 1},  {keys::kUp, 1},   {keys::kRight, 2},
+                                       {keys::kRight, 2}, {keys::kLeft, 1}, {keys::kDown, 3}};
   for (const auto& [code, expected] : moves) {
     window.HandleKey(Key::Code(code));
     EXPECT_EQ(window.selected(), expected) << code;
@@ -82,11 +80,6 @@ TEST_F(HeroWindowsTest, TheSelectionStaysOnTheGridAndMovesOnlyWhilePointsRemain)
   window.HandleKey(Key::Code(keys::kDown));
   EXPECT_EQ(window.selected(), 18) << "no row under 18";
   EXPECT_TRUE(window.HandleKey(Key::Code(keys::kEscape)));
-}
-
-TEST(SkillValueText, FourDecimals) {
-  EXPECT_EQ(SkillValueText(3.15), "3.1500");
-  EXPECT_EQ(SkillValueText(0), "0.0000");
 }
 
 TEST_F(HeroWindowsTest, TheNotebookListsQuestsByTheirState) {
@@ -119,15 +112,13 @@ TEST(HeroWindows, OpenFromTheirKeysAndCloseWithEscape) {
   testing::ProgramHarness program;
   const SandboxLevel level = testing::PictureLevel({"AAAAA", "AC@CA", "AAAAA"});
   const HeroChoice choice{2, 3, 1, 2};
-  program.Keys("A");
-  EXPECT_EQ(program.Run(1, &level, &choice), -1);
+  EXPECT_EQ(program.Keys("A").Run(1, &level, &choice), -1);
   EXPECT_TRUE(program.ScreenHas(SkillsWindow::kTitle));
   EXPECT_TRUE(program.ScreenHas("Осталось очков для распределения: 0"));
   EXPECT_TRUE(program.ScreenHas(program.game().world.hero.SkillAt(1).name));
 
   testing::ProgramHarness notes;
-  notes.Keys("A{Esc}N");
-  EXPECT_EQ(notes.Run(1, &level, &choice), -1);
+  EXPECT_EQ(notes.Keys("A{Esc}N").Run(1, &level, &choice), -1);
   EXPECT_FALSE(notes.ScreenHas(SkillsWindow::kTitle));
   EXPECT_TRUE(notes.ScreenHas(NotebookWindow::kTitle));
   EXPECT_TRUE(notes.ScreenHas("Полученные Задания"));

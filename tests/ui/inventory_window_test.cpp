@@ -7,21 +7,22 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "base/utf8.hpp"
+#include "items/item_game.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "support/game_fixture.hpp"
+#include "support/screen_cells.hpp"
 #include "world/new_hero.hpp"
 
 namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
+using testing::Item;
 
 const std::vector<std::string> kRoom = {"AAAAAAA", "ACCCCCA", "ACC@CCA", "ACCCCCA", "AAAAAAA"};
 constexpr int kHeroX = 3;
@@ -32,16 +33,6 @@ constexpr int kShortSword = 57;
 constexpr int kHealingPotion = 30;
 constexpr int kBread = 28;
 constexpr int kHelmet = 24;
-
-ItemRecord Item(int type, int count = 1) {
-  ItemRecord item;
-  item.type = static_cast<int16_t>(type);
-  item.count = count;
-  item.blessing = blessing::kUncursed;
-  item.material = 5;
-  item.identified = 1;
-  return item;
-}
 
 // One step of a script: keys typed, or a click on the cell where a text was shown.
 struct Step {
@@ -65,7 +56,7 @@ class InventoryWindowTest : public ::testing::Test {
     for (size_t i = 0; i < steps.size(); ++i) {
       if (steps[i].click.empty()) continue;
       Start(steps, i, cells);
-      const auto cell = CellOf(steps[i].click);
+      const auto cell = testing::CellOf(fixture_->frontend(), steps[i].click);
       EXPECT_TRUE(cell) << steps[i].click;
       cells.push_back(cell.value_or(std::pair{-1, -1}));
     }
@@ -105,18 +96,6 @@ class InventoryWindowTest : public ::testing::Test {
       }
     }
     fixture_->PlayKeys();
-  }
-  // The cell where `text` starts on the shown screen.
-  std::optional<std::pair<int, int>> CellOf(std::string_view text) {
-    const platform::Grid& grid = *fixture_->frontend().last_grid();
-    for (int y = 0; y < grid.height(); ++y) {
-      const std::string row = grid.RowText(y);
-      const size_t at = row.find(text);
-      if (at != std::string::npos) {
-        return std::pair{static_cast<int>(Utf8Length(row.substr(0, at))), y};
-      }
-    }
-    return std::nullopt;
   }
 
   Setup setup_;

@@ -7,6 +7,7 @@
 
 #include "base/utf8.hpp"
 #include "support/program_harness.hpp"
+#include "support/screen_cells.hpp"
 
 namespace zaldrun {
 namespace {
@@ -14,20 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ProgramHarness;
 using Stop = NewGameWindow::Stop;
-
-// The cell where a text starts on the last screen shown.
-std::optional<std::pair<int, int>> FindOnScreen(const platform::HeadlessFrontend& frontend,
-                                                std::string_view text) {
-  const platform::Grid& grid = *frontend.last_grid();
-  for (int y = 0; y < grid.height(); ++y) {
-    const std::string row = grid.RowText(y);
-    const size_t at = row.find(text);
-    if (at != std::string::npos) {
-      return std::make_pair(static_cast<int>(Utf8Length(row.substr(0, at))), y);
-    }
-  }
-  return std::nullopt;
-}
 
 // The window over a game whose settings hold the given last choices.
 class NewGameWindowTest : public ::testing::Test {
@@ -142,19 +129,19 @@ TEST_F(NewGameWindowTest, TheMouseChoosesAndCreates) {
   Open(1, 1, 1, 0);
   LayerScope scope(program_.screen(), *window_);
   program_.screen().Present();
-  const auto archer = FindOnScreen(program_.frontend(), "Лучник");
+  const auto archer = testing::CellOf(program_.frontend(), "Лучник");
   ASSERT_TRUE(archer.has_value());
   program_.frontend().PushClick(archer->first, archer->second);
   window_->HandleKey(program_.frontend().NextKey());
   program_.screen().Present();
   EXPECT_EQ(window_->Selected(Stop::kClass), 1);
-  const auto sling = FindOnScreen(program_.frontend(), "Праща");
+  const auto sling = testing::CellOf(program_.frontend(), "Праща");
   ASSERT_TRUE(sling.has_value());
   program_.frontend().PushClick(sling->first, sling->second);
   window_->HandleKey(program_.frontend().NextKey());
   EXPECT_EQ(window_->Selected(Stop::kRanged), 2);
   program_.screen().Present();
-  const auto create = FindOnScreen(program_.frontend(), NewGameWindow::kCreateCaption);
+  const auto create = testing::CellOf(program_.frontend(), NewGameWindow::kCreateCaption);
   ASSERT_TRUE(create.has_value());
   program_.frontend().PushClick(create->first, create->second);
   EXPECT_TRUE(window_->HandleKey(program_.frontend().NextKey()));
@@ -167,8 +154,10 @@ TEST_F(NewGameWindowTest, TheMouseChoosesAndCreates) {
 
 TEST(NewGame, CreateStartsOnTheOverworldStoresTheChoicesAndWritesNoSave) {
   ProgramHarness program;
-  program.Keys("{F10}{Enter}{Backspace}{Backspace}{Backspace}{Backspace}Ёж{Tab}{Down}{Enter}");
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(
+      program.Keys("{F10}{Enter}{Backspace}{Backspace}{Backspace}{Backspace}Ёж{Tab}{Down}{Enter}")
+          .Run(),
+      -1);
   const Game& game = program.game();
   ASSERT_TRUE(game.session.game_in_progress);
   EXPECT_EQ(game.world.hero.name, "Ёж");
@@ -190,14 +179,12 @@ TEST(NewGame, CreateStartsOnTheOverworldStoresTheChoicesAndWritesNoSave) {
 
 TEST(NewGame, EscapeClosesTheWindowAndTheMenuEntryWaitsForTheGameToEnd) {
   ProgramHarness program;
-  program.Keys("{F10}{Enter}{Esc}");
-  EXPECT_EQ(program.Run(), -1);
+  EXPECT_EQ(program.Keys("{F10}{Enter}{Esc}").Run(), -1);
   EXPECT_FALSE(program.game().session.game_in_progress);
   EXPECT_FALSE(program.ScreenHas(NewGameWindow::kCaption));
 
   ProgramHarness playing;
-  playing.Keys("{F10}{Enter}{Enter}{F10}{Enter}");
-  EXPECT_EQ(playing.Run(), -1);
+  EXPECT_EQ(playing.Keys("{F10}{Enter}{Enter}{F10}{Enter}").Run(), -1);
   EXPECT_TRUE(playing.game().session.game_in_progress);
   EXPECT_FALSE(playing.ScreenHas(NewGameWindow::kCaption)) << "no new game over a running one";
   EXPECT_TRUE(playing.ScreenHas("Прокрутка сообщений любой кнопкой"))

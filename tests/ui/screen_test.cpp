@@ -14,8 +14,8 @@ TEST(Screen, ACloseRequestDuringAnActionWaitsUntilTheGameIsIdle) {
   GameFixture fixture({"AAAA", "A@CA", "AAAA"});
   Game& game = fixture.game();
   fixture.frontend().PushClose();
-  fixture.Keys("{Space}");
-  ASSERT_TRUE(fixture.Act([](Game& g) { ShowMessage(g, "Стой!", msg::kAcknowledge); }));
+  ASSERT_TRUE(
+      fixture.Keys("{Space}").Act([](Game& g) { ShowMessage(g, "Стой!", msg::kAcknowledge); }));
   EXPECT_EQ(game.view.message_line, "") << "the wait ended with Space, not with the close request";
   // The held-back request comes at the next idle key, ahead of any other key.
   fixture.Keys("{Right}");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/program_harness.hpp"
+#include "support/screen_cells.hpp"
 
 namespace zaldrun {
 namespace {
@@ -11,46 +12,43 @@ using testing::ProgramHarness;
 
 // Opens the settings window from the menu, runs `keys` in it and closes the program.
 Settings RunSettings(ProgramHarness& program, std::string_view keys) {
-  program.Keys("{F10}{Right}{Enter}").Keys(keys).Keys("{Ctrl+Q}");
-  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.Keys("{F10}{Right}{Enter}").Keys(keys).Keys("{Ctrl+Q}").Run(), 0);
   Settings written;
   EXPECT_TRUE(ReadSettings(program.folder() / "Zaldrun.ini", &written));
   EXPECT_EQ(written.bindings, program.game().session.settings.bindings);
   return written;
 }
 
-// Focus moves down the slots: slot 2 "Бросить на пол" is one Down from slot 1.
-constexpr std::string_view kToOk = "{Up}{Up}";  // from slot 1: up wraps to Отмена, then OK
-
-TEST(SettingsWindow, BindingDropToEatsKeySwapsTheTwo) {
-  ProgramHarness program;
-  const Settings s = RunSettings(program, std::string("{Down}{Enter}e") + "{Up}{Up}{Up}{Enter}");
-  EXPECT_EQ(s.Binding(Command::kDrop), 'e');
-  EXPECT_EQ(s.Binding(Command::kEat), 'd');
-}
-
-TEST(SettingsWindow, RefusedKeysKeepTheBindingAndSayWhy) {
+// Focus moves down the slots from slot 1 "Поднять" (slot 2 "Бросить на пол" is one Down);
+// Up from slot 1 wraps to Отмена, then OK.
+TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
+  struct Case {
+    const char* keys;
+    Command command;
+    int bound;
+    Command other;  // and the binding it swapped with
+    int other_bound;
+  };
+  const Case cases[] = {
+      {"{Down}{Enter}e{Up}{Up}{Up}{Enter}", Command::kDrop, 'e', Command::kEat, 'd'},
+      {"{Enter}5{Enter}{Up}{Up}{Enter}", Command::kPickUp, ',', Command::kDrop, 'd'},  // refused
+      {"{Enter}д{Up}{Up}{Enter}", Command::kPickUp, 0xE4, Command::kDrop, 'd'},
+      {"x{Up}{Up}{Enter}", Command::kPickUp, ',', Command::kDrop, 'd'},  // no slot chosen
+  };
+  for (const Case& c : cases) {
+    ProgramHarness program;
+    const Settings s = RunSettings(program, c.keys);
+    EXPECT_EQ(s.Binding(c.command), c.bound) << c.keys;
+    EXPECT_EQ(s.Binding(c.other), c.other_bound) << c.keys;
+    if (c.command == Command::kPickUp && c.bound == ',') {
+      EXPECT_EQ(s.bindings, DefaultSettings().bindings) << c.keys;
+    }
+  }
   for (const char* refused : {"5", "{Space}", "y", "n", "{Enter}", "{Esc}"}) {
     ProgramHarness program;
-    program.Keys("{F10}{Right}{Enter}{Enter}").Keys(refused);
-    EXPECT_EQ(program.Run(), -1);
+    EXPECT_EQ(program.Keys("{F10}{Right}{Enter}{Enter}").Keys(refused).Run(), -1);
     EXPECT_TRUE(program.ScreenHas("Эту кнопку нельзя переназначить!")) << refused;
   }
-  ProgramHarness program;
-  const Settings s = RunSettings(program, "{Enter}5{Enter}{Up}{Up}{Enter}");
-  EXPECT_EQ(s.Binding(Command::kPickUp), ',');
-}
-
-TEST(SettingsWindow, TypingWithoutASelectedSlotDoesNothing) {
-  ProgramHarness program;
-  const Settings s = RunSettings(program, std::string("x") + std::string(kToOk) + "{Enter}");
-  EXPECT_EQ(s.bindings, DefaultSettings().bindings);
-}
-
-TEST(SettingsWindow, CyrillicKeysBindByTheirCodePageByte) {
-  ProgramHarness program;
-  const Settings s = RunSettings(program, "{Enter}д{Up}{Up}{Enter}");
-  EXPECT_EQ(s.Binding(Command::kPickUp), 0xE4);
 }
 
 // Delay box: 23 Downs from slot 1 (21 slots, the check box, the box).
@@ -81,8 +79,7 @@ TEST(SettingsWindow, FlightDelayIsStoredAsAPositiveByte) {
     EXPECT_EQ(s.fly_delay, c.stored) << c.typed;
     if (c.message != nullptr) {
       ProgramHarness shown;
-      shown.Keys("{F10}{Right}{Enter}").Keys(DelayScript(c.typed));
-      EXPECT_EQ(shown.Run(), -1);
+      EXPECT_EQ(shown.Keys("{F10}{Right}{Enter}").Keys(DelayScript(c.typed)).Run(), -1);
       EXPECT_TRUE(shown.ScreenHas(c.message)) << c.typed;
     }
   }
@@ -114,29 +111,16 @@ TEST(SettingsWindow, CastKeepsItsValueThroughTheWindow) {
 
 TEST(SettingsWindow, MouseSelectsSlotsAndPressesButtons) {
   ProgramHarness program;
-  program.Keys("{F10}{Right}{Enter}");
-  EXPECT_EQ(program.Run(), -1);
-  // Find the "Пнуть" caption and the OK button on the shown screen.
-  const platform::Grid& grid = *program.frontend().last_grid();
-  int kick_x = -1, kick_y = -1, ok_x = -1, ok_y = -1;
-  for (int y = 0; y < grid.height(); ++y) {
-    const std::string row = grid.RowText(y);
-    if (row.find("Пнуть") != std::string::npos && kick_y < 0) kick_y = y;
-    if (row.find("[ OK ]") != std::string::npos) ok_y = y;
-  }
-  ASSERT_GE(kick_y, 0);
-  ASSERT_GE(ok_y, 0);
-  for (int x = 0; x < grid.width(); ++x) {
-    if (grid.At(x, kick_y).ch == U'П' && kick_x < 0) kick_x = x;
-    if (grid.At(x, ok_y).ch == U'O' && ok_x < 0) ok_x = x;
-  }
+  EXPECT_EQ(program.Keys("{F10}{Right}{Enter}").Run(), -1);
+  const auto kick = testing::CellOf(program.frontend(), "Пнуть");
+  const auto ok = testing::CellOf(program.frontend(), "[ OK ]");
+  ASSERT_TRUE(kick && ok);
   ProgramHarness clicked;
   clicked.Keys("{F10}{Right}{Enter}");
-  clicked.frontend().PushClick(kick_x, kick_y);
+  clicked.frontend().PushClick(kick->first, kick->second);
   clicked.Keys("w");
-  clicked.frontend().PushClick(ok_x, ok_y);
-  clicked.Keys("{Ctrl+Q}");
-  EXPECT_EQ(clicked.Run(), 0);
+  clicked.frontend().PushClick(ok->first + 2, ok->second);
+  EXPECT_EQ(clicked.Keys("{Ctrl+Q}").Run(), 0);
   EXPECT_EQ(clicked.game().session.settings.Binding(Command::kKick), 'w');
 }
 

@@ -143,14 +143,7 @@ TEST(ItemUse, ZappingSpendsChargesOneWandAtATime) {
   EXPECT_EQ(wands[1].charges, 4);
   EXPECT_EQ(s.game().control.aim_request, Control::AimRequest::kDirection);
   EXPECT_TRUE(Said(s.game(), "В каком направлении?"));
-
-  HeroGame one;
-  ItemRecord bite = ItemWith(one.game(), "wMagicBite");
-  bite.charges = 2;
-  one.Choose(bite, 0);
-  Zap(one.game());
-  EXPECT_EQ(Group(one, item_category::kWand)[0].charges, 1);
-  EXPECT_EQ(one.game().control.aim_request, Control::AimRequest::kCursor);
+  // A wand aimed by the cursor: scroll_wand_test.cpp.
 }
 
 // Chooses pack stack (category, place) as the item to dip, as SelectItem does.

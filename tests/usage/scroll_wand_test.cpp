@@ -3,8 +3,6 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
@@ -25,12 +23,7 @@ const std::vector<std::string> kHall = {
     "AAAAAAAAAA", "ACCCCCCCCA", "AC@CCCCCCA", "ACCCCCCCCA", "AAAAAAAAAA",
 };
 
-bool Logged(const GameFixture& fixture, std::string_view text) {
-  const auto lines = fixture.LogLines();
-  return std::any_of(lines.begin(), lines.end(), [text](const std::string& line) {
-    return line.find(text) != std::string::npos;
-  });
-}
+bool Logged(const GameFixture& fixture, std::string_view text) { return fixture.LogHas(text); }
 
 ItemRecord Wand(const Game& game, const char* handler, int charges) {
   ItemRecord wand = ItemWith(game, handler);
@@ -44,8 +37,7 @@ TEST(ScrollsAndWands, ZappingAimsByDirectionAndByCursor) {
   const Hero& hero = game.world.hero;
   fixture.AddMonster(1, hero.x + 2, hero.y);
   ASSERT_TRUE(TakeIntoPack(game, Wand(game, "wBreath", 3)));
-  fixture.Keys("z{Enter}{Right}{Space}{Space}");
-  fixture.PlayKeys();
+  fixture.Keys("z{Enter}{Right}{Space}{Space}").PlayKeys();
   EXPECT_TRUE(Logged(fixture, "Жезл извергает струю пламени!"));
   EXPECT_EQ(game.world.level.monster_count, 0) << "29..51 fire burns a monster of 10";
   EXPECT_EQ(game.world.piles[0].groups[item_category::kWand][0].charges, 2);
@@ -53,8 +45,7 @@ TEST(ScrollsAndWands, ZappingAimsByDirectionAndByCursor) {
   fixture.AddMonster(1, hero.x + 3, hero.y + 1);
   game.control.target_monster = 1;
   ASSERT_TRUE(TakeIntoPack(game, Wand(game, "wMagicBite", 1)));
-  fixture.Keys("z{Down}{Enter}{Enter}{Space}{Space}");
-  fixture.PlayKeys();
+  fixture.Keys("z{Down}{Enter}{Enter}{Space}{Space}").PlayKeys();
   EXPECT_TRUE(Logged(fixture, "Магический сгусток попадает в "));
 }
 
@@ -63,8 +54,7 @@ TEST(ScrollsAndWands, ReadingAimsTheFireballAndIdentifiesChosenItems) {
   Game& game = fixture.game();
   game.world.hero.SkillAt(skill::kLiteracy).value = 3;
   ASSERT_TRUE(TakeIntoPack(game, ItemWith(game, "rFireBolt")));
-  fixture.Keys("r{Enter}{Enter}");
-  fixture.PlayKeys();
+  fixture.Keys("r{Enter}{Enter}").PlayKeys();
   EXPECT_TRUE(Logged(fixture, "Ты так и не смог нацелить заклинание на себя."));
 
   ItemRecord potion = ItemWith(game, "BoostSpeed");
@@ -73,8 +63,7 @@ TEST(ScrollsAndWands, ReadingAimsTheFireballAndIdentifiesChosenItems) {
   const std::string unknown = ItemName(game, potion);
   game.world.hero.SkillAt(skill::kLiteracy).value = 2;  // no second choice
   ASSERT_TRUE(TakeIntoPack(game, ItemWith(game, "sID", 1)));
-  fixture.Keys("r{Enter}{Enter}{Space}");
-  fixture.PlayKeys();
+  fixture.Keys("r{Enter}{Enter}{Space}").PlayKeys();
   const ItemRecord& known = game.world.piles[0].groups[item_category::kPotion][0];
   EXPECT_EQ(known.identified, 1);
   EXPECT_TRUE(Logged(fixture, "Ты узнал, что " + unknown + " - это на самом деле Зелье Скорости."));

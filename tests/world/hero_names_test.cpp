@@ -49,11 +49,5 @@ TEST(HeroNames, SameNameIgnoresLetterCaseInBothAlphabets) {
   EXPECT_FALSE(SameHeroName("Ежик", "Ёжик"));
 }
 
-TEST(HeroNames, FilesOfAHero) {
-  EXPECT_EQ(SaveFilePath("/p/Save", "Вася").string(), "/p/Save/Вася.sav");
-  EXPECT_EQ(BackupFilePath("/p/Save", "Вася").string(), "/p/Save/Вася.bak");
-  EXPECT_EQ(RecordFilePath("/p", "Вася Пупкин").string(), "/p/Вася Пупкин.txt");
-}
-
 }  // namespace
 }  // namespace zaldrun

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "levelgen/places.hpp"
@@ -16,69 +17,17 @@
 #include "support/temp_folder.hpp"
 #include "ui/commands.hpp"
 #include "world/level_file.hpp"
-#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
 
-void StartOn(GameFixture& fixture, int place, int level) {
-  NewGameStart start;
-  start.place = place;
-  start.level = level;
-  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
-}
-
 bool Change(GameFixture& fixture, int place, int level, int x, int y) {
   bool changed = false;
   fixture.Act([&](Game& g) { changed = ChangeLevel(g, place, level, x, y); });
   fixture.game().view.message_line.clear();
   return changed;
-}
-
-TEST(LevelChange, ALevelLeftAndEnteredAgainIsAsItWasLeft) {
-  GameFixture fixture({"@"}, 21);
-  StartOn(fixture, place::kEndless, 3);
-  Game& game = fixture.game();
-  // The hero saw something far away before he left.
-  game.world.level.Cell(1, 1).seen = 1;
-  game.world.level.Cell(1, 1).remembered_glyph = '#';
-  game.world.level.Cell(1, 1).remembered_colour = 777;
-  const std::vector<uint8_t> before = EncodeLevel(game);
-  const int hx = game.world.hero.x;
-  const int hy = game.world.hero.y;
-
-  ASSERT_TRUE(Change(fixture, place::kEndless, 2, 0, 0));
-  EXPECT_EQ(game.world.current_level, 2);
-  EXPECT_TRUE(std::filesystem::exists(game.session.SaveFolder() / "Lev5_3.lev"));
-  const MapCell& down = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
-  EXPECT_EQ(down.feature, feature::kStairsDown) << "arrived on the way down to level 3";
-  EXPECT_EQ(down.params[1], 3);
-
-  ASSERT_TRUE(Change(fixture, place::kEndless, 3, 0, 0));
-  EXPECT_EQ(game.world.hero.x, hx) << "back on the way up to level 2";
-  EXPECT_EQ(game.world.hero.y, hy);
-  // Map, piles, loose items and monsters as they were (the sight sweep only marks cells seen).
-  game.world.level.Cell(1, 1).seen = 1;
-  std::vector<uint8_t> after = EncodeLevel(game);
-  ASSERT_EQ(after.size(), before.size());
-  for (int i = 0; i < kMapWidth * kMapHeight; ++i) {
-    // Seen marks and remembered glyphs change where the hero looks again on arrival.
-    for (size_t b = 0; b < 6; ++b)
-      after[16 + 21 * static_cast<size_t>(i) + b] = before[16 + 21 * static_cast<size_t>(i) + b];
-  }
-  EXPECT_EQ(after, before);
-  EXPECT_EQ(game.view.field.At(1, 1).glyph, '#') << "the remembered map is drawn at once";
-}
-
-TEST(LevelChange, AnArrivalOtherThanNoughtNoughtIsUsedAsGiven) {
-  GameFixture fixture({"@"}, 2);
-  StartOn(fixture, place::kWorld, place::kOverworld);
-  // The old cellars: the stairs are at (4, 3), yet (3, 3) is where the hero is sent.
-  ASSERT_TRUE(Change(fixture, place::kWorld, place::kCellars, 3, 3));
-  EXPECT_EQ(fixture.game().world.hero.x, 3);
-  EXPECT_EQ(fixture.game().world.hero.y, 3);
 }
 
 TEST(LevelChange, TheLinkBackIsFoundOnEveryBorderAndInside) {
@@ -104,10 +53,18 @@ TEST(LevelChange, TheLinkBackIsFoundOnEveryBorderAndInside) {
   }
 }
 
-TEST(LevelChange, ABlockedArrivalMovesToTheNearestFreeCell) {
+// Arrivals other than (0, 0) are used as given; a blocked arrival moves to the nearest free cell.
+// (A new game's start on the overworld is checked by e2e/world_terminal.sh.)
+TEST(LevelChange, ArrivalsFromTheOverworld) {
   GameFixture fixture({"@"}, 4);
-  StartOn(fixture, place::kWorld, place::kOverworld);
+  ASSERT_TRUE(fixture.StartOn(place::kWorld, place::kOverworld));
   Game& game = fixture.game();
+  // The old cellars: the stairs are at (4, 3), yet (3, 3) is where the hero is sent.
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kCellars, 3, 3));
+  EXPECT_EQ(game.world.hero.x, 3);
+  EXPECT_EQ(game.world.hero.y, 3);
+  ASSERT_TRUE(Change(fixture, place::kWorld, place::kOverworld, 33, 24));
+
   // (3, 6) is the town's arrival; a goblin stands there when the hero comes again.
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 4, 6));
   MonsterRecord guard;
@@ -128,12 +85,8 @@ TEST(LevelChange, ABlockedArrivalMovesToTheNearestFreeCell) {
   int wx = -1;
   int wy = -1;
   for (int y = 1; y < 39 && wx < 0; ++y) {
-    for (int x = 1; x < 79; ++x) {
-      if (game.world.level.Terrain(x, y) == 'H') {
-        wx = x;
-        wy = y;
-        break;
-      }
+    for (int x = 1; x < 79 && wx < 0; ++x) {
+      if (game.world.level.Terrain(x, y) == 'H') std::tie(wx, wy) = std::pair{x, y};
     }
   }
   ASSERT_GE(wx, 0);
@@ -141,31 +94,9 @@ TEST(LevelChange, ABlockedArrivalMovesToTheNearestFreeCell) {
   EXPECT_NE(game.world.level.Terrain(game.world.hero.x, game.world.hero.y), 'H');
 }
 
-TEST(LevelChange, ANewGameWritesNoLevelFileBeforeItsFirstLevel) {
-  GameFixture fixture({"@"}, 5);
-  StartOn(fixture, place::kWorld, place::kOverworld);
-  const Game& game = fixture.game();
-  EXPECT_TRUE(game.world.OnOverworld());
-  EXPECT_EQ(game.world.hero.x, 4);
-  EXPECT_EQ(game.world.hero.y, 20);
-  bool any = false;
-  if (std::filesystem::exists(game.session.SaveFolder())) {
-    for (const auto& entry : std::filesystem::directory_iterator(game.session.SaveFolder())) {
-      any |= entry.path().extension() == ".lev";
-    }
-  }
-  EXPECT_FALSE(any);
-  // On the overworld the hero sees three cells around him: 37 cells in all.
-  int lit = 0;
-  for (int y = 0; y < kMapHeight; ++y) {
-    for (int x = 0; x < kMapWidth; ++x) lit += game.world.level.Cell(x, y).seen;
-  }
-  EXPECT_EQ(lit, 37);
-}
-
 TEST(LevelChange, AFileThatCannotBeWrittenKeepsTheHeroWhereHeIs) {
   GameFixture fixture({"@"}, 6);
-  StartOn(fixture, place::kEndless, 1);
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
   Game& game = fixture.game();
   std::filesystem::remove_all(game.session.SaveFolder());
   testing::WriteFileText(game.session.SaveFolder(), "not a folder");
@@ -183,7 +114,7 @@ TEST(LevelChange, AFileThatCannotBeWrittenKeepsTheHeroWhereHeIs) {
 
 TEST(LevelChange, ADamagedLevelFileIsBuiltAnew) {
   GameFixture fixture({"@"}, 8);
-  StartOn(fixture, place::kEndless, 1);
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
   Game& game = fixture.game();
   ASSERT_TRUE(Change(fixture, place::kEndless, 2, 0, 0));
   testing::WriteFileText(game.session.SaveFolder() / "Lev5_1.lev", "short");
@@ -201,9 +132,10 @@ TEST(LevelChange, ADamagedLevelFileIsBuiltAnew) {
   EXPECT_EQ(arrival.params[1], 2);
 }
 
-TEST(LevelChange, GoDownTakesStairsAndEntrancesAndNothingElse) {
+// Elsewhere the key refuses (commands_test.cpp).
+TEST(LevelChange, GoDownTakesStairsAndEntrances) {
   GameFixture fixture({"@"}, 9);
-  StartOn(fixture, place::kEndless, 1);
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
   Game& game = fixture.game();
   // Find the way down and stand on it.
   for (int y = 0; y < kMapHeight; ++y) {
@@ -214,28 +146,14 @@ TEST(LevelChange, GoDownTakesStairsAndEntrancesAndNothingElse) {
       }
     }
   }
-  fixture.Keys(">");
-  fixture.PlayKeys();
+  fixture.Keys(">").PlayKeys();
   EXPECT_EQ(game.world.current_level, 2);
   EXPECT_NE(game.view.message_line.find("Ты спустился вниз."), std::string::npos);
   EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature,
             feature::kStairsUp);
-  fixture.Keys(">");
-  fixture.PlayKeys();
+  fixture.Keys(">").PlayKeys();
   EXPECT_EQ(game.world.current_level, 1);
   EXPECT_NE(game.view.message_line.find("Ты поднялся наверх."), std::string::npos);
-  // A plain floor cell next to the stairs has neither.
-  for (int d = -1; d <= 1; d += 2) {
-    const int x = game.world.hero.x + d;
-    if (game.world.level.Cell(x, game.world.hero.y).feature == 0 &&
-        game.world.level.Terrain(x, game.world.hero.y) == 'C') {
-      game.world.hero.x = static_cast<int16_t>(x);
-      break;
-    }
-  }
-  fixture.Keys(">");
-  fixture.PlayKeys();
-  EXPECT_EQ(game.view.message_line, " Здесь нет никаких лестниц или входов.");
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "levelgen/populate.hpp"
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
-#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -29,14 +28,6 @@ constexpr size_t kPilesAt = kRoomsAt + 861 + 1;
 
 size_t CellAt(int x, int y) { return kCellsAt + 21 * static_cast<size_t>(x + 80 * y); }
 
-// A generated level of the endless dungeon with monsters, items, gold and piles.
-void StartOn(GameFixture& fixture, int place, int level) {
-  NewGameStart start;
-  start.place = place;
-  start.level = level;
-  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
-}
-
 int PileRecords(const Game& game) {
   int records = 0;
   for (int p = 1; p <= kLevelPiles; ++p) records += game.world.piles[static_cast<size_t>(p)].count;
@@ -45,7 +36,7 @@ int PileRecords(const Game& game) {
 
 TEST(LevelFile, TheSizeIsTheFixedPartAndNineteenBytesAStackAndTwentySixAMonster) {
   GameFixture fixture({"@"}, 7);
-  StartOn(fixture, place::kEndless, 3);
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 3));
   Game& game = fixture.game();
   ASSERT_GT(game.world.level.monster_count, 0);
   // A heap of two kinds on the hero's cell, so that piles are part of the count.
@@ -74,7 +65,7 @@ TEST(LevelFile, TheSizeIsTheFixedPartAndNineteenBytesAStackAndTwentySixAMonster)
 
 TEST(LevelFile, AWrittenLevelReadsBackExactly) {
   GameFixture fixture({"@"}, 11);
-  StartOn(fixture, place::kTomb, 3);
+  ASSERT_TRUE(fixture.StartOn(place::kTomb, 3));
   Game& game = fixture.game();
   game.world.level.Cell(5, 5).remembered_glyph = '#';
   game.world.level.Cell(5, 5).remembered_colour = 12345;
@@ -96,14 +87,9 @@ TEST(LevelFile, AWrittenLevelReadsBackExactly) {
   EXPECT_EQ(reader.view.field.At(5, 5).colour, 12345);
 }
 
-TEST(LevelFile, NamesHoldThePlaceAndLevelWithoutPadding) {
-  EXPECT_EQ(LevelFileName(5, 12), "Lev5_12.lev");
-  EXPECT_EQ(LevelFileName(1, 100), "Lev1_100.lev");
-}
-
 TEST(LevelFile, DamagedFilesAreRefusedAndTheLevelKept) {
   GameFixture fixture({"@"}, 3);
-  StartOn(fixture, place::kEndless, 2);
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 2));
   Game& game = fixture.game();
   const std::vector<uint8_t> good = EncodeLevel(game);
   const size_t monsters_at =
@@ -144,17 +130,6 @@ TEST(LevelFile, DamagedFilesAreRefusedAndTheLevelKept) {
     EXPECT_EQ(EncodeLevel(game), good) << "the level stays as it was";
   }
   EXPECT_EQ(DecodeLevel(game, good), "");
-}
-
-TEST(LevelFile, AFolderThatCannotBeWrittenGivesAMessage) {
-  GameFixture fixture({"@"}, 3);
-  Game& game = fixture.game();
-  // A file where the Save folder should be: nothing can be created inside it.
-  std::filesystem::remove_all(game.session.SaveFolder());
-  testing::WriteFileText(game.session.SaveFolder(), "not a folder");
-  std::string error;
-  EXPECT_FALSE(WriteLevel(game, 5, 1, &error));
-  EXPECT_NE(error.find("Lev5_1.lev"), std::string::npos) << error;
 }
 
 }  // namespace

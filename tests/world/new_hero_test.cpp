@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "engine/skills.hpp"
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
-#include "support/hero_dump.hpp"
 
 namespace zaldrun {
 namespace {
@@ -35,16 +35,20 @@ TEST(NewHero, StartsWithFourEventsInOrderAndSatiation4980) {
   EXPECT_FALSE(game->view.labels.hunger_visible);
   EXPECT_EQ(game->world.hero.level, 1);
   EXPECT_EQ(game->world.hero.experience_to_next, 126) << "140 scaled by the human factor 0.9";
-  EXPECT_EQ(game->view.labels.hp,
-            std::to_string(game->world.hero.hp) + "(" + std::to_string(game->world.hero.max_hp) + ")");
+  EXPECT_EQ(game->view.labels.hp, std::to_string(game->world.hero.hp) + "(" +
+                                      std::to_string(game->world.hero.max_hp) + ")");
 }
 
 TEST(NewHero, ClassAndRaceSettings) {
   EXPECT_EQ(NewHero(1, 4)->world.hero.move_cost, 800) << "barbarians walk fast";
-  for (int c = 1; c <= 3; ++c) EXPECT_EQ(NewHero(2, c, 1, c >= 2 ? 1 : 0)->world.hero.move_cost, 1000);
-  EXPECT_GE(NewHero(1, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "a human warrior reads";
-  EXPECT_LT(NewHero(3, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "an orc warrior cannot";
-  EXPECT_LT(NewHero(5, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f) << "nor a troll warrior";
+  for (int c = 1; c <= 3; ++c)
+    EXPECT_EQ(NewHero(2, c, 1, c >= 2 ? 1 : 0)->world.hero.move_cost, 1000);
+  EXPECT_GE(NewHero(1, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f)
+      << "a human warrior reads";
+  EXPECT_LT(NewHero(3, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f)
+      << "an orc warrior cannot";
+  EXPECT_LT(NewHero(5, 1)->world.hero.SkillAt(skill::kLiteracy).value, 1.0f)
+      << "nor a troll warrior";
   auto troll = NewHero(5, 1);
   EXPECT_EQ(troll->world.hero.regen_rate, 60);
   EXPECT_FLOAT_EQ(troll->world.hero.hunger_rate, 2.0f);
@@ -95,7 +99,9 @@ TEST(NewHero, EveryChoiceGivesASoundHero) {
           for (uint64_t seed : {1u, 2u, 3u}) {
             auto game = NewHero(race, c, w, m, seed);
             const Hero& hero = game->world.hero;
-            SCOPED_TRACE(testing::DescribeHero(*game));
+            SCOPED_TRACE("race " + std::to_string(race) + " class " + std::to_string(c) +
+                         " weapon " + std::to_string(w) + " missile " + std::to_string(m) +
+                         " seed " + std::to_string(seed));
             for (int a = 0; a < kAttributeCount; ++a) {
               EXPECT_GE(hero.Current(a), 1);
               EXPECT_LE(hero.Current(a), 100);

@@ -41,28 +41,39 @@ int32_t CarriedWeight(const Game& game) {
   return weight;
 }
 
+// A new hero with his kit, in a game of the item files.
+std::unique_ptr<Game> KitGame(const testing::TempFolder& folder, const HeroChoice& choice) {
+  auto game = testing::NewItemGame();
+  game->session.folder = folder.path();
+  SetUpNewHero(*game, choice);
+  return game;
+}
+
 void ExpectKit(const HeroChoice& choice) {
   const std::string what = "class " + std::to_string(choice.hero_class) + " weapon " +
                            std::to_string(choice.weapon) + " missile " +
                            std::to_string(choice.missile);
   testing::TempFolder folder;
-  testing::RecordingIo io;
-  auto game = testing::NewItemGame();
-  game->session.folder = folder.path();
-  game->session.io = &io;
-  SetUpNewHero(*game, choice);
+  auto game = KitGame(folder, choice);
   const Hero& hero = game->world.hero;
   const ClassInfo& info = ClassTable(choice.hero_class);
 
+  // The weapons are the ones the new-game window names.
   const ItemRecord& weapon = hero.equipment[slot::kRightHand];
   ASSERT_EQ(weapon.count, 1) << what;
   EXPECT_EQ(CategoryOf(*game, weapon), item_category::kWeapon) << what;
   EXPECT_EQ(ClassOf(*game, weapon), info.weapon_skills[choice.weapon - 1u])
       << what << ": the weapon of the skill the choice trains";
+  EXPECT_EQ(ItemTypeName(*game, weapon.type),
+            MeleeWeaponNames(choice.hero_class)[choice.weapon - 1u])
+      << what;
   EXPECT_NE(hero.attack.damage_kind[0], 0) << what;
 
   if (choice.missile > 0) {
     const int missile_class = info.missile_skills[choice.missile - 1u];
+    EXPECT_EQ(ItemTypeName(*game, hero.equipment[slot::kLauncher].type),
+              RangedWeaponNames(choice.hero_class)[choice.missile - 1u])
+        << what;
     EXPECT_EQ(ClassOf(*game, hero.equipment[slot::kLauncher]), missile_class) << what;
     EXPECT_EQ(ClassOf(*game, hero.equipment[slot::kAmmunition]), missile_class) << what;
     EXPECT_GE(hero.equipment[slot::kAmmunition].count, 20) << what;
@@ -117,21 +128,15 @@ TEST(StartingKit, EveryClassAndChoiceStartsArmedAndDressed) {
 
 TEST(StartingKit, ClassesDifferInWhatTheyCarry) {
   testing::TempFolder folder;
-  auto warrior = testing::NewItemGame();
-  warrior->session.folder = folder.path();
-  SetUpNewHero(*warrior, HeroChoice{1, 1, 1, 0});
+  auto warrior = KitGame(folder, HeroChoice{1, 1, 1, 0});
   EXPECT_EQ(warrior->world.hero.equipment[slot::kLeftHand].type, 64) << "a warrior's shield";
   EXPECT_GT(warrior->world.hero.defence_bonus, 0);
 
-  auto barbarian = testing::NewItemGame();
-  barbarian->session.folder = folder.path();
-  SetUpNewHero(*barbarian, HeroChoice{1, 4, 2, 0});
+  auto barbarian = KitGame(folder, HeroChoice{1, 4, 2, 0});
   EXPECT_EQ(barbarian->world.hero.equipment[slot::kRightHand].type, 18) << "the battle axe";
   EXPECT_EQ(barbarian->world.hero.equipment[slot::kLeftHand].count, 0) << "no shield";
 
-  auto wanderer = testing::NewItemGame();
-  wanderer->session.folder = folder.path();
-  SetUpNewHero(*wanderer, HeroChoice{1, 3, 1, 1});
+  auto wanderer = KitGame(folder, HeroChoice{1, 3, 1, 1});
   const PileRecord& pack = wanderer->world.piles[0];
   ASSERT_EQ(pack.GroupCount(item_category::kWand), 1);
   EXPECT_EQ(pack.groups[item_category::kWand][0].charges, 5);
@@ -146,29 +151,6 @@ TEST(StartingKit, WithoutItemDataTheHeroStartsBareHanded) {
   EXPECT_EQ(game.world.piles[0].count, 0) << "a new hero's pack is empty";
   EXPECT_EQ(game.world.hero.attack.damage_low[0],
             BareHandLow(game.world.hero.Current(attribute::kStrength)));
-}
-
-// The new-game window names the weapons to choose from; the hero starts with exactly those.
-TEST(StartingKit, TheWeaponsAreTheOnesTheNewGameWindowNames) {
-  testing::TempFolder folder;
-  for (int hero_class = 1; hero_class <= kClassCount; ++hero_class) {
-    const auto melee = MeleeWeaponNames(hero_class);
-    const auto ranged = RangedWeaponNames(hero_class);
-    for (size_t w = 1; w <= melee.size(); ++w) {
-      const size_t m = ranged.empty() ? 0 : 1 + (w - 1) % ranged.size();
-      auto game = testing::NewItemGame();
-      game->session.folder = folder.path();
-      SetUpNewHero(*game, HeroChoice{1, static_cast<uint8_t>(hero_class), static_cast<uint8_t>(w),
-                                     static_cast<uint8_t>(m)});
-      const Hero& hero = game->world.hero;
-      EXPECT_EQ(ItemTypeName(*game, hero.equipment[slot::kRightHand].type), melee[w - 1])
-          << "class " << hero_class;
-      if (m != 0) {
-        EXPECT_EQ(ItemTypeName(*game, hero.equipment[slot::kLauncher].type), ranged[m - 1])
-            << "class " << hero_class;
-      }
-    }
-  }
 }
 
 TEST(StartingKit, TheSandboxHeroStartsWithIt) {

@@ -1,5 +1,6 @@
 // A trip through the endless dark cave played with keys: the hero walks to the way down and takes
-// it three times, then climbs back up level by level, and finds every level as he left it.
+// it three times, then climbs back up level by level, and finds every level as he left it, its
+// remembered map drawn at once.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +12,6 @@
 #include "records/terrain.hpp"
 #include "support/game_fixture.hpp"
 #include "world/level_file.hpp"
-#include "world/new_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -85,13 +85,11 @@ std::vector<uint8_t> WalkAndTake(GameFixture& fixture, int wanted) {
     game.view.labels.Set(Condition::kConfused, false);
     const std::string key = NextKeyTowards(game, wanted);
     if (key.empty()) break;
-    fixture.Keys(key + "{Space}{Space}");
-    fixture.PlayKeys();
+    fixture.Keys(key + "{Space}{Space}").PlayKeys();
   }
   EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature, wanted);
   const std::vector<uint8_t> left = EncodeLevel(game);
-  fixture.Keys(">{Space}{Space}");
-  fixture.PlayKeys();
+  fixture.Keys(">{Space}{Space}").PlayKeys();
   return left;
 }
 
@@ -108,14 +106,14 @@ TEST(WorldTrip, ThreeLevelsDownAndBackUpFindEachLevelAsItWasLeft) {
   GameFixture fixture({"@"}, 31);
   Game& game = fixture.game();
   game.session.settings.fast_more = 1;
-  NewGameStart start;
-  start.place = place::kEndless;
-  start.level = 1;
-  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
+  ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
   std::vector<std::vector<uint8_t>> left(5);
   for (int level = 1; level <= 3; ++level) {
     ASSERT_EQ(game.world.current_level, level);
     OpenTheWay(game);
+    // Something seen far away before he left.
+    game.world.level.Cell(1, 1).seen = 1;
+    game.world.level.Cell(1, 1).remembered_glyph = static_cast<uint8_t>('0' + level);
     left[static_cast<size_t>(level)] = WalkAndTake(fixture, feature::kStairsDown);
     ASSERT_EQ(game.world.current_level, level + 1);
     EXPECT_TRUE(std::filesystem::exists(game.session.SaveFolder() /
@@ -129,6 +127,7 @@ TEST(WorldTrip, ThreeLevelsDownAndBackUpFindEachLevelAsItWasLeft) {
         << "level " << level << " as it was left";
     const MapCell& arrival = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
     EXPECT_EQ(arrival.feature, feature::kStairsDown) << "back on the way down";
+    EXPECT_EQ(game.view.field.At(1, 1).glyph, '0' + level) << "the remembered map is drawn at once";
   }
 }
 
