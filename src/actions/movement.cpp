@@ -74,7 +74,9 @@ void DescribeItems(Game& game, MapCell& cell) {
 void Step(Game& game, int x, int y) {
   Hero& hero = game.world.hero;
   MapCell& target = game.world.level.Cell(x, y);
-  if (game.world.level.Cell(hero.x, hero.y).room != target.room) {
+  const int left_room = game.world.level.Cell(hero.x, hero.y).room;
+  if (left_room != target.room) {
+    LeaveRoom(game, left_room);
     EnterRoom(game, target.room);
     if (game.GameOver()) return;
   }

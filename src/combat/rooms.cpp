@@ -1,4 +1,5 @@
-// Room entries: the shopkeeper's greeting, the storeroom, the tomb's closing door, Кави's corpse.
+// Room entries: the shopkeeper's greeting, the storeroom, the tomb's closing door, Кави's corpse;
+// and leaving the shop without paying.
 #include "combat/rooms.hpp"
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "engine/message_line.hpp"
 #include "field/field.hpp"
 #include "model/game.hpp"
+#include "model/type_info.hpp"
 #include "model/world_ops.hpp"
 #include "records/quest_list.hpp"
 
@@ -25,6 +27,20 @@ constexpr int kTombTrapCountdown = 5;
 bool ShopkeeperHere(const Game& game) {
   const int slot = game.world.level.shopkeeper;
   return slot >= 1 && slot <= game.world.level.monster_count;
+}
+
+// The shopkeeper's name as the subject of what he says.
+std::string KeeperName(const Game& game) {
+  const Level& level = game.world.level;
+  return std::string(TrimRight(MonsterTypeName(game, level.Monster(level.shopkeeper).type, 1)));
+}
+
+// The cell the hero steps from into the storeroom is still a door: he came in through the door
+// opened by magic, not broken in.
+bool EnteredQuietly(const Game& game) {
+  const Hero& hero = game.world.hero;
+  return Level::Inside(hero.x, hero.y) &&
+         game.world.level.Cell(hero.x, hero.y).feature == feature::kOpenDoor;
 }
 
 void EnterTomb(Game& game, Room& room) {
@@ -52,8 +68,10 @@ void EnterRoom(Game& game, int room) {
       }
       break;
     case room_kind::kStoreroom:
-      // Nothing lets the hero slip in unheard yet: every way in is noticed.
-      if (ShopkeeperHere(game)) {
+      if (!ShopkeeperHere(game)) break;
+      if (EnteredQuietly(game)) {
+        ShowMessage(game, "Тебе удалось незаметно пробраться на склад Тазара.");
+      } else {
         ShowMessage(
             game,
             "Кто-то услышал, что ты сломал дверь и пробрался в склад Тазара. Он будет недоволен.");
@@ -77,6 +95,17 @@ void EnterRoom(Game& game, int room) {
     default:
       break;
   }
+}
+
+void LeaveRoom(Game& game, int room) {
+  if (room < 1 || room > kMaxRooms) return;
+  if (game.world.level.RoomAt(room).kind != room_kind::kShop) return;
+  if (game.world.hero.shop_debt <= 0) return;
+  const int keeper = PeacefulShopkeeper(game);
+  if (keeper == 0) return;
+  game.world.level.Monster(keeper).peaceful = 0;
+  ShowMessage(game,
+              KeeperName(game) + " кричит: \"Ты гнусный воришка! Больше ты не будешь воровать!\"");
 }
 
 }  // namespace zaldrun

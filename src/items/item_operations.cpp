@@ -7,15 +7,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/byte_record.hpp"
 #include "base/numbers.hpp"
 #include "engine/message_line.hpp"
 #include "engine/turn.hpp"
 #include "items/equipment.hpp"
+#include "items/item_lookup.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "model/chance.hpp"
+#include "model/type_info.hpp"
+#include "records/item_type_table.hpp"
 
 namespace zaldrun {
 namespace {
@@ -247,6 +251,21 @@ void PickUp(Game& game) {
   ShowPile(game, pile, category, PendingOperation::kPickUp);
 }
 
+int PeacefulShopkeeper(const Game& game) {
+  const Level& level = game.world.level;
+  const int slot = level.shopkeeper;
+  if (slot < 1 || slot > level.monster_count) return 0;
+  return level.Monster(slot).peaceful != 0 ? slot : 0;
+}
+
+bool InOpenShop(const Game& game, int x, int y) {
+  if (!Level::Inside(x, y)) return false;
+  const Level& level = game.world.level;
+  const int room = level.Cell(x, y).room;
+  if (room < 1 || room > kMaxRooms || level.RoomAt(room).kind != kShopRoomKind) return false;
+  return PeacefulShopkeeper(game) != 0;
+}
+
 void Drop(Game& game) {
   InventoryState& window = Window(game);
   game.control.pending_operation = PendingOperation::kNone;
@@ -267,11 +286,42 @@ void Drop(Game& game) {
   }
   ItemRecord dropped = *stack;
   dropped.count = amount;
-  if (!PlaceItem(game, game.world.hero.x, game.world.hero.y, dropped, false)) {
+  const int x = game.world.hero.x;
+  const int y = game.world.hero.y;
+  // The shop's own goods go back on its floor as they are; anything else the keeper buys.
+  const bool sale = (dropped.flags & item_flag::kUnpaid) == 0 && InOpenShop(game, x, y);
+  int32_t price = 0;
+  if (sale) {
+    price = static_cast<int32_t>(WholePart(ItemValue(game, dropped) * kSaleShare));
+    const std::string keeper(TrimRight(
+        MonsterTypeName(game, game.world.level.Monster(PeacefulShopkeeper(game)).type, 1)));
+    if (price <= 0) {
+      ShowMessage(game, keeper + " говорит: \"Это барахло мне ни к чему.\"");
+      return;
+    }
+    ShowMessage(game, "Я заплачу за эту вещь " + std::to_string(price) + "$. Продаешь?",
+                msg::kQuestion);
+    // Refusing the offer changes nothing and costs no time: the hero has not acted.
+    if (!TakeYes(game) || ChosenStack(game) == nullptr) return;
+    // Sold goods are the shop's: taking them back owes their value, as for any of its goods.
+    dropped.flags = static_cast<int16_t>(dropped.flags | item_flag::kUnpaid);
+  }
+  if (!PlaceItem(game, x, y, dropped, false)) {
     ShowMessage(game, kNoRoomHereMessage);
     return;
   }
   RemoveFromPack(game, window.category, window.place, amount);
+  if (sale) {
+    ItemRequest request;
+    request.type = item_type::kMoney;
+    request.count = price;
+    request.blessing = blessing::kUncursed;
+    request.identified = 1;
+    request.prefix = 0;
+    request.suffix = 0;
+    const std::optional<ItemRecord> money = MakeItem(game, request);
+    if (money) TakeIntoPack(game, *money);
+  }
   AdvanceTime(game, game.world.hero.action_cost);
 }
 

@@ -37,6 +37,12 @@ void PickUpHere(Game& game);
 // time passes (the starting equipment is put on this way).
 void SelectItem(Game& game);
 void PickUp(Game& game);
+// Drop: the chosen pack stack (after "Сколько?" for more than one) goes onto the hero's cell. In
+// an open shop (InOpenShop) goods that are not the shop's are offered for sale instead: the keeper
+// pays Int(ItemValue of the part × kSaleShare), asked as a yes/no question; sold goods lie on the
+// shop's floor as its unpaid goods (picking them up again owes their full value). A refused
+// offer, or goods worth nothing to him, leave everything as it was and take no time. A worn item
+// dropped from the equipment list is never sold.
 void Drop(Game& game);
 void Wear(Game& game, bool passive = false);
 void Wield(Game& game, bool passive = false);
@@ -50,6 +56,17 @@ bool EquipFromPack(Game& game, int category, int place, int slot);
 // The answer to "Сколько?" for a stack of `count`: a whole number 1..count, blanks around it
 // allowed; anything else (0, a sign, letters, a number too large) is no answer.
 std::optional<int32_t> ParseAmount(std::string_view text, int32_t count);
+
+// The room kind (Room::kind) of a shop; combat/rooms.hpp names it among the other kinds.
+inline constexpr int kShopRoomKind = 1;
+// The slot of the level's shopkeeper while he is on the level and peaceful; 0 otherwise.
+int PeacefulShopkeeper(const Game& game);
+// True when (x, y) lies in a shop room and the level's shopkeeper is there and peaceful: the
+// cells where he buys what the hero drops.
+bool InOpenShop(const Game& game, int x, int y);
+
+// The share of an item's value (ItemValue) the shopkeeper pays for it.
+inline constexpr double kSaleShare = 0.25;
 
 // The refusals of the operations.
 inline constexpr std::string_view kUnpaidMessage = "Сначала купи это!";

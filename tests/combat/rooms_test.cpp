@@ -1,4 +1,5 @@
-// The rooms that announce themselves when the hero steps in.
+// The rooms that announce themselves when the hero steps in; the shop the hero leaves owing money;
+// the storeroom entered quietly through a door opened by magic or loudly through a broken one.
 #include "combat/rooms.hpp"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,15 @@
 #include <vector>
 
 #include "actions/movement.hpp"
+#include "base/byte_record.hpp"
+#include "combat/kicks.hpp"
+#include "combat/monster_damage.hpp"
+#include "items/item_maker.hpp"
+#include "model/type_info.hpp"
 #include "model/world_ops.hpp"
 #include "records/quest_list.hpp"
 #include "support/game_fixture.hpp"
+#include "usage/item_use.hpp"
 
 namespace zaldrun {
 namespace {
@@ -18,6 +25,11 @@ namespace {
 using testing::GameFixture;
 
 constexpr int kRat = 1;
+constexpr int kTazar = 61;
+const char kThiefShout[] = " кричит: \"Ты гнусный воришка! Больше ты не будешь воровать!\"";
+const char kQuietEntry[] = "Тебе удалось незаметно пробраться на склад Тазара.";
+const char kLoudEntry[] =
+    "Кто-то услышал, что ты сломал дверь и пробрался в склад Тазара. Он будет недоволен.";
 constexpr size_t kKavi = static_cast<size_t>(kQuestStateIndex[3]);
 
 class RoomTest : public ::testing::Test {
@@ -29,10 +41,23 @@ class RoomTest : public ::testing::Test {
   }
   Game& game() { return fixture_.game(); }
   Room& RoomOne() { return game().world.level.RoomAt(1); }
-  std::vector<std::string> Step() {
+  std::vector<std::string> Step() { return Walk(3, 1); }
+  std::vector<std::string> Walk(int x, int y) {
     fixture_.Keys("                ");
-    fixture_.Act([](Game& g) { MoveHero(g, 3, 1); });
+    fixture_.Act([=](Game& g) { MoveHero(g, x, y); });
     return fixture_.LogLines();
+  }
+  std::string Name(int slot) {
+    return std::string(
+        TrimRight(MonsterTypeName(game(), game().world.level.Monster(slot).type, 1)));
+  }
+  // The storeroom's locked door at (2, 1), the hero outside it at (1, 1).
+  MapCell& LockedDoor() {
+    Walk(1, 1);
+    MapCell& door = game().world.level.Cell(2, 1);
+    door.feature = feature::kClosedDoor;
+    door.params[0] = 1;
+    return door;
   }
   bool Has(const std::vector<std::string>& log, const std::string& line) {
     return std::find(log.begin(), log.end(), line) != log.end();
@@ -62,6 +87,111 @@ TEST_F(RoomTest, BreakingIntoTheStoreroomAngersTheKeeper) {
       Has(Step(),
           "Кто-то услышал, что ты сломал дверь и пробрался в склад Тазара. Он будет недоволен."));
   EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 0);
+}
+
+TEST_F(RoomTest, LeavingTheShopOwingMoneyAngersTheKeeper) {
+  RoomOne().kind = room_kind::kShop;
+  const int keeper = Keeper();
+  Step();
+  game().world.hero.shop_debt = 120;
+  Walk(4, 1);
+  EXPECT_FALSE(Has(fixture_.LogLines(), Name(keeper) + kThiefShout)) << "still inside the shop";
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 1);
+  Walk(3, 1);
+  EXPECT_TRUE(Has(Walk(2, 1), Name(keeper) + kThiefShout));
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 0);
+}
+
+TEST_F(RoomTest, LeavingTheShopIsQuietWithoutADebtOrAPeacefulKeeper) {
+  RoomOne().kind = room_kind::kShop;
+  const int keeper = Keeper();
+  Step();
+  EXPECT_FALSE(Has(Walk(2, 1), Name(keeper) + kThiefShout)) << "nothing owed";
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 1);
+
+  Step();
+  game().world.hero.shop_debt = 120;
+  game().world.level.Monster(keeper).peaceful = 0;
+  EXPECT_FALSE(Has(Walk(2, 1), Name(keeper) + kThiefShout)) << "an angry keeper shouts no more";
+
+  // Not a shop: owing money elsewhere angers nobody.
+  game().world.level.Monster(keeper).peaceful = 1;
+  RoomOne().kind = 0;
+  Step();
+  EXPECT_FALSE(Has(Walk(2, 1), Name(keeper) + kThiefShout));
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 1);
+}
+
+TEST_F(RoomTest, TheStoreroomEnteredThroughADoorOpenedByTheWandIsQuiet) {
+  RoomOne().kind = room_kind::kStoreroom;
+  const int keeper = Keeper();
+  MapCell& door = LockedDoor();
+  // The wand of opening, uncursed, zapped at the door.
+  ItemRecord wand;
+  const auto& descriptions = game().data.items.descriptions;
+  for (size_t i = 0; i < descriptions.size(); ++i) {
+    if (TrimRight(descriptions[i].handler) == "wOpen") wand.type = static_cast<int16_t>(i + 1);
+  }
+  ASSERT_NE(wand.type, 0);
+  wand.count = 1;
+  wand.blessing = blessing::kUncursed;
+  game().control.current_item = wand;
+  game().control.target_x = 2;
+  game().control.target_y = 1;
+  fixture_.Keys("        ").Act([](Game& g) { RunEffect(g, "wOpen"); });
+  ASSERT_EQ(door.feature, feature::kOpenDoor);
+  Walk(2, 1);
+  ASSERT_EQ(game().world.hero.x, 2) << "the hero stands in the doorway";
+  const auto log = Step();
+  EXPECT_TRUE(Has(log, kQuietEntry));
+  EXPECT_FALSE(Has(log, kLoudEntry));
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 1);
+}
+
+TEST_F(RoomTest, AStoreroomDoorKickedInIsHeard) {
+  RoomOne().kind = room_kind::kStoreroom;
+  const int keeper = Keeper();
+  MapCell& door = LockedDoor();
+  fixture_.Keys("        ").Act([](Game& g) { KickAt(g, 2, 1); });
+  ASSERT_EQ(door.feature, 0) << "the door is gone";
+  Walk(2, 1);
+  const auto log = Step();
+  EXPECT_TRUE(Has(log, kLoudEntry));
+  EXPECT_FALSE(Has(log, kQuietEntry));
+  EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 0);
+}
+
+// The level's shopkeeper is kept by slot; when a creature in a lower slot dies the slots move
+// down, and the keeper is still the one the shop and the storeroom speak of.
+TEST_F(RoomTest, TheKeeperIsStillTheKeeperAfterALowerSlotDies) {
+  Level& level = game().world.level;
+  const int victim = fixture_.AddMonster(kRat, 1, 1, true);
+  const int tazar = fixture_.AddMonster(kTazar, 5, 1, true);
+  fixture_.AddMonster(kRat, 4, 1, true);
+  level.shopkeeper = static_cast<int16_t>(tazar);
+  fixture_.Keys("                ").Act([=](Game& g) {
+    DamageMonster(g, victim, 1000, false, false);
+  });
+  ASSERT_EQ(level.monster_count, 2);
+  ASSERT_EQ(level.shopkeeper, 1) << "the keeper's slot moved down with him";
+  ASSERT_EQ(level.Monster(level.shopkeeper).type, kTazar);
+  const int rat = 2;
+
+  RoomOne().kind = room_kind::kShop;
+  Step();
+  game().world.hero.shop_debt = 50;
+  EXPECT_TRUE(
+      Has(Walk(2, 1), std::string(TrimRight(MonsterTypeName(game(), kTazar, 1))) + kThiefShout));
+  EXPECT_EQ(level.Monster(level.shopkeeper).peaceful, 0);
+  EXPECT_EQ(level.Monster(rat).peaceful, 1) << "only the keeper is angered";
+
+  level.Monster(level.shopkeeper).peaceful = 1;
+  game().world.hero.shop_debt = 0;
+  RoomOne().kind = room_kind::kStoreroom;
+  EXPECT_TRUE(Has(Step(), kLoudEntry));
+  EXPECT_EQ(level.Monster(level.shopkeeper).type, kTazar);
+  EXPECT_EQ(level.Monster(level.shopkeeper).peaceful, 0);
+  EXPECT_EQ(level.Monster(rat).peaceful, 1);
 }
 
 TEST_F(RoomTest, TheTombClosesBehindTheHeroOnce) {
