@@ -6,10 +6,10 @@ namespace {
 
 // Sorted by name; records/handler_names lists every name a monster type may use.
 constexpr RegistryEntry<TalkHandler> kHandlers[] = {
-    {"Balbes", nullptr},   {"Chukcha", nullptr},  {"Dedok", nullptr},  {"Fermer", nullptr},
-    {"Gobagoba", nullptr}, {"Kornavin", nullptr}, {"Kva", nullptr},    {"Lekar", nullptr},
-    {"Muzhik", nullptr},   {"Ohotnik", nullptr},  {"Priest", nullptr}, {"Starosta", nullptr},
-    {"Trader", nullptr},
+    {"Balbes", nullptr},   {"Chukcha", Chukcha},  {"Dedok", nullptr}, {"Fermer", Fermer},
+    {"Gobagoba", nullptr}, {"Kornavin", nullptr}, {"Kva", Kva},       {"Lekar", Lekar},
+    {"Muzhik", Muzhik},    {"Ohotnik", nullptr},  {"Priest", Priest}, {"Starosta", nullptr},
+    {"Trader", Trader},
 };
 
 constexpr Registry<TalkHandler> kRegistry{kHandlers};
