@@ -6,10 +6,19 @@ namespace {
 
 // Sorted by name; records/handler_names lists every name a monster type may use.
 constexpr RegistryEntry<TalkHandler> kHandlers[] = {
-    {"Balbes", Balbes},     {"Chukcha", nullptr},   {"Dedok", Dedok},    {"Fermer", nullptr},
-    {"Gobagoba", Gobagoba}, {"Kornavin", Kornavin}, {"Kva", nullptr},    {"Lekar", nullptr},
-    {"Muzhik", nullptr},    {"Ohotnik", Ohotnik},   {"Priest", nullptr}, {"Starosta", Starosta},
-    {"Trader", nullptr},
+    {"Balbes", Balbes},
+    {"Chukcha", Chukcha},
+    {"Dedok", Dedok},
+    {"Fermer", Fermer},
+    {"Gobagoba", Gobagoba},
+    {"Kornavin", Kornavin},
+    {"Kva", Kva},
+    {"Lekar", Lekar},
+    {"Muzhik", Muzhik},
+    {"Ohotnik", Ohotnik},
+    {"Priest", Priest},
+    {"Starosta", Starosta},
+    {"Trader", Trader},
 };
 
 constexpr Registry<TalkHandler> kRegistry{kHandlers};

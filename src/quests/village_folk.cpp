@@ -1,0 +1,155 @@
+// The village folk who chat or trade: the villagers, the bewitched frog, the goblins, the shop's
+// trader and the farmer. The healer and the priest are in village_services.cpp.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/message_line.hpp"
+#include "items/item_maker.hpp"
+#include "items/pack.hpp"
+#include "items/piles.hpp"
+#include "model/chance.hpp"
+#include "model/game.hpp"
+#include "quests/conversation.hpp"
+#include "quests/talk_handlers.hpp"
+#include "records/quest_list.hpp"
+
+namespace zaldrun {
+namespace {
+
+// The quest-state entry of the catacombs (quest 2): done, it makes the farmer's bread cheaper.
+constexpr size_t kCatacombsEntry = static_cast<size_t>(kQuestStateIndex[1]);
+// "Буханка Хлеба" (data/items.toml).
+constexpr int kBread = 28;
+constexpr int kBreadPrice = 75;
+constexpr int kBreadPriceAfterCatacombs = 40;
+
+constexpr std::string_view kUnworthy = "Ты недостоин жить!";
+
+// A question in the speaker's voice with "(Y/N)": true when the player answered yes.
+bool AskAs(Game& game, int slot, std::string_view question) {
+  Say(game, slot, question, msg::kQuestion);
+  return TakeYes(game);
+}
+
+// Whole numbers 0..count-1, as Int(Rnd × count).
+int Roll(Game& game, int count) { return RandomRange(game, 0, count - 1); }
+
+// Takes the unpaid mark off the shop goods the hero carries: the pack's stacks and, should one
+// carry it, a worn or readied item. Stacks that become alike stay apart (the pack has no helper
+// that merges stacks in place; they behave the same either way).
+void ClearUnpaidMarks(Game& game) {
+  for (auto& group : game.world.piles[kPackPile].groups) {
+    for (ItemRecord& stack : group) {
+      if ((stack.flags & item_flag::kUnpaid) != 0)
+        stack.flags = static_cast<int16_t>(stack.flags & ~item_flag::kUnpaid);
+    }
+  }
+  for (ItemRecord& worn : game.world.hero.equipment) {
+    if ((worn.flags & item_flag::kUnpaid) != 0)
+      worn.flags = static_cast<int16_t>(worn.flags & ~item_flag::kUnpaid);
+  }
+}
+
+bool CarriesUnpaidGoods(const Game& game) {
+  for (const auto& group : game.world.piles[kPackPile].groups) {
+    for (const ItemRecord& stack : group) {
+      if (stack.count > 0 && (stack.flags & item_flag::kUnpaid) != 0) return true;
+    }
+  }
+  for (const ItemRecord& worn : game.world.hero.equipment) {
+    if (worn.count > 0 && (worn.flags & item_flag::kUnpaid) != 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void Muzhik(Game& game, int slot) {
+  if (IsHostile(game, slot)) {
+    Say(game, slot, "Умри!");
+    return;
+  }
+  constexpr std::array<std::string_view, 5> kLines = {
+      "А ты не местный, да?",
+      "Отстань от меня.",
+      "Лучше не разговаривай с Чупакаброй. Он совсем свихнулся.",
+      "В нашу деревню редко приходят гости. Что тебе тут понадобилось?",
+      "Ты кто?",
+  };
+  Say(game, slot, kLines[static_cast<size_t>(Roll(game, static_cast<int>(kLines.size())))]);
+}
+
+void Kva(Game& game, int slot) { SpeakAs(game, slot, " квакает: ", "Ква-Ква-Кваааа!"); }
+
+void Chukcha(Game& game, int slot) {
+  if (IsHostile(game, slot)) {
+    const int r = Roll(game, 13);
+    Say(game, slot,
+        r <= 3   ? "Моя твоя убивать!"
+        : r <= 6 ? "Твоя умирать!"
+        : r <= 10 ? "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!"
+                  : "Моя очень страшный! Твоя лучше бежать!");
+    return;
+  }
+  const int r = Roll(game, 11);
+  Say(game, slot,
+      r <= 3   ? "Ааа! Моя очень сильный!"
+      : r <= 6 ? "Моя хороший охотник!"
+               : "Твоя моя не друг! Твоя скорее уходить!");
+}
+
+void Trader(Game& game, int slot) {
+  if (IsHostile(game, slot)) {
+    Say(game, slot, "Ты гнусный воришка! Больше ты не будешь воровать!");
+    return;
+  }
+  Hero& hero = game.world.hero;
+  // The bill is what the carried goods are owed at; goods that cost nothing still need buying.
+  const int32_t bill = std::max(0, hero.shop_debt);
+  if (bill == 0 && !CarriesUnpaidGoods(game)) {
+    Say(game, slot, "Если у тебя есть деньги, лучше потратить их здесь!");
+    return;
+  }
+  if (!AskAs(game, slot,
+             "Ты набрал вещей на сумму " + std::to_string(bill) + "$. Будешь покупать?")) {
+    return;
+  }
+  if (hero.money < bill) {
+    Say(game, slot, "Но у тебя не хватает золота!");
+    return;
+  }
+  // Exactly the bill is paid, and only then are the debt and the marks cleared.
+  ChangeMoney(game, -bill);
+  hero.shop_debt = 0;
+  ClearUnpaidMarks(game);
+  Say(game, slot, "Спасибо за покупку!");
+}
+
+void Fermer(Game& game, int slot) {
+  if (IsHostile(game, slot)) {
+    Say(game, slot, kUnworthy);
+    return;
+  }
+  constexpr std::array<std::string_view, 2> kGreeting = {
+      "Ааа, искатель приключений! Наверное, проголодался?",
+      "Так вот, могу сказать, что у меня ты в любое время можешь купить буханку отборного хлеба.",
+  };
+  SayAll(game, slot, kGreeting);
+  const int price = game.world.hero.quests[kCatacombsEntry] >= kQuestDone
+                        ? kBreadPriceAfterCatacombs
+                        : kBreadPrice;
+  if (!AskAs(game, slot,
+             "Для тебя она будет стоить " + std::to_string(price) +
+                 " золотых монет. Хочешь купить?")) {
+    return;
+  }
+  const int32_t count = BuyCount(game, price);
+  if (count < 1) return;
+  ShowMessage(game, SpeakerName(game, slot) + " передал тебе буханки хлеба.");
+  // Bread that cannot be made is not sold: the money goes back.
+  if (!GiveItems(game, kBread, count)) GiveMoney(game, count * price);
+}
+
+}  // namespace zaldrun

@@ -1,0 +1,543 @@
+// The village folk: the villagers' lines, the trader's bill, bread, the healer's services and the
+// priest's, each through its whole dialogue with the answers a player would give.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/utf8.hpp"
+#include "items/item_maker.hpp"
+#include "items/item_names.hpp"
+#include "items/pack.hpp"
+#include "items/piles.hpp"
+#include "model/io.hpp"
+#include "quests/talk.hpp"
+#include "quests/talk_handlers.hpp"
+#include "records/hero_tables.hpp"
+#include "records/item_type_table.hpp"
+#include "support/game_fixture.hpp"
+#include "ui/inventory_window.hpp"
+
+namespace zaldrun {
+namespace {
+
+using testing::GameFixture;
+
+// Monster types of data/monsters.toml.
+constexpr int kGoblin = 8;
+constexpr int kFrog = 27;
+constexpr int kFarmer = 30;
+constexpr int kHealer = 31;
+constexpr int kShopkeeper = 61;
+constexpr int kVillager = 64;
+constexpr int kPriest = 67;
+// Item types of data/items.toml.
+constexpr int kBread = 28;
+constexpr int kHealingPotion = 30;
+constexpr int kDagger = 5;
+
+// Quest-state entries.
+constexpr size_t kCatacombs = 2;
+constexpr size_t kWitch = 7;
+constexpr size_t kArtefactType = 12;
+constexpr size_t kRiddle = 13;
+
+// Plays the player's side of a talk: Space for every " <ещё>", the next answer for each yes/no
+// question ("y" or "n") and for each entry box (the text typed over what the box held, then
+// Enter). Running out of answers ends the input, as the headless front end does.
+class Player : public Io {
+ public:
+  explicit Player(Game& game) : game_(game) {}
+
+  Player& Answers(std::initializer_list<std::string> answers) {
+    answers_.assign(answers.begin(), answers.end());
+    return *this;
+  }
+  size_t unused() const { return answers_.size(); }
+
+  platform::Key NextKey() override {
+    if (++keys_ > 100000) throw platform::InputEnded();
+    if (!typed_.empty()) {
+      const platform::Key key = typed_.front();
+      typed_.pop_front();
+      return key;
+    }
+    const std::string& line = game_.view.message_line;
+    if (game_.view.number_input.visible) {
+      if (answers_.empty()) throw platform::InputEnded();
+      for (size_t i = 0; i < DecodeUtf8(game_.view.number_input.text).size(); ++i)
+        typed_.push_back(Code(platform::keys::kBackspace, 8));
+      for (char32_t ch : DecodeUtf8(answers_.front())) typed_.push_back(platform::TypedKey(ch));
+      typed_.push_back(Code(platform::keys::kEnter, U'\r'));
+      answers_.pop_front();
+      return NextKey();
+    }
+    if (line.ends_with("(Y/N)")) {
+      if (answers_.empty()) throw platform::InputEnded();
+      const std::string answer = answers_.front();
+      answers_.pop_front();
+      return platform::TypedKey(answer == "y" ? U'y' : U'n');
+    }
+    return Code(platform::keys::kSpace, U' ');
+  }
+  void Present() override {}
+  void SleepMs(int) override {}
+  void Beep() override {}
+  void MessageBox(std::string_view, std::string_view) override {}
+
+ private:
+  static platform::Key Code(int code, char32_t ch) {
+    platform::Key key = platform::Key::Code(code);
+    key.ch = ch;
+    key.cp1251 = static_cast<uint8_t>(ch);
+    return key;
+  }
+
+  Game& game_;
+  std::deque<std::string> answers_;
+  std::deque<platform::Key> typed_;
+  int keys_ = 0;
+};
+
+class VillageFolkTest : public ::testing::Test {
+ protected:
+  VillageFolkTest() : fixture_({"C@C"}), player_(fixture_.game()) {
+    game().session.io = &player_;
+    game().world.hero.money = 0;
+  }
+
+  Game& game() { return fixture_.game(); }
+  Hero& hero() { return game().world.hero; }
+
+  // Puts a creature of `type` beside the hero (cell (2, 0), a dead end so that it stays there),
+  // peaceful unless asked otherwise.
+  int Meet(int type, bool peaceful = true) {
+    slot_ = fixture_.AddMonster(type, 2, 0, peaceful);
+    return slot_;
+  }
+
+  // Talks to the creature beside the hero with these answers; true when every answer was used and
+  // the talk ended by itself.
+  bool TalkWith(std::initializer_list<std::string> answers) {
+    player_.Answers(answers);
+    log_before_ = fixture_.LogLines().size();
+    const bool finished = fixture_.Act([](Game& g) { Talk(g, 2, 0); });
+    return finished && player_.unused() == 0;
+  }
+
+  // The lines logged by the last talk.
+  std::vector<std::string> Said() const {
+    std::vector<std::string> log = fixture_.LogLines();
+    log.erase(log.begin(),
+              log.begin() + static_cast<std::ptrdiff_t>(std::min(log_before_, log.size())));
+    return log;
+  }
+  bool SaidLine(std::string_view line) const {
+    const auto said = Said();
+    return std::find(said.begin(), said.end(), line) != said.end();
+  }
+  // The line spoken by `name`: name + " говорит: " + the text in quotes.
+  static std::string Speech(std::string_view name, std::string_view text,
+                            std::string_view verb = " говорит: ") {
+    return std::string(name) + std::string(verb) + "\"" + std::string(text) + "\"";
+  }
+
+  ItemRecord MakeStack(int type, int32_t count, uint8_t blessing_state = blessing::kUncursed,
+                       int flags = 0) {
+    ItemRequest request;
+    request.type = type;
+    request.count = count;
+    request.blessing = blessing_state;
+    request.identified = 1;
+    request.prefix = 0;
+    request.suffix = 0;
+    request.flags = flags;
+    const std::optional<ItemRecord> item = MakeItem(game(), request);
+    EXPECT_TRUE(item.has_value());
+    return item.value_or(ItemRecord{});
+  }
+  void Carry(const ItemRecord& item) { ASSERT_TRUE(TakeIntoPack(game(), item)); }
+
+  // The stacks of `type` in the pack.
+  std::vector<ItemRecord> Carried(int type) {
+    std::vector<ItemRecord> found;
+    for (const auto& group : game().world.piles[kPackPile].groups) {
+      for (const ItemRecord& stack : group) {
+        if (stack.type == type && stack.count > 0) found.push_back(stack);
+      }
+    }
+    return found;
+  }
+  int32_t CountCarried(int type) {
+    int32_t total = 0;
+    for (const ItemRecord& stack : Carried(type)) total += stack.count;
+    return total;
+  }
+  const std::vector<std::string>& Topics() { return game().view.chat.lines; }
+
+  GameFixture fixture_;
+  Player player_;
+  int slot_ = 0;
+  size_t log_before_ = 0;
+};
+
+// The talk's first line is one of these (a hostile creature goes on to attack while the talk's
+// time passes, so only the first line is its answer).
+bool OneOf(const std::vector<std::string>& said, std::initializer_list<std::string> lines) {
+  return !said.empty() && std::find(lines.begin(), lines.end(), said[0]) != lines.end();
+}
+
+TEST_F(VillageFolkTest, VillagersFrogAndGoblinsSayTheirLines) {
+  // Tough enough to outlast the blows of the hostile ones.
+  hero().hp = hero().max_hp = 30000;
+  Meet(kVillager);
+  const std::initializer_list<std::string> villager = {
+      Speech("Крестьянин", "А ты не местный, да?"), Speech("Крестьянин", "Отстань от меня."),
+      Speech("Крестьянин", "Лучше не разговаривай с Чупакаброй. Он совсем свихнулся."),
+      Speech("Крестьянин", "В нашу деревню редко приходят гости. Что тебе тут понадобилось?"),
+      Speech("Крестьянин", "Ты кто?")};
+  std::vector<std::string> heard;
+  for (int i = 0; i < 40; ++i) {
+    ASSERT_TRUE(TalkWith({}));
+    ASSERT_TRUE(OneOf(Said(), villager)) << (Said().empty() ? "" : Said()[0]);
+    heard.push_back(Said()[0]);
+  }
+  std::sort(heard.begin(), heard.end());
+  EXPECT_EQ(std::unique(heard.begin(), heard.end()) - heard.begin(), 5);
+  game().world.level.Monster(slot_).peaceful = 0;
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said().front(), Speech("Крестьянин", "Умри!", " кричит: "));
+
+  game().world.level.Monster(slot_).type = kFrog;
+  game().world.level.Monster(slot_).peaceful = 1;
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said(), std::vector<std::string>{Speech("Лягушонок", "Ква-Ква-Кваааа!", " квакает: ")});
+
+  game().world.level.Monster(slot_).type = kGoblin;
+  const std::initializer_list<std::string> friendly = {
+      Speech("Гоблин", "Ааа! Моя очень сильный!"), Speech("Гоблин", "Моя хороший охотник!"),
+      Speech("Гоблин", "Твоя моя не друг! Твоя скорее уходить!")};
+  for (int i = 0; i < 20; ++i) {
+    ASSERT_TRUE(TalkWith({}));
+    EXPECT_TRUE(OneOf(Said(), friendly));
+  }
+  game().world.level.Monster(slot_).peaceful = 0;
+  const std::initializer_list<std::string> hostile = {
+      Speech("Гоблин", "Моя твоя убивать!", " кричит: "),
+      Speech("Гоблин", "Твоя умирать!", " кричит: "),
+      Speech("Гоблин", "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!", " кричит: "),
+      Speech("Гоблин", "Моя очень страшный! Твоя лучше бежать!", " кричит: ")};
+  for (int i = 0; i < 20; ++i) {
+    ASSERT_TRUE(TalkWith({}));
+    EXPECT_TRUE(OneOf(Said(), hostile));
+  }
+}
+
+TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
+  Meet(kShopkeeper);
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said(), std::vector<std::string>{
+                        Speech("Тазар", "Если у тебя есть деньги, лучше потратить их здесь!")});
+
+  Carry(MakeStack(kDagger, 2, blessing::kUncursed, item_flag::kUnpaid));
+  Carry(MakeStack(kBread, 1));
+  const int32_t bill = hero().shop_debt;
+  ASSERT_GT(bill, 0);
+  const std::string question =
+      Speech("Тазар", "Ты набрал вещей на сумму " + std::to_string(bill) + "$. Будешь покупать?");
+
+  // Declined: nothing changes.
+  hero().money = bill + 5;
+  ASSERT_TRUE(TalkWith({"n"}));
+  EXPECT_EQ(Said(), std::vector<std::string>{question});
+  EXPECT_EQ(hero().shop_debt, bill);
+  EXPECT_EQ(hero().money, bill + 5);
+
+  // One coin short: the bill stays, and so do the marks.
+  hero().money = bill - 1;
+  ASSERT_TRUE(TalkWith({"y"}));
+  EXPECT_TRUE(SaidLine(Speech("Тазар", "Но у тебя не хватает золота!")));
+  EXPECT_EQ(hero().shop_debt, bill);
+  EXPECT_EQ(hero().money, bill - 1);
+  ASSERT_EQ(Carried(kDagger).size(), 1u);
+  EXPECT_NE(Carried(kDagger)[0].flags & item_flag::kUnpaid, 0);
+
+  // Paid in full: exactly the bill goes, and the goods are the hero's.
+  hero().money = bill + 5;
+  hero().equipment[3] = MakeStack(kDagger, 1, blessing::kUncursed, item_flag::kUnpaid);
+  ASSERT_TRUE(TalkWith({"y"}));
+  EXPECT_EQ(Said(), (std::vector<std::string>{question, Speech("Тазар", "Спасибо за покупку!")}));
+  EXPECT_EQ(hero().money, 5);
+  EXPECT_EQ(hero().shop_debt, 0);
+  EXPECT_EQ(Carried(kDagger)[0].flags & item_flag::kUnpaid, 0);
+  EXPECT_EQ(Carried(kDagger)[0].count, 2);
+  EXPECT_EQ(hero().equipment[3].flags & item_flag::kUnpaid, 0);
+  EXPECT_EQ(CountCarried(kBread), 1);
+
+  // Nothing left to pay for.
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said(), std::vector<std::string>{
+                        Speech("Тазар", "Если у тебя есть деньги, лучше потратить их здесь!")});
+
+  game().world.level.Monster(slot_).peaceful = 0;
+  Carry(MakeStack(kDagger, 1, blessing::kUncursed, item_flag::kUnpaid));
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said().front(),
+            Speech("Тазар", "Ты гнусный воришка! Больше ты не будешь воровать!", " кричит: "));
+}
+
+TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
+  Meet(kFarmer);
+  const std::vector<std::string> greeting = {
+      Speech("Негиф", "Ааа, искатель приключений! Наверное, проголодался?"),
+      Speech("Негиф",
+             "Так вот, могу сказать, что у меня ты в любое время можешь купить буханку "
+             "отборного хлеба.")};
+  hero().money = 200;
+  ASSERT_TRUE(TalkWith({"y", "2"}));
+  std::vector<std::string> expected = greeting;
+  expected.push_back(Speech("Негиф", "Для тебя она будет стоить 75 золотых монет. Хочешь купить?"));
+  expected.push_back("Негиф передал тебе буханки хлеба.");
+  EXPECT_EQ(Said(), expected);
+  EXPECT_EQ(hero().money, 50);
+  EXPECT_EQ(CountCarried(kBread), 2);
+
+  // Counts that are not whole numbers the purse covers buy nothing and cost nothing.
+  for (const char* typed : {"1", "0", "-1", "1.5", "два", "", "99999999999999999999"}) {
+    SCOPED_TRACE(typed);
+    ASSERT_TRUE(TalkWith({"y", typed}));
+    EXPECT_EQ(hero().money, 50);
+    EXPECT_EQ(CountCarried(kBread), 2);
+  }
+  // A full purse and a count whose total would overflow: refused, nothing taken.
+  hero().money = std::numeric_limits<int32_t>::max();
+  ASSERT_TRUE(TalkWith({"y", "2147483647"}));
+  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+  EXPECT_EQ(hero().money, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(CountCarried(kBread), 2);
+
+  // After the catacombs the loaf costs 40; declining buys nothing.
+  hero().quests[kCatacombs] = 100;
+  hero().money = 120;
+  ASSERT_TRUE(TalkWith({"n"}));
+  EXPECT_TRUE(
+      SaidLine(Speech("Негиф", "Для тебя она будет стоить 40 золотых монет. Хочешь купить?")));
+  EXPECT_EQ(hero().money, 120);
+  ASSERT_TRUE(TalkWith({"y", "3"}));
+  EXPECT_EQ(hero().money, 0);
+  EXPECT_EQ(CountCarried(kBread), 5);
+
+  game().world.level.Monster(slot_).peaceful = 0;
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said().front(), Speech("Негиф", "Ты недостоин жить!", " кричит: "));
+}
+
+TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
+  Meet(kHealer);
+  hero().hp = 3;
+  hero().max_hp = 10;
+  hero().poison = 12;
+  game().view.labels.Set(Condition::kPoisoned, true);
+  hero().money = 100;
+  // 7 hit points missing: 14 coins.
+  ASSERT_TRUE(TalkWith({"исцели меня", "y", "пока"}));
+  EXPECT_EQ(Topics(),
+            (std::vector<std::string>{"пока", "исцели меня", "продай зелье", "научи читать"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Это будет стоить 14 золотых монет. Согласен?")));
+  EXPECT_TRUE(
+      SaidLine("Дарон медленно произносит какое-то заклинание. Все твои раны мгновенно заживают!"));
+  EXPECT_TRUE(SaidLine("Действие яда прекращается!"));
+  EXPECT_EQ(hero().money, 86);
+  EXPECT_EQ(hero().hp, 10);
+  EXPECT_EQ(hero().poison, 0);
+  EXPECT_FALSE(game().view.labels.Has(Condition::kPoisoned));
+
+  // Unhurt: no charge.
+  ASSERT_TRUE(TalkWith({"Исцели", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Но ты не ранен!")));
+  EXPECT_EQ(hero().money, 86);
+
+  // A scratch costs the least price; too poor, it stays.
+  hero().hp = 9;
+  hero().money = 9;
+  ASSERT_TRUE(TalkWith({"heal", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Это будет стоить 10 золотых монет. Согласен?")));
+  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+  EXPECT_EQ(hero().hp, 9);
+  EXPECT_EQ(hero().money, 9);
+
+  // Nonsense, then goodbye.
+  ASSERT_TRUE(TalkWith({"абракадабра", "ну пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
+
+  game().world.level.Monster(slot_).peaceful = 0;
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said().front(), Speech("Дарон", "Ты недостоин жить!", " кричит: "));
+}
+
+TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
+  Meet(kHealer);
+  hero().money = 500;
+  ASSERT_TRUE(TalkWith({"продай зелье", "y", "2", "пока"}));
+  EXPECT_TRUE(SaidLine(
+      Speech("Дарон", "Одно лечебное зелье стоит 200 золотых монет. У тебя есть такие деньги?")));
+  EXPECT_TRUE(SaidLine("Дарон передал тебе зелья."));
+  EXPECT_EQ(hero().money, 100);
+  EXPECT_EQ(CountCarried(kHealingPotion), 2);
+  // More than the purse holds: refused.
+  ASSERT_TRUE(TalkWith({"зелье", "y", "1", "пока"}));
+  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+  EXPECT_EQ(hero().money, 100);
+  EXPECT_EQ(CountCarried(kHealingPotion), 2);
+
+  Skill& literacy = hero().SkillAt(skill::kLiteracy);
+  literacy.value = 0.4f;
+  hero().money = 399;
+  ASSERT_TRUE(TalkWith({"научи читать", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "За это я возьму с тебя 400 золотых монет. Согласен?")));
+  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+  EXPECT_LT(literacy.value, 1.0f);
+  hero().money = 400;
+  ASSERT_TRUE(TalkWith({"научи читать", "y", "пока"}));
+  EXPECT_TRUE(SaidLine("Дарон научил тебя читать."));
+  EXPECT_GE(literacy.value, 1.0f);
+  EXPECT_EQ(hero().money, 0);
+  hero().money = 400;
+  ASSERT_TRUE(TalkWith({"научи читать", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Но ты и так умеешь читать!")));
+  EXPECT_EQ(hero().money, 400);
+
+  // After the catacombs: 120 a potion, 200 a lesson.
+  hero().quests[kCatacombs] = 100;
+  literacy.value = 0;
+  ASSERT_TRUE(TalkWith({"продай зелье", "y", "1", "научи читать", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(
+      Speech("Дарон", "Одно лечебное зелье стоит 120 золотых монет. У тебя есть такие деньги?")));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "За это я возьму с тебя 200 золотых монет. Согласен?")));
+  EXPECT_EQ(hero().money, 80);
+  EXPECT_EQ(CountCarried(kHealingPotion), 3);
+  EXPECT_GE(literacy.value, 1.0f);
+}
+
+TEST_F(VillageFolkTest, TheHealerReadsTheTabletAndKnowsOfTheWitchAndTheGhost) {
+  Meet(kHealer);
+  const std::string tablet_line =
+      Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
+                          ItemTypeName(game(), item_type::kForestArtefact) + ".");
+  // Before the catacombs are cleared there is no tablet to speak of.
+  ASSERT_TRUE(TalkWith({"каменная табличка", "Чазор", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
+  EXPECT_TRUE(
+      SaidLine(Speech("Дарон", "Чазор, Призрак Расколотого Камня. О нём мало что известно.")));
+  EXPECT_FALSE(SaidLine(tablet_line));
+  EXPECT_EQ(hero().quests[kRiddle], 0);
+
+  hero().quests[kCatacombs] = 100;
+  hero().quests[kWitch] = 1;
+  ASSERT_TRUE(TalkWith({"каменная табличка", "ведьма", "пока"}));
+  EXPECT_EQ(Topics(), (std::vector<std::string>{"пока", "исцели меня", "продай зелье",
+                                                "научи читать", "каменная табличка", "ведьма"}));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Да, я могу это прочитать.")));
+  EXPECT_TRUE(SaidLine(tablet_line));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Он лежит в небольшой пещерке прямо в центре чащобы.")));
+  EXPECT_EQ(hero().quests[kRiddle], 1);
+  for (const char* line : {"В пещере на севере действительно живёт какая-то ведьма.",
+                           "Говоришь, она превратила гоблина в жабу?",
+                           "Насколько я знаю, такое проклятие легче всего снять, убив ведьму."}) {
+    EXPECT_TRUE(SaidLine(Speech("Дарон", line))) << line;
+  }
+  // The riddle only moves forward; the artefact named is the one the quest state records.
+  hero().quests[kRiddle] = 2;
+  hero().quests[kArtefactType] = kHealingPotion;
+  ASSERT_TRUE(TalkWith({"прочитай", "пока"}));
+  EXPECT_TRUE(SaidLine(
+      Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
+                          ItemTypeName(game(), kHealingPotion) + ".")));
+  EXPECT_EQ(hero().quests[kRiddle], 2);
+}
+
+TEST_F(VillageFolkTest, ThePriestTellsTheStatusOfAnItemForMoney) {
+  Meet(kPriest);
+  const std::string greeting =
+      Speech("Священник", "Приветсвую тебя, сын мой! Что привело тебя в храм?");
+  hero().money = 100;
+  // An empty pack: nothing to look at, nothing charged.
+  ASSERT_TRUE(TalkWith({"определи статус", "y", "пока"}));
+  EXPECT_EQ(Said().front(), greeting);
+  EXPECT_EQ(Topics(), (std::vector<std::string>{"пока", "определи статус", "освяти воду"}));
+  EXPECT_EQ(hero().money, 100);
+  EXPECT_FALSE(game().control.inventory.open_requested);
+
+  Carry(MakeStack(kDagger, 1, blessing::kCursedUnknown));
+  // Declined: nothing.
+  ASSERT_TRUE(TalkWith({"статус", "n", "пока"}));
+  EXPECT_EQ(hero().money, 100);
+  EXPECT_FALSE(game().control.inventory.open_requested);
+  // Paid: the talk ends and the pack opens for the choice, which DetCurse answers once the window
+  // has chosen the dagger (its first stack).
+  ASSERT_TRUE(TalkWith({"определи статус", "y"}));
+  EXPECT_TRUE(SaidLine(Speech("Священник", "Это стоит 50 монет. У тебя есть такие деньги?")));
+  EXPECT_EQ(hero().money, 50);
+  EXPECT_TRUE(game().control.inventory.open_requested);
+  EXPECT_EQ(game().control.pending_operation, PendingOperation::kItemEffect);
+  EXPECT_EQ(game().control.effect_handler, "DetCurse");
+  EXPECT_EQ(game().control.inventory.pile, kPackPile);
+  ASSERT_EQ(Carried(kDagger).size(), 1u);
+  fixture_.Act([](Game& g) { CallPendingOperation(g); });
+  EXPECT_TRUE(SaidLine("На этом предмете лежит проклятие."));
+  EXPECT_EQ(Carried(kDagger)[0].blessing, blessing::kCursed);
+  EXPECT_EQ(game().control.pending_operation, PendingOperation::kNone);
+
+  game().world.level.Monster(slot_).peaceful = 0;
+  ASSERT_TRUE(TalkWith({}));
+  EXPECT_EQ(Said().front(), Speech("Священник", "Ты недостоин жить!", " кричит: "));
+}
+
+TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
+  Meet(kPriest);
+  hero().money = 1000;
+  ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Священник", "Это стоит 150 монет. У тебя есть такие деньги?")));
+  EXPECT_TRUE(SaidLine(Speech("Священник", "У тебя нету ни одной бутылки воды!")));
+  EXPECT_EQ(hero().money, 1000);
+
+  Carry(MakeStack(item_type::kWater, 1, blessing::kBlessed));
+  ASSERT_TRUE(TalkWith({"святая вода", "y", "пока"}));
+  EXPECT_TRUE(SaidLine(Speech("Священник", "Но вся твоя вода уже освящена!")));
+  EXPECT_EQ(hero().money, 1000);
+
+  Carry(MakeStack(item_type::kWater, 2, blessing::kUncursed));
+  Carry(MakeStack(item_type::kWater, 3, blessing::kCursedUnknown));
+  const int32_t weight = hero().carried_weight;
+  // Too poor: the water stays as it is.
+  hero().money = 149;
+  ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
+  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+  EXPECT_EQ(Carried(item_type::kWater).size(), 3u);
+  EXPECT_EQ(hero().money, 149);
+
+  hero().money = 150;
+  ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
+  EXPECT_EQ(hero().money, 0);
+  const std::vector<ItemRecord> water = Carried(item_type::kWater);
+  ASSERT_EQ(water.size(), 1u);
+  EXPECT_EQ(water[0].count, 6);
+  EXPECT_EQ(water[0].blessing, blessing::kBlessed);
+  EXPECT_EQ(hero().carried_weight, weight);
+}
+
+TEST_F(VillageFolkTest, TalkingReachesEveryHandlerByItsName) {
+  for (const char* name : {"Muzhik", "Kva", "Chukcha", "Trader", "Fermer", "Lekar", "Priest"}) {
+    const auto* entry = TalkRegistry().Find(name);
+    ASSERT_NE(entry, nullptr) << name;
+    EXPECT_NE(entry->fn, nullptr) << name;
+  }
+}
+
+}  // namespace
+}  // namespace zaldrun
