@@ -102,8 +102,31 @@ std::string AskTopic(Game& game, std::span<const std::string_view> topics) {
 
 bool SaysGoodbye(std::string_view answer) { return Like(answer, "*пока*"); }
 
+void TalkOverTopics(Game& game, int slot,
+                    const std::function<std::span<const std::string_view>()>& topics,
+                    const std::function<Reply(std::string_view answer)>& reply) {
+  for (int round = 0; round < kMostAnswers && !game.GameOver(); ++round) {
+    const std::string answer = AskTopic(game, topics());
+    if (game.GameOver() || answer.empty() || SaysGoodbye(answer)) return;
+    const Reply result = reply(answer);
+    if (result == Reply::kTalkEnds) return;
+    if (result == Reply::kNotUnderstood) Say(game, slot, kNotUnderstood);
+  }
+}
+
+void Narrate(Game& game, std::span<const std::string_view> lines) {
+  for (std::string_view line : lines) ShowMessage(game, line);
+}
+
+int Roll(Game& game, int range) { return static_cast<int>(game.random.Next() * range); }
+
 bool AskYesNo(Game& game, std::string_view question) {
   ShowMessage(game, question, msg::kQuestion);
+  return TakeYes(game);
+}
+
+bool AskAs(Game& game, int slot, std::string_view question) {
+  Say(game, slot, question, msg::kQuestion);
   return TakeYes(game);
 }
 
@@ -154,11 +177,14 @@ bool GiveItems(Game& game, int type, int32_t count) {
   request.prefix = 0;
   request.suffix = 0;
   const std::optional<ItemRecord> item = MakeItem(game, request);
-  if (!item) return false;
-  if (TakeIntoPack(game, *item)) return true;
+  return item && GiveItem(game, *item);
+}
+
+bool GiveItem(Game& game, const ItemRecord& item) {
+  if (TakeIntoPack(game, item)) return true;
   // A full pack: the goods are put down at the hero's feet rather than lost.
   ShowMessage(game, kPackFullMessage);
-  return PlaceItem(game, game.world.hero.x, game.world.hero.y, *item, false);
+  return PlaceItem(game, game.world.hero.x, game.world.hero.y, item, false);
 }
 
 void GiveMoney(Game& game, int32_t amount) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,8 +39,26 @@ inline constexpr std::string_view kNotUnderstood = "Ээээ... Чего?";
 // True for the answer that ends a talk ("пока").
 bool SaysGoodbye(std::string_view answer);
 
+// A talk ends on its own after this many answers, so that a player (or a script) who only presses
+// Enter cannot keep it going for ever.
+inline constexpr int kMostAnswers = 20;
+// What an answer led to.
+enum class Reply { kAnswered, kNotUnderstood, kTalkEnds };
+// Asks the topics again and again until "пока", an empty answer, kMostAnswers rounds or a reply
+// that ends the talk; an answer `reply` did not understand gets "Ээээ... Чего?" from the speaker in
+// `slot`. `topics` is asked before each round, since a talk may open new topics on the way.
+void TalkOverTopics(Game& game, int slot,
+                    const std::function<std::span<const std::string_view>()>& topics,
+                    const std::function<Reply(std::string_view answer)>& reply);
+// Lines that tell what happens rather than what is said: shown as they are, without a speaker.
+void Narrate(Game& game, std::span<const std::string_view> lines);
+// Int(Rnd × range): a whole number 0..range - 1.
+int Roll(Game& game, int range);
+
 // A yes/no question: true when the player answered yes.
 bool AskYesNo(Game& game, std::string_view question);
+// The same question in the speaker's voice.
+bool AskAs(Game& game, int slot, std::string_view question);
 // "Сколько?" with "1" written in the box: the whole number typed, when it is at least 1 and at
 // most `most`; nothing for any other answer.
 std::optional<int32_t> AskCount(Game& game, int32_t most);
@@ -53,8 +72,10 @@ bool Pay(Game& game, int64_t amount);
 // refusal. Returns the count bought (0 when nothing was).
 int32_t BuyCount(Game& game, int64_t price);
 
-// Gives the hero `count` new items of `type` into the pack (or onto his cell when the pack is
-// full), identified. Returns false when the type cannot be made.
+// Gives the hero an item: into the pack, or onto his cell when the pack is full.
+bool GiveItem(Game& game, const ItemRecord& item);
+// Gives the hero `count` new items of `type`, identified and uncursed. Returns false when the type
+// cannot be made.
 bool GiveItems(Game& game, int type, int32_t count);
 // Gives the hero money, shown on the money label.
 void GiveMoney(Game& game, int32_t amount);

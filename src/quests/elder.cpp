@@ -195,18 +195,18 @@ void Starosta(Game& game, int slot) {
   Say(game, slot, "А, ты вернулся! Что тебе нужно?");
   TalkOverTopics(
       game, slot, [] { return std::span<const std::string_view>(kTopics); },
-      [&](std::string_view answer) {
+      [&](std::string_view answer) -> Reply {
         if (Like(answer, "*задани*")) {
           Task(game, slot);
-          return true;
+          return Reply::kAnswered;
         }
         for (const Lore& lore : kLore) {
           if (Like(answer, lore.pattern)) {
             TellLore(game, slot, lore);
-            return true;
+            return Reply::kAnswered;
           }
         }
-        return false;
+        return Reply::kNotUnderstood;
       });
 }
 

@@ -68,20 +68,6 @@ constexpr std::string_view kCurseLifted[] = {
     "Моя говорить спасибо! Моя дарить твоя подарок!",
 };
 
-// An angry goblin's threat, as every goblin shouts it.
-void GoblinThreat(Game& game, int slot) {
-  const int r = Roll(game, 13);
-  if (r <= 3) {
-    Say(game, slot, "Моя твоя убивать!");
-  } else if (r <= 6) {
-    Say(game, slot, "Твоя умирать!");
-  } else if (r <= 10) {
-    Say(game, slot, "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!");
-  } else {
-    Say(game, slot, "Моя очень страшный! Твоя лучше бежать!");
-  }
-}
-
 // The chief's gift is the tribe's own club (made for nobody else, never found at random), laid at
 // the hero's feet; into the pack only when the floor has no room.
 void PlaceGoblinGift(Game& game) {
@@ -251,7 +237,7 @@ void Ohotnik(Game& game, int slot) {
 
 void Gobagoba(Game& game, int slot) {
   if (IsHostile(game, slot)) {
-    GoblinThreat(game, slot);
+    Chukcha(game, slot);  // the chief threatens as his goblins do
     return;
   }
   int16_t& witch = QuestState(game, quest_entry::kWitch);
@@ -334,18 +320,18 @@ void Kornavin(Game& game, int slot) {
       [&] {
         return std::span<const std::string_view>(kTravellerTopics).first(kavi_begun() ? 3 : 1);
       },
-      [&](std::string_view answer) {
-        if (!kavi_begun()) return false;
+      [&](std::string_view answer) -> Reply {
+        if (!kavi_begun()) return Reply::kNotUnderstood;
         if (Like(answer, "*кави*")) {
           SayAll(game, slot, kAboutKavi);
-          return true;
+          return Reply::kAnswered;
         }
         if (Like(answer, "*гробниц*")) {
           SayAll(game, slot, kAboutTomb);
           QuestState(game, quest_entry::kTombTold) = 1;
-          return true;
+          return Reply::kAnswered;
         }
-        return false;
+        return Reply::kNotUnderstood;
       });
 }
 

@@ -26,22 +26,6 @@ int16_t& QuestState(Game& game, int index) {
   return game.world.hero.quests[static_cast<size_t>(index)];
 }
 
-int Roll(Game& game, int range) { return static_cast<int>(game.random.Next() * range); }
-
-void TalkOverTopics(Game& game, int slot,
-                    const std::function<std::span<const std::string_view>()>& topics,
-                    const std::function<bool(std::string_view answer)>& reply) {
-  for (int round = 0; round < kMostAnswers && !game.GameOver(); ++round) {
-    const std::string answer = AskTopic(game, topics());
-    if (answer.empty() || SaysGoodbye(answer)) return;
-    if (!reply(answer)) Say(game, slot, kNotUnderstood);
-  }
-}
-
-void Narrate(Game& game, std::span<const std::string_view> lines) {
-  for (std::string_view line : lines) ShowMessage(game, line);
-}
-
 void GiveRandomItem(Game& game) {
   ItemRequest request;
   request.type = ChooseItemType(game, kRewardLowestLevel, kRewardHighestLevel, kAnyCategory, 0,
@@ -49,11 +33,7 @@ void GiveRandomItem(Game& game) {
   if (request.type == 0) return;
   request.blessing = blessing::kUncursed;
   request.identified = 1;
-  const std::optional<ItemRecord> item = MakeItem(game, request);
-  if (!item) return;
-  if (TakeIntoPack(game, *item)) return;
-  ShowMessage(game, kPackFullMessage);
-  PlaceItem(game, game.world.hero.x, game.world.hero.y, *item, false);
+  if (const std::optional<ItemRecord> item = MakeItem(game, request)) GiveItem(game, *item);
 }
 
 void GiveReward(Game& game, int32_t money, int32_t experience) {

@@ -6,18 +6,9 @@ namespace {
 
 // Sorted by name; records/handler_names lists every name a monster type may use.
 constexpr RegistryEntry<TalkHandler> kHandlers[] = {
-    {"Balbes", Balbes},
-    {"Chukcha", Chukcha},
-    {"Dedok", Dedok},
-    {"Fermer", Fermer},
-    {"Gobagoba", Gobagoba},
-    {"Kornavin", Kornavin},
-    {"Kva", Kva},
-    {"Lekar", Lekar},
-    {"Muzhik", Muzhik},
-    {"Ohotnik", Ohotnik},
-    {"Priest", Priest},
-    {"Starosta", Starosta},
+    {"Balbes", Balbes},     {"Chukcha", Chukcha},   {"Dedok", Dedok},   {"Fermer", Fermer},
+    {"Gobagoba", Gobagoba}, {"Kornavin", Kornavin}, {"Kva", Kva},       {"Lekar", Lekar},
+    {"Muzhik", Muzhik},     {"Ohotnik", Ohotnik},   {"Priest", Priest}, {"Starosta", Starosta},
     {"Trader", Trader},
 };
 

@@ -13,28 +13,16 @@
 #include "model/game.hpp"
 #include "quests/conversation.hpp"
 #include "quests/talk_handlers.hpp"
+#include "records/item_type_table.hpp"
 #include "records/quest_list.hpp"
 
 namespace zaldrun {
 namespace {
 
-// The quest-state entry of the catacombs (quest 2): done, it makes the farmer's bread cheaper.
-constexpr size_t kCatacombsEntry = static_cast<size_t>(kQuestStateIndex[1]);
-// "Буханка Хлеба" (data/items.toml).
-constexpr int kBread = 28;
 constexpr int kBreadPrice = 75;
 constexpr int kBreadPriceAfterCatacombs = 40;
 
 constexpr std::string_view kUnworthy = "Ты недостоин жить!";
-
-// A question in the speaker's voice with "(Y/N)": true when the player answered yes.
-bool AskAs(Game& game, int slot, std::string_view question) {
-  Say(game, slot, question, msg::kQuestion);
-  return TakeYes(game);
-}
-
-// Whole numbers 0..count-1, as Int(Rnd × count).
-int Roll(Game& game, int count) { return RandomRange(game, 0, count - 1); }
 
 // Takes the unpaid mark off the shop goods the hero carries: the pack's stacks and, should one
 // carry it, a worn or readied item. Stacks that become alike stay apart (the pack has no helper
@@ -137,7 +125,7 @@ void Fermer(Game& game, int slot) {
       "Так вот, могу сказать, что у меня ты в любое время можешь купить буханку отборного хлеба.",
   };
   SayAll(game, slot, kGreeting);
-  const int price = game.world.hero.quests[kCatacombsEntry] >= kQuestDone
+  const int price = game.world.hero.quests[quest_entry::kCatacombs] >= kQuestDone
                         ? kBreadPriceAfterCatacombs
                         : kBreadPrice;
   if (!AskAs(game, slot,
@@ -149,7 +137,7 @@ void Fermer(Game& game, int slot) {
   if (count < 1) return;
   ShowMessage(game, SpeakerName(game, slot) + " передал тебе буханки хлеба.");
   // Bread that cannot be made is not sold: the money goes back.
-  if (!GiveItems(game, kBread, count)) GiveMoney(game, count * price);
+  if (!GiveItems(game, item_type::kBread, count)) GiveMoney(game, count * price);
 }
 
 }  // namespace zaldrun

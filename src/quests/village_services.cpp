@@ -23,14 +23,6 @@
 namespace zaldrun {
 namespace {
 
-// Quest-state entries (records/quest_list.hpp and spec Part 9.2).
-constexpr size_t kCatacombsEntry = static_cast<size_t>(kQuestStateIndex[1]);  // quest 2
-constexpr size_t kWitchEntry = static_cast<size_t>(kQuestStateIndex[2]);      // quest 3
-constexpr size_t kArtefactTypeEntry = 12;  // the item type of the forest artefact
-constexpr size_t kRiddleEntry = static_cast<size_t>(kQuestStateIndex[6]);  // quest 7
-
-// "Зелье Лечения", the potion of the handler "pHeal" (data/items.toml).
-constexpr int kHealingPotion = 30;
 constexpr int kPotionPrice = 200;
 constexpr int kPotionPriceAfterCatacombs = 120;
 constexpr int kReadingPrice = 400;
@@ -46,27 +38,10 @@ constexpr int kHolyWaterPrice = 150;
 
 constexpr std::string_view kUnworthy = "Ты недостоин жить!";
 
-bool AskAs(Game& game, int slot, std::string_view question) {
-  Say(game, slot, question, msg::kQuestion);
-  return TakeYes(game);
-}
-
 std::string Coins(int price) { return std::to_string(price) + " золотых монет"; }
 
 bool CatacombsDone(const Game& game) {
-  return game.world.hero.quests[kCatacombsEntry] >= kQuestDone;
-}
-
-// A topic menu that comes back after every answer until "пока" (or the end of the game). The
-// handler returns false when the talk is over after its answer.
-template <typename Topics, typename Answer>
-void TalkUntilGoodbye(Game& game, Topics topics, Answer answer) {
-  while (!game.GameOver()) {
-    const std::vector<std::string_view> list = topics();
-    const std::string said = AskTopic(game, list);
-    if (game.GameOver() || SaysGoodbye(said)) return;
-    if (!answer(said)) return;
-  }
+  return game.world.hero.quests[quest_entry::kCatacombs] >= kQuestDone;
 }
 
 // --- Дарон ---------------------------------------------------------------------------------------
@@ -102,7 +77,7 @@ void SellPotions(Game& game, int slot) {
   if (count < 1) return;
   ShowMessage(game, SpeakerName(game, slot) + " передал тебе зелья.");
   // Potions that cannot be made are not sold: the money goes back.
-  if (!GiveItems(game, kHealingPotion, count)) GiveMoney(game, count * price);
+  if (!GiveItems(game, item_type::kHealingPotion, count)) GiveMoney(game, count * price);
 }
 
 void TeachReading(Game& game, int slot) {
@@ -119,8 +94,8 @@ void TeachReading(Game& game, int slot) {
 }
 
 void ReadTablet(Game& game, int slot) {
-  int16_t& riddle = game.world.hero.quests[kRiddleEntry];
-  const int stored = game.world.hero.quests[kArtefactTypeEntry];
+  int16_t& riddle = game.world.hero.quests[quest_entry::kForestRiddle];
+  const int stored = game.world.hero.quests[quest_entry::kArtefactType];
   std::string artefact = stored > 0 ? ItemTypeName(game, stored) : std::string();
   if (artefact.empty()) artefact = ItemTypeName(game, item_type::kForestArtefact);
   const std::array<std::string, 7> lines = {
@@ -247,12 +222,13 @@ void Lekar(Game& game, int slot) {
   }
   Say(game, slot, "Здравствуй, путник. Я лечу раны и недуги. Чем я могу тебе помочь?");
   const auto tablet_known = [&game] { return CatacombsDone(game); };
-  const auto witch_known = [&game] { return game.world.hero.quests[kWitchEntry] >= 1; };
+  const auto witch_known = [&game] { return game.world.hero.quests[quest_entry::kWitch] >= 1; };
+  std::vector<std::string_view> list;
   const auto topics = [&] {
-    std::vector<std::string_view> list = {"пока", "исцели меня", "продай зелье", "научи читать"};
+    list = {"пока", "исцели меня", "продай зелье", "научи читать"};
     if (tablet_known()) list.push_back("каменная табличка");
     if (witch_known()) list.push_back("ведьма");
-    return list;
+    return std::span<const std::string_view>(list);
   };
   constexpr std::array<std::string_view, 4> kHeal = {"*heal*", "*исцел*", "*цели*", "*целени*"};
   constexpr std::array<std::string_view, 3> kPotion = {"*зель*", "*зелий*", "*potion*"};
@@ -260,7 +236,7 @@ void Lekar(Game& game, int slot) {
   constexpr std::array<std::string_view, 3> kReading = {"*научи*", "*читать*", "*грамот*"};
   constexpr std::array<std::string_view, 2> kGhost = {"*призрак*", "*Чазор*"};
   constexpr std::array<std::string_view, 3> kWitch = {"*проклят*", "*жаба*", "*ведьм*"};
-  TalkUntilGoodbye(game, topics, [&](const std::string& said) {
+  TalkOverTopics(game, slot, topics, [&](std::string_view said) {
     if (LikeAny(said, kHeal)) {
       Heal(game, slot);
     } else if (LikeAny(said, kPotion)) {
@@ -274,9 +250,9 @@ void Lekar(Game& game, int slot) {
     } else if (witch_known() && LikeAny(said, kWitch)) {
       TellOfTheWitch(game, slot);
     } else {
-      Say(game, slot, kNotUnderstood);
+      return Reply::kNotUnderstood;
     }
-    return true;
+    return Reply::kAnswered;
   });
 }
 
@@ -286,19 +262,16 @@ void Priest(Game& game, int slot) {
     return;
   }
   Say(game, slot, "Приветсвую тебя, сын мой! Что привело тебя в храм?");
-  const auto topics = [] {
-    return std::vector<std::string_view>{"пока", "определи статус", "освяти воду"};
-  };
+  constexpr std::array<std::string_view, 3> kTopics = {"пока", "определи статус", "освяти воду"};
+  const auto topics = [&] { return std::span<const std::string_view>(kTopics); };
   constexpr std::array<std::string_view, 3> kStatus = {"*проклят*", "*статус*", "*определи*"};
   constexpr std::array<std::string_view, 2> kWater = {"*вод*", "*свят*"};
-  TalkUntilGoodbye(game, topics, [&](const std::string& said) {
-    if (LikeAny(said, kStatus)) return !TellStatus(game, slot);
-    if (LikeAny(said, kWater)) {
-      SellHolyWater(game, slot);
-    } else {
-      Say(game, slot, kNotUnderstood);
-    }
-    return true;
+  TalkOverTopics(game, slot, topics, [&](std::string_view said) {
+    // The status is told in the inventory window, which opens once the talk is over.
+    if (LikeAny(said, kStatus)) return TellStatus(game, slot) ? Reply::kTalkEnds : Reply::kAnswered;
+    if (!LikeAny(said, kWater)) return Reply::kNotUnderstood;
+    SellHolyWater(game, slot);
+    return Reply::kAnswered;
   });
 }
 

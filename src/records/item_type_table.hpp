@@ -36,6 +36,8 @@ struct ItemType {
 namespace item_type {
 inline constexpr int kVodka = 9;
 inline constexpr int kEar = 17;
+inline constexpr int kBread = 28;
+inline constexpr int kHealingPotion = 30;
 inline constexpr int kWater = 66;
 inline constexpr int kMoney = 117;
 inline constexpr int kNote = 134;

@@ -44,3 +44,9 @@ hero_at 33 15 || fail "the hero did not reach the shop's lane"
 walk Up 9
 wait_for "Добро пожаловать в мою лавку"
 hero_at 33 6 || fail "the hero is not inside the shop"
+
+send Down
+send Down
+screen | sed -n 1,12p
+send I
+screen | sed -n 5,30p

@@ -7,6 +7,7 @@
 #include "engine/dispatch.hpp"
 #include "items/effect_registry.hpp"
 #include "levelgen/room_registry.hpp"
+#include "quests/talk.hpp"
 
 namespace zaldrun {
 namespace {
@@ -26,6 +27,18 @@ TEST(HandlerNames, EveryRegisteredHandlerHasAListedName) {
   ExpectListed(BehaviourRegistry(), BehaviourNames());
   ExpectListed(EffectRegistry(), ItemOperationNames());
   ExpectListed(RoomRegistry(), RoomNames());
+  ExpectListed(TalkRegistry(), TalkHandlerNames());
+}
+
+// Every name the data may use is answered: a talk by its talk handler, any other by its timed
+// handler.
+TEST(HandlerNames, EveryListedTalkAndEventNameHasItsHandler) {
+  for (std::string_view name : TalkHandlerNames()) {
+    EXPECT_TRUE(TalkRegistry().Contains(name)) << name;
+  }
+  for (std::string_view name : EventHandlerNames()) {
+    EXPECT_TRUE(TalkRegistry().Contains(name) || EventRegistry().Contains(name)) << name;
+  }
 }
 
 // Every talk handler is an event handler: monster_content_test.cpp.
