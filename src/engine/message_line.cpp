@@ -27,6 +27,15 @@ void WaitForMore(Game& game) {
   Wait(game);
 }
 
+// The answer a click lands on, -1 for none.
+int ClickedAnswer(const AnswerList& chat, const platform::Key& key) {
+  if (!chat.visible || key.x < chat.left) return -1;
+  for (size_t i = 0; i + 1 < chat.rows.size() && i < chat.lines.size(); ++i) {
+    if (key.y >= chat.rows[i] && key.y < chat.rows[i + 1]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 // The entry box takes typed text; Enter confirms it. With the answer list open, Up and Down
 // choose an answer and Enter (or a click) takes it.
 void WaitForEntry(Game& game) {
@@ -42,7 +51,14 @@ void WaitForEntry(Game& game) {
       chat.selected = (chat.selected + (key.code == keys::kUp ? answers - 1 : 1)) % answers;
       continue;
     }
-    if (key.code == keys::kEnter) {
+    if (key.kind == platform::KeyKind::kMouseClick) {
+      // A click on an answer chooses it and takes it at once, whatever was typed.
+      const int line = ClickedAnswer(chat, key);
+      if (line < 0) continue;
+      chat.selected = line;
+      game.view.number_input.text.clear();
+    }
+    if (key.code == keys::kEnter || key.kind == platform::KeyKind::kMouseClick) {
       if (chat.visible && answers > 0 && game.view.number_input.text.empty()) {
         game.view.number_input.text =
             chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];

@@ -21,6 +21,10 @@ struct AnswerList {
   int16_t tag = 0;  // 0: a choice hides the list again
   std::vector<std::string> lines;
   int selected = 0;
+  // Where the screen last drew the list, so that a click can choose an answer: its left column,
+  // and the first row of each line followed by the row after the last (a long answer wraps).
+  int left = 0;
+  std::vector<int> rows;
 };
 
 struct View {

@@ -88,12 +88,15 @@ void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
                      : Utf8Prefix(text, layout::kPanelWidth - 2),
                  platform::colors::kBlack, platform::colors::kWhite);
   }
-  const AnswerList& chat = game_.view.chat;
+  AnswerList& chat = game_.view.chat;
   if (!chat.visible) return;
   grid.PutText(x, layout::kChatTop, "Что ответить?", platform::colors::kYellow,
                platform::colors::kBlack);
   int y = layout::kChatTop + 1;
+  chat.left = x;
+  chat.rows.clear();
   for (size_t i = 0; i < chat.lines.size() && y < layout::kHintRow; ++i) {
+    chat.rows.push_back(y);
     const bool chosen = static_cast<int>(i) == chat.selected;
     for (const std::string& row : ui::WrapText(chat.lines[i], layout::kPanelWidth - 1)) {
       if (y >= layout::kHintRow) break;
@@ -101,6 +104,7 @@ void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
                    chosen ? ui::palette::kFocusBg : platform::colors::kBlack);
     }
   }
+  chat.rows.push_back(y);
 }
 
 void MainWindow::DrawMessageLine(platform::Grid& grid) const {

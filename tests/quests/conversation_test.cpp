@@ -45,6 +45,23 @@ TEST(ConversationTest, AnswersMatchWildcardTopicsWithoutCase) {
   }
 }
 
+TEST(ConversationTest, AnAnswerIsChosenByKeysTypedOrClicked) {
+  GameFixture fixture({"C@C"});
+  constexpr std::string_view kTopics[] = {"пока", "задание", "деревня"};
+  std::string answer;
+  const auto ask = [&](Game& g) { answer = AskTopic(g, kTopics); };
+  fixture.Keys("{Down}{Enter}").Act(ask);
+  EXPECT_EQ(answer, "задание");
+  fixture.Keys("  Тазар {Enter}").Act(ask);
+  EXPECT_EQ(answer, "Тазар");
+  EXPECT_FALSE(fixture.game().view.chat.visible);
+  // A click on the third answer takes it; a click beside the list does nothing.
+  fixture.frontend().PushClick(1, 1);
+  fixture.frontend().PushClick(82, 25);
+  fixture.Act(ask);
+  EXPECT_EQ(answer, "деревня");
+}
+
 TEST(ConversationTest, ACountIsAWholeNumberTheHeroCanPayFor) {
   GameFixture fixture({"C@C"});
   Game& game = fixture.game();
