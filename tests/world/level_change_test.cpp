@@ -66,14 +66,7 @@ TEST(LevelChange, ArrivalsFromTheOverworld) {
 
   // (3, 6) is the town's arrival; a goblin stands there when the hero comes again.
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 4, 6));
-  MonsterRecord guard;
-  guard.type = 8;
-  guard.x = 3;
-  guard.y = 6;
-  guard.hp = guard.max_hp = 5;
-  game.world.level.monster_count = static_cast<int16_t>(game.world.level.monster_count + 1);
-  game.world.level.Monster(game.world.level.monster_count) = guard;
-  game.world.level.Cell(3, 6).monster = game.world.level.monster_count;
+  fixture.AddMonster(8, 3, 6);
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kOverworld, 33, 24));
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 3, 6));
   EXPECT_FALSE(game.world.hero.x == 3 && game.world.hero.y == 6);
