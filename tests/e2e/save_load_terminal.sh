@@ -37,6 +37,8 @@ send Q
 wait_for "Действительно выйти?"
 send y
 wait_for_file "$WORK/Вася.txt"
+sleep 0.3  # the save and the level files go right after the record
 grep -q "Вася, Человек Воин, просто вышел из игры." "$WORK/Вася.txt" || fail "no record"
 [ -f "$WORK/Save/Вася.sav" ] && fail "the save of a quitter is still there"
+ls "$WORK"/Save/*.lev >/dev/null 2>&1 && fail "level files left behind after Q"
 echo "save and load terminal: ok"

@@ -86,19 +86,7 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   EXPECT_EQ(FirstDifference(ReadFileText(first.folder() / "Save" / "Вася.bak"), bytes), -1);
 }
 
-TEST(Closing, QuittingALoadedHeroLosesHisSaveAndLeavesARecord) {
-  ProgramHarness first;
-  EXPECT_EQ(first.Keys(kCreate).Keys("Sy").Run(), 0);
-  ProgramHarness second;
-  UseFolderOf(second, first);
-  EXPECT_EQ(second.Keys(kLoadFirst).Keys("Qy").Run(), 0);
-  EXPECT_FALSE(fs::exists(SaveOf(first, "Вася")));
-  EXPECT_FALSE(fs::exists(first.folder() / "Save" / "Вася.bak"));
-  EXPECT_FALSE(AnyLevelFiles(first));
-  const std::string record = ReadFileText(first.folder() / "Вася.txt");
-  EXPECT_NE(record.find("Вася, Человек Воин, просто вышел из игры."), std::string::npos) << record;
-}
-
+// Quitting a loaded hero with Q: e2e/save_load_terminal.sh.
 TEST(Closing, TheWindowsCloseButtonAsksToSave) {
   ProgramHarness asked;
   EXPECT_EQ(asked.Keys(kCreate).Keys("{Close}").Run(), -1);
