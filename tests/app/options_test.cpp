@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/program.hpp"
-#include "support/program_harness.hpp"
 #include "support/temp_folder.hpp"
 
 namespace zaldrun {
@@ -85,6 +84,7 @@ TEST(Program, HelpAndVersionNeedNoScreen) {
   EXPECT_NE(out.str().find("Залдрун"), std::string::npos);
 }
 
+// A saved hero resumed with --load: e2e/save_load_terminal.sh.
 TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
   testing::TempFolder folder;
   std::filesystem::create_directories(folder / "Save");
@@ -102,23 +102,6 @@ TEST(Program, LoadWithoutSuchASaveOrWithADamagedOneEndsWithAMessage) {
   EXPECT_EQ(RunProgram(options, out, damaged), 2);
   EXPECT_NE(damaged.str().find("Петя.sav повреждено"), std::string::npos) << damaged.str();
   EXPECT_TRUE(std::filesystem::exists(folder / "Save" / "Петя.sav"));
-}
-
-TEST(Program, LoadResumesTheSavedHeroAtOnce) {
-  testing::ProgramHarness first;
-  ASSERT_EQ(first.Keys("{F10}{Enter}{Enter}{Right}Sy").Run(), 0);
-  // The program reads its data files from its folder.
-  for (const char* file : {"Items.dat", "Monsters.dat", "Affixes.dat", "Places.dat"}) {
-    std::filesystem::copy_file(std::filesystem::path(ZALDRUN_BINARY_DIR) / file,
-                               first.folder() / file);
-  }
-  Options options;
-  options.load = "Вася";
-  platform::HeadlessFrontend frontend;
-  frontend.PushScript("Sy");  // at once in play: save again and leave
-  EXPECT_EQ(RunGame(options, first.folder().path(), frontend), 0);
-  EXPECT_TRUE(std::filesystem::exists(first.folder() / "Save" / "Вася.bak"))
-      << "the second save kept the first as its backup";
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -26,29 +25,12 @@ TEST(FightScenario, BumpingIntoARatFillsTheLogUntilOneOfThemDies) {
     for (int i = 0; i < 60; ++i) fixture.Keys("{Right}{Space}");
     fixture.PlayKeys();
 
-    const std::regex hero_blow(
-        "Ты( критически)? ударил крысу(\\. \\(\\d+\\)|, но не причинил никаких повреждений\\.)");
-    const std::regex rat_blow(
-        "Крыса (пробила сквозь твою броню и )?(укусила тебя|ударила тебя когтями)"
-        "(\\. \\(\\d+\\)|, но не причинила никаких повреждений\\.)");
-    int hero_lines = 0;
-    int rat_lines = 0;
+    // The blow texts are melee_test's and monster_blow_test's; here the hero strikes at all.
     const std::vector<std::string> log = fixture.LogLines();
-    ASSERT_FALSE(log.empty());
-    for (size_t i = 0; i < log.size(); ++i) {
-      const std::string& line = log[i];
-      if (std::regex_match(line, hero_blow) || line == "Ты промахнулся по крысе.") {
-        ++hero_lines;
-      } else if (std::regex_match(line, rat_blow) || line == "Крыса промахнулась по тебе.") {
-        ++rat_lines;
-      } else {
-        EXPECT_TRUE(line == "Ты убил крысу!" || line == "Ты умер!..." ||
-                    line.rfind("Навык", 0) == 0 || line == "Получен новый уровнень!" ||
-                    line.rfind("Здесь лежит", 0) == 0 || line.rfind("Ты становишься", 0) == 0)
-            << line;
-      }
-    }
-    EXPECT_GT(hero_lines, 0);
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+      return line.starts_with("Ты ") && line.find("крыс") != std::string::npos &&
+             line != "Ты убил крысу!";
+    }));
     const bool rat_died = std::find(log.begin(), log.end(), "Ты убил крысу!") != log.end();
     EXPECT_TRUE(rat_died || game.GameOver());
     if (rat_died) {

@@ -209,8 +209,6 @@ TEST_F(CorridorTest, ABlockedCorridorTriesBelowThenAbove) {
 }
 
 TEST_F(BehaviourTest, TheShopkeeperKeepsItsPost) {
-  game().world.current_place = 1;
-  game().world.current_level = 1;
   GameFixture big(testing::OpenRoom(40, 30, 2, 2));
   Game& g = big.game();
   g.world.current_place = 1;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The inventory window in a real terminal: an archer's equipment list with his starting weapons,
-# the pack's categories, taking off and wearing again, dropping part of a stack after "Сколько?"
-# and picking it up.
+# the pack's categories, dropping part of a stack after "Сколько?" and picking it up. Taking off
+# and wearing again: ui/inventory_window_test.cpp.
 source "$(dirname "$0")/lib.sh"
 
 MAP=$(room_map AAAAAAA ACC@CCA AAAAAAA)
@@ -16,16 +16,6 @@ screen | grep -F "Правая Рука:" | grep -qF "Гладиус" || fail "n
 screen | grep -F "Дальний Бой:" | grep -qF "Составной Лук" || fail "no bow"
 screen | grep -F "Стрелы:" | grep -qF "40 Стрел" || fail "no arrows"
 
-# The body armour comes off into the pack and goes on again from the pack's armour.
-send Down Down
-wait_for "Защита от порезов"
-send Enter
-screen | grep -F "Туловище:" | grep -qF -- "--" || fail "the jacket did not come off"
-send Enter
-wait_for "Enter — надеть"
-send Enter
-wait_for "Экипировка"
-screen | grep -F "Туловище:" | grep -qF "Стёганая Куртка" || fail "the jacket is not worn again"
 send Escape
 
 # The pack, category by category.

@@ -31,9 +31,7 @@ void Generate(Game& game, const DungeonPlan& plan) {
 struct Counts {
   int doors = 0;
   int locked_levels = 0;
-  int secret = 0;
-  int special_secret = 0;
-  int traps_on_features = 0;
+  int secret = 0;  // outside a special room
   int ups = 0;
   int downs = 0;
 };
@@ -49,7 +47,7 @@ Counts Count(const Game& game) {
         ++counts.doors;
         if (cell.params[1] != 0) ++counts.locked_levels;
       }
-      if (cell.feature == feature::kSecretDoor) ++(special ? counts.special_secret : counts.secret);
+      if (cell.feature == feature::kSecretDoor && !special) ++counts.secret;
       if (cell.feature == feature::kStairsUp) ++counts.ups;
       if (cell.feature == feature::kStairsDown) ++counts.downs;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "support/record_bytes.hpp"
 
@@ -35,15 +36,17 @@ TEST(ItemRecordLayout, EveryFieldSitsAtItsOffsetAndDecodesBack) {
   PutOffsets(d.special_codes, 304, 1);
   PutOffsets(d.special_strengths, 308, 4);
   PutOffsets(d.special_values, 324, 2);
-  d.second_bonus_low = 247;
-  d.second_bonus_high = 249;
-  d.first_bonus_low = 272;
-  d.first_bonus_high = 274;
-  d.luck = 294;
-  d.health_bonus = 296;
-  d.mana_bonus = 298;
-  d.stack_min = 332;
-  d.stack_max = 334;
+  using D = ItemDescription;
+  const std::pair<int16_t D::*, int> shorts[] = {{&D::second_bonus_low, 247},
+                                                 {&D::second_bonus_high, 249},
+                                                 {&D::first_bonus_low, 272},
+                                                 {&D::first_bonus_high, 274},
+                                                 {&D::luck, 294},
+                                                 {&D::health_bonus, 296},
+                                                 {&D::mana_bonus, 298},
+                                                 {&D::stack_min, 332},
+                                                 {&D::stack_max, 334}};
+  for (const auto& [field, at] : shorts) d.*field = static_cast<int16_t>(at);
   d.slot = 271 & 0xFF;
   d.survival = 336 & 0xFF;
 

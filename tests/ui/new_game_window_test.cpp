@@ -128,23 +128,20 @@ TEST_F(NewGameWindowTest, LoadWithoutAChosenHeroSaysSo) {
 TEST_F(NewGameWindowTest, TheMouseChoosesAndCreates) {
   Open(1, 1, 1, 0);
   LayerScope scope(program_.screen(), *window_);
-  program_.screen().Present();
-  const auto archer = testing::CellOf(program_.frontend(), "Лучник");
-  ASSERT_TRUE(archer.has_value());
-  program_.frontend().PushClick(archer->first, archer->second);
-  window_->HandleKey(program_.frontend().NextKey());
-  program_.screen().Present();
+  // A click on the text as the window shows it now; what the window makes of it.
+  const auto click = [&](std::string_view text) {
+    program_.screen().Present();
+    const auto cell = testing::CellOf(program_.frontend(), text);
+    EXPECT_TRUE(cell.has_value()) << text;
+    const auto [x, y] = cell.value_or(std::pair{-1, -1});
+    program_.frontend().PushClick(x, y);
+    return window_->HandleKey(program_.frontend().NextKey());
+  };
+  click("Лучник");
   EXPECT_EQ(window_->Selected(Stop::kClass), 1);
-  const auto sling = testing::CellOf(program_.frontend(), "Праща");
-  ASSERT_TRUE(sling.has_value());
-  program_.frontend().PushClick(sling->first, sling->second);
-  window_->HandleKey(program_.frontend().NextKey());
+  click("Праща");
   EXPECT_EQ(window_->Selected(Stop::kRanged), 2);
-  program_.screen().Present();
-  const auto create = testing::CellOf(program_.frontend(), NewGameWindow::kCreateCaption);
-  ASSERT_TRUE(create.has_value());
-  program_.frontend().PushClick(create->first, create->second);
-  EXPECT_TRUE(window_->HandleKey(program_.frontend().NextKey()));
+  EXPECT_TRUE(click(NewGameWindow::kCreateCaption));
   EXPECT_TRUE(window_->started());
   EXPECT_EQ(program_.game().world.hero.hero_class, 2);
   EXPECT_EQ(program_.game().world.hero.missile_choice, 3);

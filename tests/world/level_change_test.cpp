@@ -1,6 +1,6 @@
 // The level change: levels kept in their files while the hero is away, the arrival rules (a given
-// cell, the link back on any border, a free cell instead of a blocked one), the stairs command,
-// and the faults of writing and reading level files.
+// cell, the link back on any border, a free cell instead of a blocked one), and the faults of
+// writing and reading level files. The stairs command: world_trip_test.cpp.
 #include "world/level_change.hpp"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
 #include "support/temp_folder.hpp"
-#include "ui/commands.hpp"
 #include "world/level_file.hpp"
 
 namespace zaldrun {
@@ -67,14 +66,7 @@ TEST(LevelChange, ArrivalsFromTheOverworld) {
 
   // (3, 6) is the town's arrival; a goblin stands there when the hero comes again.
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 4, 6));
-  MonsterRecord guard;
-  guard.type = 8;
-  guard.x = 3;
-  guard.y = 6;
-  guard.hp = guard.max_hp = 5;
-  game.world.level.monster_count = static_cast<int16_t>(game.world.level.monster_count + 1);
-  game.world.level.Monster(game.world.level.monster_count) = guard;
-  game.world.level.Cell(3, 6).monster = game.world.level.monster_count;
+  fixture.AddMonster(8, 3, 6);
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kOverworld, 33, 24));
   ASSERT_TRUE(Change(fixture, place::kWorld, place::kTown, 3, 6));
   EXPECT_FALSE(game.world.hero.x == 3 && game.world.hero.y == 6);
@@ -130,30 +122,6 @@ TEST(LevelChange, ADamagedLevelFileIsBuiltAnew) {
   const MapCell& arrival = game.world.level.Cell(game.world.hero.x, game.world.hero.y);
   EXPECT_EQ(arrival.feature, feature::kStairsDown);
   EXPECT_EQ(arrival.params[1], 2);
-}
-
-// Elsewhere the key refuses (commands_test.cpp).
-TEST(LevelChange, GoDownTakesStairsAndEntrances) {
-  GameFixture fixture({"@"}, 9);
-  ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
-  Game& game = fixture.game();
-  // Find the way down and stand on it.
-  for (int y = 0; y < kMapHeight; ++y) {
-    for (int x = 0; x < kMapWidth; ++x) {
-      if (game.world.level.Cell(x, y).feature == feature::kStairsDown) {
-        game.world.hero.x = static_cast<int16_t>(x);
-        game.world.hero.y = static_cast<int16_t>(y);
-      }
-    }
-  }
-  fixture.Keys(">").PlayKeys();
-  EXPECT_EQ(game.world.current_level, 2);
-  EXPECT_NE(game.view.message_line.find("Ты спустился вниз."), std::string::npos);
-  EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature,
-            feature::kStairsUp);
-  fixture.Keys(">").PlayKeys();
-  EXPECT_EQ(game.world.current_level, 1);
-  EXPECT_NE(game.view.message_line.find("Ты поднялся наверх."), std::string::npos);
 }
 
 }  // namespace

@@ -100,7 +100,6 @@ TEST(LevelFile, DamagedFilesAreRefusedAndTheLevelKept) {
   };
   const Damage damages[] = {
       {"cut short", [](std::vector<uint8_t>& b) { b.resize(b.size() - 1); }},
-      {"cut in the cells", [](std::vector<uint8_t>& b) { b.resize(1000); }},
       {"empty", [](std::vector<uint8_t>& b) { b.clear(); }},
       {"a byte too many", [](std::vector<uint8_t>& b) { b.push_back(0); }},
       {"a terrain letter outside A..[", [](std::vector<uint8_t>& b) { b[kTerrainAt + 100] = 'z'; }},

@@ -12,11 +12,9 @@
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
 #include "records/hero_tables.hpp"
-#include "support/game_fixture.hpp"
 #include "support/temp_folder.hpp"
 #include "world/new_game.hpp"
 #include "world/new_hero.hpp"
-#include "world/sandbox.hpp"
 
 namespace zaldrun {
 namespace {
@@ -153,15 +151,7 @@ TEST(StartingKit, WithoutItemDataTheHeroStartsBareHanded) {
             BareHandLow(game.world.hero.Current(attribute::kStrength)));
 }
 
-TEST(StartingKit, TheSandboxHeroStartsWithIt) {
-  testing::GameFixture fixture({"AAAAA", "AC@CA", "AAAAA"});
-  // An elf archer with the first weapons of his lists: "Гладиус" and "Составной Лук".
-  const HeroChoice archer{2, 2, 1, 1};
-  StartSandbox(fixture.game(), testing::PictureLevel({"AAAAA", "AC@CA", "AAAAA"}), &archer);
-  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kRightHand].type, 12);
-  EXPECT_EQ(fixture.game().world.hero.equipment[slot::kLauncher].type, 96);
-  EXPECT_TRUE(MissileReady(fixture.game()));
-}
+// A sandbox hero with his kit, shown in the inventory window: e2e/inventory_terminal.sh.
 
 }  // namespace
 }  // namespace zaldrun

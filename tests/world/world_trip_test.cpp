@@ -1,6 +1,6 @@
 // A trip through the endless dark cave played with keys: the hero walks to the way down and takes
-// it three times, then climbs back up level by level, and finds every level as he left it, its
-// remembered map drawn at once.
+// it three times with the stairs command, then climbs back up level by level, and finds every
+// level as he left it, its remembered map drawn at once. Elsewhere the key refuses: commands_test.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -116,6 +116,8 @@ TEST(WorldTrip, ThreeLevelsDownAndBackUpFindEachLevelAsItWasLeft) {
     game.world.level.Cell(1, 1).remembered_glyph = static_cast<uint8_t>('0' + level);
     left[static_cast<size_t>(level)] = WalkAndTake(fixture, feature::kStairsDown);
     ASSERT_EQ(game.world.current_level, level + 1);
+    EXPECT_EQ(game.world.level.Cell(game.world.hero.x, game.world.hero.y).feature,
+              feature::kStairsUp);
     EXPECT_TRUE(std::filesystem::exists(game.session.SaveFolder() /
                                         ("Lev5_" + std::to_string(level) + ".lev")));
   }
@@ -129,6 +131,8 @@ TEST(WorldTrip, ThreeLevelsDownAndBackUpFindEachLevelAsItWasLeft) {
     EXPECT_EQ(arrival.feature, feature::kStairsDown) << "back on the way down";
     EXPECT_EQ(game.view.field.At(1, 1).glyph, '0' + level) << "the remembered map is drawn at once";
   }
+  EXPECT_EQ(fixture.LogCount("Ты спустился вниз."), 3);
+  EXPECT_EQ(fixture.LogCount("Ты поднялся наверх."), 3);
 }
 
 }  // namespace
