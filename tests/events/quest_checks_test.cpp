@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "engine/dispatch.hpp"
 #include "engine/monsters_on_level.hpp"
@@ -45,10 +43,7 @@ class QuestCheckTest : public ::testing::Test {
   const EventSlot& Slot(const char* name) {
     return game().world.events[static_cast<size_t>(FindEvent(game(), name))];
   }
-  int Said(const std::string& line) {
-    const std::vector<std::string> log = fixture_.LogLines();
-    return static_cast<int>(std::count(log.begin(), log.end(), line));
-  }
+  int Said(std::string_view line) { return fixture_.LogCount(line); }
 
   GameFixture fixture_;
 };
@@ -59,16 +54,11 @@ TEST_F(QuestCheckTest, CountMonsTellsOncePerTierThatItIsCleared) {
   const int rat = fixture_.AddMonster(kRat, 5, 5);
   Fire("CountMons");
   EXPECT_EQ(Quest(3), 0) << "a creature is left";
-  EXPECT_EQ(Slot("CountMons").countdown, 30);
   RemoveMonster(game(), rat);
-  Fire("CountMons");
+  for (int pass = 0; pass < 3; ++pass) Fire("CountMons");
   EXPECT_EQ(Quest(3), 1);
   EXPECT_EQ(Said(kClearedLine), 1);
   EXPECT_EQ(Slot("CountMons").countdown, 30) << "it keeps counting while in the catacombs";
-  // Coming back to the empty tier later says nothing new.
-  Fire("CountMons");
-  Fire("CountMons");
-  EXPECT_EQ(Said(kClearedLine), 1);
   // Another tier has its own flag.
   game().world.events[static_cast<size_t>(FindEvent(game(), "CountMons"))].parameter = 5;
   Enter(2, 2);
@@ -103,55 +93,35 @@ TEST_F(QuestCheckTest, CheckGobsWaitsWhileAllArePeacefulThenTurnsTheCampHostile)
   const int a = fixture_.AddMonster(kGoblin, 5, 5, true);
   const int b = fixture_.AddMonster(kGoblin, 7, 5, true);
   const int c = fixture_.AddMonster(27, 9, 5, true);
-  for (int pass = 0; pass < 3; ++pass) {
-    Fire("CheckGobs");
-    ASSERT_NE(FindEvent(game(), "CheckGobs"), 0);
-    EXPECT_EQ(Slot("CheckGobs").countdown, 10);
-  }
+  Fire("CheckGobs");
+  Fire("CheckGobs");
+  EXPECT_EQ(Slot("CheckGobs").countdown, 10);
   for (int slot : {a, b, c}) EXPECT_EQ(game().world.level.Monster(slot).peaceful, 1);
   game().world.level.Monster(b).peaceful = 0;
   Fire("CheckGobs");
   for (int slot : {a, b, c}) EXPECT_EQ(game().world.level.Monster(slot).peaceful, 0) << slot;
   EXPECT_EQ(FindEvent(game(), "CheckGobs"), 0);
-}
-
-TEST_F(QuestCheckTest, CheckGobsGoesAwayElsewhere) {
+  // Elsewhere it goes away and leaves everybody as they are: the village is not the camp.
   Enter(1, 1);
+  game().world.level.Monster(a).peaceful = 1;
   AddEvent(game(), "CheckGobs", 0, 0);
-  const int hostile = fixture_.AddMonster(kGoblin, 5, 5, false);
-  const int peaceful = fixture_.AddMonster(kGoblin, 7, 5, true);
   Fire("CheckGobs");
   EXPECT_EQ(FindEvent(game(), "CheckGobs"), 0);
-  EXPECT_EQ(game().world.level.Monster(hostile).peaceful, 0);
-  EXPECT_EQ(game().world.level.Monster(peaceful).peaceful, 1) << "the village is not the camp";
-}
-
-TEST_F(QuestCheckTest, CheckWitchMovesTheCurseToStageTwoWhenTheWitchIsDead) {
-  Enter(3, 3);
-  AddEvent(game(), "CheckWitch", 0, 0);
-  const int witch = fixture_.AddMonster(kWitchType, 5, 5);
-  Quest(quest_entry::kWitch) = 1;
-  Fire("CheckWitch");
-  EXPECT_EQ(Quest(quest_entry::kWitch), 1);
-  EXPECT_EQ(Slot("CheckWitch").countdown, 10);
-  RemoveMonster(game(), witch);
-  Fire("CheckWitch");
-  EXPECT_EQ(Quest(quest_entry::kWitch), 2);
-  EXPECT_EQ(FindEvent(game(), "CheckWitch"), 0);
-  // Killed before the chief told of her: stage 0 moves on too.
-  Quest(quest_entry::kWitch) = 0;
-  AddEvent(game(), "CheckWitch", 0, 0);
-  Fire("CheckWitch");
-  EXPECT_EQ(Quest(quest_entry::kWitch), 2);
+  EXPECT_EQ(game().world.level.Monster(a).peaceful, 1);
 }
 
 TEST_F(QuestCheckTest, CheckWitchNeverTurnsTheCurseBackAndGoesAwayElsewhere) {
   Enter(3, 3);
-  Quest(quest_entry::kWitch) = 100;
   AddEvent(game(), "CheckWitch", 0, 0);
+  Quest(quest_entry::kWitch) = 100;
   Fire("CheckWitch");
   EXPECT_EQ(Quest(quest_entry::kWitch), 100);
-  EXPECT_EQ(Slot("CheckWitch").countdown, 10);
+  // Killed before the chief told of her: stage 0 moves on too.
+  Quest(quest_entry::kWitch) = 0;
+  Fire("CheckWitch");
+  EXPECT_EQ(Quest(quest_entry::kWitch), 2);
+  EXPECT_EQ(FindEvent(game(), "CheckWitch"), 0);
+  AddEvent(game(), "CheckWitch", 0, 0);
   Enter(3, 2);
   Quest(quest_entry::kWitch) = 1;
   Fire("CheckWitch");
@@ -159,7 +129,7 @@ TEST_F(QuestCheckTest, CheckWitchNeverTurnsTheCurseBackAndGoesAwayElsewhere) {
   EXPECT_EQ(Quest(quest_entry::kWitch), 1) << "no witch on another level proves nothing";
 }
 
-TEST_F(QuestCheckTest, CheckAraOpensTheHallOnceArakusIsDead) {
+TEST_F(QuestCheckTest, CheckAraWaitsAwayFromTheHallAndOpensItOnceArakusIsDead) {
   Enter(6, 5);
   Level& level = game().world.level;
   level.Cell(39, 16).feature = feature::kPortal;
@@ -167,9 +137,7 @@ TEST_F(QuestCheckTest, CheckAraOpensTheHallOnceArakusIsDead) {
   Quest(quest_entry::kSwamp) = 1;
   AddEvent(game(), "CheckAra", 0, 1);
   Fire("CheckAra");
-  EXPECT_EQ(Slot("CheckAra").countdown, 10);
-  EXPECT_EQ(level.Cell(39, 16).feature, feature::kPortal);
-  EXPECT_EQ(Quest(quest_entry::kSwamp), 1);
+  EXPECT_EQ(level.Cell(39, 16).feature, feature::kPortal) << "Аракус lives";
   game().world.kill_counts[kArakusType] = 1;
   // Away from the hall (the hero fled up a level) nothing is written; the check waits.
   Enter(6, 4);
@@ -184,42 +152,24 @@ TEST_F(QuestCheckTest, CheckAraOpensTheHallOnceArakusIsDead) {
   EXPECT_EQ(level.Cell(39, 23).params, (std::array<int16_t, 4>{6, 4, 12, 34}))
       << "the arrival is left as it was";
   EXPECT_EQ(FindEvent(game(), "CheckAra"), 0);
-  EXPECT_EQ(Said("Как только ты убил аракуса, его тело моментально сгорело в огне, а в зале "
-                 "прогремел голос:"),
-            1);
   EXPECT_EQ(Said("\"Я тебя на том свете достану!\""), 1);
-  EXPECT_EQ(Said("После этого портал исчез, а лестница наверх снова появилась."), 1);
 }
 
 TEST_F(QuestCheckTest, TombTrapOpensTheGolemRoomsOnlyInTheTombAndAlwaysGoesAway) {
-  Enter(2, 1);
-  AddEvent(game(), "TombTrap", 0, 0);
-  Fire("TombTrap");
-  EXPECT_EQ(FindEvent(game(), "TombTrap"), 0);
-  EXPECT_EQ(game().world.level.Terrain(7, 15), 'A') << "no tomb here";
-  EXPECT_EQ(Said("Ты в ловушке!!! (хе-хе-хе)"), 0);
-
-  Enter(4, 1);
-  AddEvent(game(), "TombTrap", 0, 0);
-  Fire("TombTrap");
-  EXPECT_EQ(FindEvent(game(), "TombTrap"), 0);
   const Level& level = game().world.level;
+  for (const int place : {2, 4}) {
+    Enter(place, 1);
+    AddEvent(game(), "TombTrap", 0, 0);
+    Fire("TombTrap");
+    EXPECT_EQ(FindEvent(game(), "TombTrap"), 0);
+    EXPECT_EQ(Said("Ты в ловушке!!! (хе-хе-хе)"), place == 4 ? 1 : 0);
+    EXPECT_EQ(level.Terrain(7, 15), place == 4 ? 'C' : 'A');
+  }
   for (int x : {7, 15}) {
     for (int y : {15, 16, 17, 20, 21, 22}) EXPECT_EQ(level.Terrain(x, y), 'C') << x << "," << y;
     for (int y : {14, 18, 19, 23}) EXPECT_EQ(level.Terrain(x, y), 'A') << x << "," << y;
   }
-  for (int x = 10; x <= 12; ++x) EXPECT_EQ(level.Terrain(x, 25), 'C') << x;
-  EXPECT_EQ(level.Terrain(9, 25), 'A');
-  EXPECT_EQ(level.Terrain(13, 25), 'A');
-  EXPECT_EQ(Said("Неожиданно стены комнаты опускаются, открывая скрытые комнаты с големами!"), 1);
-  EXPECT_EQ(Said("Ты в ловушке!!! (хе-хе-хе)"), 1);
-}
-
-TEST_F(QuestCheckTest, TheTurnCycleFindsTheChecksByName) {
-  Enter(4, 1);
-  for (const char* name : {"CountMons", "CheckGobs", "CheckWitch", "CheckAra", "TombTrap"}) {
-    EXPECT_NE(EventRegistry().Find(name), nullptr) << name;
-  }
+  for (int x = 9; x <= 13; ++x) EXPECT_EQ(level.Terrain(x, 25), x == 9 || x == 13 ? 'A' : 'C') << x;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "combat/rooms.hpp"
 #include "events/quest_checks.hpp"
+#include "items/item_lookup.hpp"
 #include "items/item_maker.hpp"
 #include "items/pack.hpp"
 #include "levelgen/build_level.hpp"
@@ -29,6 +30,13 @@ constexpr int kShaman = 9;
 constexpr int kFrog = 27;
 constexpr int kRat = 1;
 
+ItemRecord Artefact(Game& game) {
+  ItemRequest request;
+  request.type = item_type::kForestArtefact;
+  request.count = 1;
+  return MakeItem(game, request).value();
+}
+
 class QuestHookTest : public ::testing::Test {
  protected:
   QuestHookTest() : fixture_(testing::OpenRoom(30, 10, 2, 2)) {}
@@ -36,21 +44,6 @@ class QuestHookTest : public ::testing::Test {
   Game& game() { return fixture_.game(); }
   Level& level() { return game().world.level; }
   int16_t& Quest(int entry) { return game().world.hero.quests[static_cast<size_t>(entry)]; }
-  int CountOfType(int type) {
-    int count = 0;
-    for (int slot = 1; slot <= level().monster_count; ++slot)
-      count += level().Monster(slot).type == type;
-    return count;
-  }
-  // The camp's tribe: the chief, a goblin, a shaman and the frog, all at peace; and a rat.
-  void PeopleTheCamp() {
-    fixture_.AddMonster(kGoblinChiefType, 5, 3, true);
-    fixture_.AddMonster(kGoblin, 7, 3, true);
-    fixture_.AddMonster(kShaman, 9, 3, true);
-    fixture_.AddMonster(kFrog, 11, 5, true);
-    fixture_.AddMonster(kRat, 20, 5, false);
-  }
-  void EnterCamp() { LevelEntryScript(game(), place::kWorld, place::kGoblinCamp); }
   // Artefacts lying on the level, floor stacks and piles alike.
   int ArtefactsOnLevel() {
     int count = 0;
@@ -66,79 +59,52 @@ class QuestHookTest : public ::testing::Test {
     }
     return count;
   }
-  ItemRecord Artefact() {
-    ItemRequest request;
-    request.type = item_type::kForestArtefact;
-    request.count = 1;
-    const auto item = MakeItem(game(), request);
-    EXPECT_TRUE(item.has_value());
-    return item.value_or(ItemRecord{});
-  }
 
   GameFixture fixture_;
 };
 
-TEST_F(QuestHookTest, TheCampStaysAsItIsWhileTheQuestsRun) {
-  PeopleTheCamp();
-  Quest(quest_entry::kGoblins) = 2;
-  Quest(quest_entry::kWitch) = 2;
-  EnterCamp();
-  EXPECT_EQ(level().monster_count, 5);
-  EXPECT_EQ(CountOfType(kFrog), 1) << "the curse holds until the chief is told";
-  for (int slot = 1; slot <= 4; ++slot) EXPECT_EQ(level().Monster(slot).peaceful, 1) << slot;
-  EXPECT_NE(FindEvent(game(), "CheckGobs"), 0);
-}
-
-TEST_F(QuestHookTest, TheCurseLiftedTurnsTheFrogBackIntoAGoblin) {
-  PeopleTheCamp();
-  Quest(quest_entry::kWitch) = 100;
-  Quest(quest_entry::kGoblins) = 2;
-  EnterCamp();
-  EXPECT_EQ(CountOfType(kFrog), 0);
-  EXPECT_EQ(CountOfType(kGoblin), 2);
-  const int freed = level().Cell(11, 5).monster;
-  ASSERT_NE(freed, 0) << "on the frog's cell";
-  EXPECT_EQ(level().Monster(freed).type, kGoblin);
-  EXPECT_EQ(level().Monster(freed).peaceful, 1);
-  EXPECT_EQ(level().monster_count, 5) << "the tribe stays while the elder waits";
-}
-
-TEST_F(QuestHookTest, ATribeAtPeaceGoesHomeOnceBothQuestsAreDone) {
-  PeopleTheCamp();
-  Quest(quest_entry::kWitch) = 100;
-  Quest(quest_entry::kGoblins) = 100;
-  EnterCamp();
-  ASSERT_EQ(level().monster_count, 1) << "only the rat is left";
-  EXPECT_EQ(level().Monster(1).type, kRat);
-  EXPECT_EQ(level().Cell(20, 5).monster, 1);
-  for (int x : {5, 7, 9, 11}) EXPECT_EQ(level().Cell(x, x == 11 ? 5 : 3).monster, 0) << x;
-}
-
-TEST_F(QuestHookTest, ATribeAtWarDoesNotLeave) {
-  PeopleTheCamp();
-  level().Monster(2).peaceful = 0;
-  Quest(quest_entry::kWitch) = 100;
-  Quest(quest_entry::kGoblins) = 100;
-  EnterCamp();
-  EXPECT_EQ(level().monster_count, 5);
-}
-
-TEST_F(QuestHookTest, ATribeWhoseChiefWasKilledStaysAtWar) {
-  fixture_.AddMonster(kGoblin, 7, 3, true);
-  fixture_.AddMonster(kShaman, 9, 3, true);
-  fixture_.AddMonster(kFrog, 11, 5, true);
-  game().world.kill_counts[kGoblinChiefType] = 1;
-  Quest(quest_entry::kGoblins) = 100;
-  Quest(quest_entry::kWitch) = 100;
-  EnterCamp();
-  ASSERT_EQ(level().monster_count, 3) << "nobody leaves";
-  EXPECT_EQ(CountOfType(kFrog), 0) << "the curse is lifted all the same";
-  EXPECT_EQ(level().Monster(level().Cell(7, 3).monster).peaceful, 0) << "the goblin";
-  EXPECT_EQ(level().Monster(level().Cell(9, 3).monster).peaceful, 0) << "the shaman";
+TEST(QuestHookCamp, TheTribeKeepsItsFrogUntilTheCurseIsLiftedAndLeavesOnlyAtPeace) {
+  struct Case {
+    const char* name;
+    int witch, goblins;
+    bool chief_killed, at_war;
+    int count, goblin_peaceful;  // of the goblin at (7, 3)
+  };
+  constexpr Case kCases[] = {
+      {"both quests running", 2, 2, false, false, 5, 1},
+      {"the curse lifted, the elder waits", 100, 2, false, false, 5, 1},
+      {"both done: home, the rat stays", 100, 100, false, false, 1, -1},
+      {"both done, at war", 100, 100, false, true, 5, 0},
+      {"the chief killed: war", 100, 100, true, false, 3, 0},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    GameFixture f(testing::OpenRoom(30, 10, 2, 2));
+    Game& game = f.game();
+    const Level& level = game.world.level;
+    if (!c.chief_killed) f.AddMonster(kGoblinChiefType, 5, 3, true);
+    f.AddMonster(kGoblin, 7, 3, !c.at_war);
+    f.AddMonster(kShaman, 9, 3, true);
+    f.AddMonster(kFrog, 11, 5, true);
+    if (!c.chief_killed) f.AddMonster(kRat, 20, 5, false);
+    game.world.kill_counts[kGoblinChiefType] = c.chief_killed ? 1 : 0;
+    game.world.hero.quests[quest_entry::kWitch] = static_cast<int16_t>(c.witch);
+    game.world.hero.quests[quest_entry::kGoblins] = static_cast<int16_t>(c.goblins);
+    LevelEntryScript(game, place::kWorld, place::kGoblinCamp);
+    ASSERT_EQ(level.monster_count, c.count);
+    if (c.count == 1) {
+      EXPECT_EQ(level.Monster(level.Cell(20, 5).monster).type, kRat);
+      continue;
+    }
+    EXPECT_EQ(level.Monster(level.Cell(11, 5).monster).type, c.witch == 100 ? kGoblin : kFrog);
+    EXPECT_EQ(level.Monster(level.Cell(7, 3).monster).peaceful, c.goblin_peaceful);
+    EXPECT_EQ(level.Monster(level.Cell(9, 3).monster).peaceful, c.chief_killed ? 0 : 1);
+    EXPECT_NE(FindEvent(game, "CheckGobs"), 0);
+  }
 }
 
 TEST_F(QuestHookTest, TheCatacombsGrowQuietOnceTheHunterIsContent) {
-  for (const auto& [quest, rate] : {std::pair{0, 12}, std::pair{1, 12}, std::pair{100, 0}}) {
+  for (const auto& [quest, rate] : {std::pair{1, 12}, std::pair{100, 0}}) {
     Quest(quest_entry::kCatacombs) = static_cast<int16_t>(quest);
     level().spawn_rate = 12;
     LevelEntryScript(game(), place::kCatacombs, 2);
@@ -151,23 +117,20 @@ TEST_F(QuestHookTest, TheWitchDoesNotComeBackOnceSheIsDead) {
   fixture_.AddMonster(kRat, 8, 4);
   Quest(quest_entry::kWitch) = 1;
   LevelEntryScript(game(), place::kDarkCave, 3);
-  EXPECT_EQ(CountOfType(kWitchType), 1) << "she still lives";
+  EXPECT_NE(FindMonsterOfType(game(), kWitchType), 0) << "she still lives";
   Quest(quest_entry::kWitch) = 100;
   LevelEntryScript(game(), place::kDarkCave, 3);
-  EXPECT_EQ(CountOfType(kWitchType), 0);
-  EXPECT_EQ(CountOfType(kRat), 1);
-  EXPECT_EQ(level().Cell(6, 4).monster, 0);
+  EXPECT_EQ(FindMonsterOfType(game(), kWitchType), 0);
+  EXPECT_NE(FindMonsterOfType(game(), kRat), 0);
 }
 
 TEST_F(QuestHookTest, KavisCorpsePlaceTellsItsStoryOnlyUntilTheElderHasHeardIt) {
   Room& corpse = level().RoomAt(3);
   corpse.used = 1;
   corpse.kind = room_kind::kCorpsePlace;
-  for (int quest : {0, 1, 2}) {
-    Quest(quest_entry::kKavi) = static_cast<int16_t>(quest);
-    LevelEntryScript(game(), place::kTomb, 1);
-    EXPECT_EQ(corpse.kind, room_kind::kCorpsePlace) << quest;
-  }
+  Quest(quest_entry::kKavi) = 2;
+  LevelEntryScript(game(), place::kTomb, 1);
+  EXPECT_EQ(corpse.kind, room_kind::kCorpsePlace);
   Quest(quest_entry::kKavi) = 100;
   LevelEntryScript(game(), place::kTomb, 2);
   EXPECT_EQ(corpse.kind, room_kind::kCorpsePlace) << "only the tomb's first level has him";
@@ -175,30 +138,24 @@ TEST_F(QuestHookTest, KavisCorpsePlaceTellsItsStoryOnlyUntilTheElderHasHeardIt) 
   EXPECT_EQ(corpse.kind, 0);
 }
 
-TEST_F(QuestHookTest, TheThicketsCaveKeepsTheArtefactWithinReachUntilTheRiddleIsSolved) {
+TEST_F(QuestHookTest, TheThicketsCaveKeepsOneArtefactWithinReachUntilTheRiddleIsSolved) {
+  Quest(quest_entry::kForestRiddle) = 100;
+  LevelEntryScript(game(), place::kThicket, 4);
+  EXPECT_EQ(ArtefactsOnLevel(), 0) << "solved";
   Quest(quest_entry::kForestRiddle) = 2;
   LevelEntryScript(game(), place::kThicket, 3);
   EXPECT_EQ(ArtefactsOnLevel(), 0) << "only the cave at the heart holds it";
+  ASSERT_TRUE(TakeIntoPack(game(), Artefact(game())));
   LevelEntryScript(game(), place::kThicket, 4);
-  EXPECT_EQ(ArtefactsOnLevel(), 1);
+  EXPECT_EQ(ArtefactsOnLevel(), 0) << "the hero carries one";
+  const int carried = FindCarried(game(), item_type::kForestArtefact);
+  ASSERT_TRUE(RemoveFromPack(game(), CategoryOf(game(), item_type::kForestArtefact), carried, 1));
   LevelEntryScript(game(), place::kThicket, 4);
-  EXPECT_EQ(ArtefactsOnLevel(), 1) << "never a second one";
+  LevelEntryScript(game(), place::kThicket, 4);
+  EXPECT_EQ(ArtefactsOnLevel(), 1) << "one, never a second";
 }
 
-TEST_F(QuestHookTest, TheThicketsCaveAddsNoArtefactWhileTheHeroCarriesOne) {
-  Quest(quest_entry::kForestRiddle) = 2;
-  ASSERT_TRUE(TakeIntoPack(game(), Artefact()));
-  LevelEntryScript(game(), place::kThicket, 4);
-  EXPECT_EQ(ArtefactsOnLevel(), 0);
-}
-
-TEST_F(QuestHookTest, TheThicketsCaveAddsNoArtefactOnceTheRiddleIsSolved) {
-  Quest(quest_entry::kForestRiddle) = 100;
-  LevelEntryScript(game(), place::kThicket, 4);
-  EXPECT_EQ(ArtefactsOnLevel(), 0);
-}
-
-TEST(ForestRiddle, ReadOpensTheThicketAndTheArtefactBroughtOutSolvesIt) {
+TEST(ForestRiddle, ReadOpensTheThicketAndOnlyTheArtefactBroughtOutSolvesIt) {
   GameFixture fixture({"@"}, 4);
   NewGameStart start;
   start.place = place::kWorld;
@@ -206,42 +163,22 @@ TEST(ForestRiddle, ReadOpensTheThicketAndTheArtefactBroughtOutSolvesIt) {
   ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
   Game& game = fixture.game();
   int16_t& riddle = game.world.hero.quests[quest_entry::kForestRiddle];
-  ASSERT_EQ(riddle, 0);
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
+  const auto enter = [&] { LevelEntryScript(game, place::kWorld, place::kOverworld); };
+  enter();
   EXPECT_EQ(riddle, 0);
   riddle = 1;
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
+  enter();
   EXPECT_EQ(riddle, 2) << "the thicket opens";
   EXPECT_EQ(game.world.level.Cell(kThicketX, kThicketY).feature, feature::kEntrance);
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
+  enter();
   EXPECT_EQ(riddle, 2) << "back without the artefact";
-  ItemRequest request;
-  request.type = item_type::kForestArtefact;
-  request.count = 1;
-  const auto artefact = MakeItem(game, request);
-  ASSERT_TRUE(artefact.has_value());
-  ASSERT_TRUE(TakeIntoPack(game, *artefact));
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
-  EXPECT_EQ(riddle, 100);
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
-  EXPECT_EQ(riddle, 100) << "solved stays solved";
-}
-
-TEST(ForestRiddle, TheArtefactAloneSolvesNothingBeforeTheThicketIsOpen) {
-  GameFixture fixture({"@"}, 4);
-  NewGameStart start;
-  start.place = place::kWorld;
-  start.level = place::kOverworld;
-  ASSERT_TRUE(fixture.Act([&](Game& g) { ASSERT_TRUE(StartNewGame(g, start)); }));
-  Game& game = fixture.game();
-  ItemRequest request;
-  request.type = item_type::kForestArtefact;
-  request.count = 1;
-  const auto artefact = MakeItem(game, request);
-  ASSERT_TRUE(artefact.has_value());
-  ASSERT_TRUE(TakeIntoPack(game, *artefact));
-  LevelEntryScript(game, place::kWorld, place::kOverworld);
-  EXPECT_EQ(game.world.hero.quests[quest_entry::kForestRiddle], 0) << "never read, never solved";
+  ASSERT_TRUE(TakeIntoPack(game, Artefact(game)));
+  enter();
+  enter();
+  EXPECT_EQ(riddle, 100) << "solved, and stays solved";
+  riddle = 0;
+  enter();
+  EXPECT_EQ(riddle, 0) << "never read, never solved, artefact or not";
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // The village folk: the villagers' lines, the trader's bill, bread, the healer's services and the
-// priest's, each through its whole dialogue with the answers a player would give.
+// priest's, each talked through with the answers a player would give.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,8 +46,8 @@ constexpr size_t kArtefactType = 12;
 constexpr size_t kRiddle = 13;
 
 // Plays the player's side of a talk: Space for every " <ещё>", the next answer for each yes/no
-// question ("y" or "n") and for each entry box (the text typed over what the box held, then
-// Enter). Running out of answers ends the input, as the headless front end does.
+// question ("y" or "n") and for each entry box (typed over what the box held, then Enter).
+// Running out of answers ends the input, as the headless front end does.
 class Player : public Io {
  public:
   explicit Player(Game& game) : game_(game) {}
@@ -61,28 +60,19 @@ class Player : public Io {
 
   platform::Key NextKey() override {
     if (++keys_ > 100000) throw platform::InputEnded();
-    if (!typed_.empty()) {
-      const platform::Key key = typed_.front();
-      typed_.pop_front();
-      return key;
+    const bool box = game_.view.number_input.visible;
+    if (!box && !game_.view.message_line.ends_with("(Y/N)")) {
+      return Code(platform::keys::kSpace, U' ');
     }
-    const std::string& line = game_.view.message_line;
-    if (game_.view.number_input.visible) {
-      if (answers_.empty()) throw platform::InputEnded();
-      for (size_t i = 0; i < DecodeUtf8(game_.view.number_input.text).size(); ++i)
-        typed_.push_back(Code(platform::keys::kBackspace, 8));
-      for (char32_t ch : DecodeUtf8(answers_.front())) typed_.push_back(platform::TypedKey(ch));
-      typed_.push_back(Code(platform::keys::kEnter, U'\r'));
-      answers_.pop_front();
-      return NextKey();
-    }
-    if (line.ends_with("(Y/N)")) {
-      if (answers_.empty()) throw platform::InputEnded();
-      const std::string answer = answers_.front();
-      answers_.pop_front();
-      return platform::TypedKey(answer == "y" ? U'y' : U'n');
-    }
-    return Code(platform::keys::kSpace, U' ');
+    if (answers_.empty()) throw platform::InputEnded();
+    const std::string answer = answers_.front();
+    const std::string& text = game_.view.number_input.text;
+    if (!box || text == answer) answers_.pop_front();
+    if (!box) return platform::TypedKey(answer == "y" ? U'y' : U'n');
+    if (text == answer) return Code(platform::keys::kEnter, U'\r');
+    // Rubs out what does not fit the answer, then types the rest of it.
+    if (!answer.starts_with(text)) return Code(platform::keys::kBackspace, 8);
+    return platform::TypedKey(DecodeUtf8(answer.substr(text.size())).front());
   }
   void Present() override {}
   void SleepMs(int) override {}
@@ -99,7 +89,6 @@ class Player : public Io {
 
   Game& game_;
   std::deque<std::string> answers_;
-  std::deque<platform::Key> typed_;
   int keys_ = 0;
 };
 
@@ -115,10 +104,7 @@ class VillageFolkTest : public ::testing::Test {
 
   // Puts a creature of `type` beside the hero (cell (2, 0), a dead end so that it stays there),
   // peaceful unless asked otherwise.
-  int Meet(int type, bool peaceful = true) {
-    slot_ = fixture_.AddMonster(type, 2, 0, peaceful);
-    return slot_;
-  }
+  void Meet(int type) { slot_ = fixture_.AddMonster(type, 2, 0, true); }
 
   // Talks to the creature beside the hero with these answers; true when every answer was used and
   // the talk ended by itself.
@@ -156,9 +142,7 @@ class VillageFolkTest : public ::testing::Test {
     request.prefix = 0;
     request.suffix = 0;
     request.flags = flags;
-    const std::optional<ItemRecord> item = MakeItem(game(), request);
-    EXPECT_TRUE(item.has_value());
-    return item.value_or(ItemRecord{});
+    return MakeItem(game(), request).value();
   }
   void Carry(const ItemRecord& item) { ASSERT_TRUE(TakeIntoPack(game(), item)); }
 
@@ -185,88 +169,76 @@ class VillageFolkTest : public ::testing::Test {
   size_t log_before_ = 0;
 };
 
-// The talk's first line is one of these (a hostile creature goes on to attack while the talk's
-// time passes, so only the first line is its answer).
-bool OneOf(const std::vector<std::string>& said, std::initializer_list<std::string> lines) {
-  return !said.empty() && std::find(lines.begin(), lines.end(), said[0]) != lines.end();
-}
-
-TEST_F(VillageFolkTest, VillagersFrogAndGoblinsSayTheirLines) {
+TEST_F(VillageFolkTest, EachSaysOneOfItsOwnLinesAndTheAngryOnlyCurse) {
   // Tough enough to outlast the blows of the hostile ones.
   hero().hp = hero().max_hp = 30000;
   Meet(kVillager);
-  const std::initializer_list<std::string> villager = {
-      Speech("Крестьянин", "А ты не местный, да?"), Speech("Крестьянин", "Отстань от меня."),
-      Speech("Крестьянин", "Лучше не разговаривай с Чупакаброй. Он совсем свихнулся."),
-      Speech("Крестьянин", "В нашу деревню редко приходят гости. Что тебе тут понадобилось?"),
-      Speech("Крестьянин", "Ты кто?")};
-  std::vector<std::string> heard;
-  for (int i = 0; i < 40; ++i) {
-    ASSERT_TRUE(TalkWith({}));
-    ASSERT_TRUE(OneOf(Said(), villager)) << (Said().empty() ? "" : Said()[0]);
-    heard.push_back(Said()[0]);
-  }
-  std::sort(heard.begin(), heard.end());
-  EXPECT_EQ(std::unique(heard.begin(), heard.end()) - heard.begin(), 5);
-  game().world.level.Monster(slot_).peaceful = 0;
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said().front(), Speech("Крестьянин", "Умри!", " кричит: "));
-
-  game().world.level.Monster(slot_).type = kFrog;
-  game().world.level.Monster(slot_).peaceful = 1;
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said(), std::vector<std::string>{Speech("Лягушонок", "Ква-Ква-Кваааа!", " квакает: ")});
-
-  game().world.level.Monster(slot_).type = kGoblin;
-  const std::initializer_list<std::string> friendly = {
-      Speech("Гоблин", "Ааа! Моя очень сильный!"), Speech("Гоблин", "Моя хороший охотник!"),
-      Speech("Гоблин", "Твоя моя не друг! Твоя скорее уходить!")};
-  for (int i = 0; i < 20; ++i) {
-    ASSERT_TRUE(TalkWith({}));
-    EXPECT_TRUE(OneOf(Said(), friendly));
-  }
-  game().world.level.Monster(slot_).peaceful = 0;
-  const std::initializer_list<std::string> hostile = {
-      Speech("Гоблин", "Моя твоя убивать!", " кричит: "),
-      Speech("Гоблин", "Твоя умирать!", " кричит: "),
-      Speech("Гоблин", "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!", " кричит: "),
-      Speech("Гоблин", "Моя очень страшный! Твоя лучше бежать!", " кричит: ")};
-  for (int i = 0; i < 20; ++i) {
-    ASSERT_TRUE(TalkWith({}));
-    EXPECT_TRUE(OneOf(Said(), hostile));
+  struct Case {
+    int type;
+    bool peaceful;
+    const char* speaker;
+    std::vector<std::string> lines;  // the talk's first line is one of these, and all are heard
+  };
+  const Case cases[] = {
+      {kVillager,
+       true,
+       "Крестьянин говорит: ",
+       {"А ты не местный, да?", "Отстань от меня.", "Ты кто?",
+        "Лучше не разговаривай с Чупакаброй. Он совсем свихнулся.",
+        "В нашу деревню редко приходят гости. Что тебе тут понадобилось?"}},
+      {kVillager, false, "Крестьянин кричит: ", {"Умри!"}},
+      {kFrog, true, "Лягушонок квакает: ", {"Ква-Ква-Кваааа!"}},
+      {kGoblin,
+       true,
+       "Гоблин говорит: ",
+       {"Ааа! Моя очень сильный!", "Моя хороший охотник!",
+        "Твоя моя не друг! Твоя скорее уходить!"}},
+      {kGoblin,
+       false,
+       "Гоблин кричит: ",
+       {"Моя твоя убивать!", "Твоя умирать!", "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!",
+        "Моя очень страшный! Твоя лучше бежать!"}},
+      {kFarmer, false, "Негиф кричит: ", {"Ты недостоин жить!"}},
+      {kHealer, false, "Дарон кричит: ", {"Ты недостоин жить!"}},
+      {kPriest, false, "Священник кричит: ", {"Ты недостоин жить!"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines.front());
+    game().world.level.Monster(slot_).type = c.type;
+    game().world.level.Monster(slot_).peaceful = c.peaceful ? 1 : 0;
+    std::vector<std::string> heard;
+    for (int i = 0; i < (c.lines.size() > 1 ? 40 : 1); ++i) {
+      ASSERT_TRUE(TalkWith({}));
+      ASSERT_FALSE(Said().empty());
+      const auto line = std::find_if(c.lines.begin(), c.lines.end(), [&](const std::string& text) {
+        return Said()[0] == c.speaker + ("\"" + text + "\"");
+      });
+      ASSERT_NE(line, c.lines.end()) << Said()[0];
+      heard.push_back(*line);
+    }
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(std::unique(heard.begin(), heard.end()) - heard.begin(), std::ssize(c.lines));
   }
 }
 
 TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
   Meet(kShopkeeper);
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said(), std::vector<std::string>{
-                        Speech("Тазар", "Если у тебя есть деньги, лучше потратить их здесь!")});
-
   Carry(MakeStack(kDagger, 2, blessing::kUncursed, item_flag::kUnpaid));
-  Carry(MakeStack(kBread, 1));
   const int32_t bill = hero().shop_debt;
   ASSERT_GT(bill, 0);
   const std::string question =
       Speech("Тазар", "Ты набрал вещей на сумму " + std::to_string(bill) + "$. Будешь покупать?");
-
-  // Declined: nothing changes.
-  hero().money = bill + 5;
-  ASSERT_TRUE(TalkWith({"n"}));
-  EXPECT_EQ(Said(), std::vector<std::string>{question});
-  EXPECT_EQ(hero().shop_debt, bill);
-  EXPECT_EQ(hero().money, bill + 5);
-
-  // One coin short: the bill stays, and so do the marks.
-  hero().money = bill - 1;
-  ASSERT_TRUE(TalkWith({"y"}));
-  EXPECT_TRUE(SaidLine(Speech("Тазар", "Но у тебя не хватает золота!")));
-  EXPECT_EQ(hero().shop_debt, bill);
-  EXPECT_EQ(hero().money, bill - 1);
-  ASSERT_EQ(Carried(kDagger).size(), 1u);
-  EXPECT_NE(Carried(kDagger)[0].flags & item_flag::kUnpaid, 0);
-
-  // Paid in full: exactly the bill goes, and the goods are the hero's.
+  // Declined, or one coin short: the bill stays, and so do the marks.
+  for (const auto& [answer, money] : {std::pair{"n", bill + 5}, std::pair{"y", bill - 1}}) {
+    hero().money = money;
+    ASSERT_TRUE(TalkWith({answer}));
+    EXPECT_EQ(Said().front(), question);
+    EXPECT_EQ(SaidLine(Speech("Тазар", "Но у тебя не хватает золота!")), money < bill);
+    EXPECT_EQ(hero().shop_debt, bill);
+    EXPECT_EQ(hero().money, money);
+    EXPECT_NE(Carried(kDagger)[0].flags & item_flag::kUnpaid, 0);
+  }
+  // Paid in full: exactly the bill goes, and the goods, worn ones too, are the hero's.
   hero().money = bill + 5;
   hero().equipment[3] = MakeStack(kDagger, 1, blessing::kUncursed, item_flag::kUnpaid);
   ASSERT_TRUE(TalkWith({"y"}));
@@ -274,14 +246,7 @@ TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
   EXPECT_EQ(hero().money, 5);
   EXPECT_EQ(hero().shop_debt, 0);
   EXPECT_EQ(Carried(kDagger)[0].flags & item_flag::kUnpaid, 0);
-  EXPECT_EQ(Carried(kDagger)[0].count, 2);
   EXPECT_EQ(hero().equipment[3].flags & item_flag::kUnpaid, 0);
-  EXPECT_EQ(CountCarried(kBread), 1);
-
-  // Nothing left to pay for.
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said(), std::vector<std::string>{
-                        Speech("Тазар", "Если у тебя есть деньги, лучше потратить их здесь!")});
 
   game().world.level.Monster(slot_).peaceful = 0;
   Carry(MakeStack(kDagger, 1, blessing::kUncursed, item_flag::kUnpaid));
@@ -292,34 +257,22 @@ TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
 
 TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
   Meet(kFarmer);
-  const std::vector<std::string> greeting = {
-      Speech("Негиф", "Ааа, искатель приключений! Наверное, проголодался?"),
-      Speech("Негиф",
-             "Так вот, могу сказать, что у меня ты в любое время можешь купить буханку "
-             "отборного хлеба.")};
   hero().money = 200;
   ASSERT_TRUE(TalkWith({"y", "2"}));
-  std::vector<std::string> expected = greeting;
-  expected.push_back(Speech("Негиф", "Для тебя она будет стоить 75 золотых монет. Хочешь купить?"));
-  expected.push_back("Негиф передал тебе буханки хлеба.");
-  EXPECT_EQ(Said(), expected);
+  EXPECT_TRUE(
+      SaidLine(Speech("Негиф", "Для тебя она будет стоить 75 золотых монет. Хочешь купить?")));
+  EXPECT_TRUE(SaidLine("Негиф передал тебе буханки хлеба."));
   EXPECT_EQ(hero().money, 50);
   EXPECT_EQ(CountCarried(kBread), 2);
-
-  // Counts that are not whole numbers the purse covers buy nothing and cost nothing.
-  for (const char* typed : {"1", "0", "-1", "1.5", "два", "", "99999999999999999999"}) {
-    SCOPED_TRACE(typed);
+  // More than the purse holds, or a full purse and a count whose total would overflow: refused.
+  for (const auto& [money, typed] :
+       {std::pair{50, "1"}, std::pair{std::numeric_limits<int32_t>::max(), "2147483647"}}) {
+    hero().money = money;
     ASSERT_TRUE(TalkWith({"y", typed}));
-    EXPECT_EQ(hero().money, 50);
+    EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
+    EXPECT_EQ(hero().money, money);
     EXPECT_EQ(CountCarried(kBread), 2);
   }
-  // A full purse and a count whose total would overflow: refused, nothing taken.
-  hero().money = std::numeric_limits<int32_t>::max();
-  ASSERT_TRUE(TalkWith({"y", "2147483647"}));
-  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
-  EXPECT_EQ(hero().money, std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(CountCarried(kBread), 2);
-
   // After the catacombs the loaf costs 40; declining buys nothing.
   hero().quests[kCatacombs] = 100;
   hero().money = 120;
@@ -330,10 +283,6 @@ TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
   ASSERT_TRUE(TalkWith({"y", "3"}));
   EXPECT_EQ(hero().money, 0);
   EXPECT_EQ(CountCarried(kBread), 5);
-
-  game().world.level.Monster(slot_).peaceful = 0;
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said().front(), Speech("Негиф", "Ты недостоин жить!", " кричит: "));
 }
 
 TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
@@ -348,19 +297,16 @@ TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
   EXPECT_EQ(Topics(),
             (std::vector<std::string>{"пока", "исцели меня", "продай зелье", "научи читать"}));
   EXPECT_TRUE(SaidLine(Speech("Дарон", "Это будет стоить 14 золотых монет. Согласен?")));
-  EXPECT_TRUE(
-      SaidLine("Дарон медленно произносит какое-то заклинание. Все твои раны мгновенно заживают!"));
   EXPECT_TRUE(SaidLine("Действие яда прекращается!"));
   EXPECT_EQ(hero().money, 86);
   EXPECT_EQ(hero().hp, 10);
   EXPECT_EQ(hero().poison, 0);
   EXPECT_FALSE(game().view.labels.Has(Condition::kPoisoned));
-
-  // Unhurt: no charge.
-  ASSERT_TRUE(TalkWith({"Исцели", "пока"}));
+  // Unhurt: no charge; nonsense is not understood.
+  ASSERT_TRUE(TalkWith({"Исцели", "абракадабра", "ну пока"}));
   EXPECT_TRUE(SaidLine(Speech("Дарон", "Но ты не ранен!")));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
   EXPECT_EQ(hero().money, 86);
-
   // A scratch costs the least price; too poor, it stays.
   hero().hp = 9;
   hero().money = 9;
@@ -369,15 +315,6 @@ TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
   EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
   EXPECT_EQ(hero().hp, 9);
   EXPECT_EQ(hero().money, 9);
-
-  // Nonsense, then goodbye.
-  ASSERT_TRUE(TalkWith({"абракадабра", "ну пока"}));
-  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
-  EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
-
-  game().world.level.Monster(slot_).peaceful = 0;
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said().front(), Speech("Дарон", "Ты недостоин жить!", " кричит: "));
 }
 
 TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
@@ -386,12 +323,6 @@ TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
   ASSERT_TRUE(TalkWith({"продай зелье", "y", "2", "пока"}));
   EXPECT_TRUE(SaidLine(
       Speech("Дарон", "Одно лечебное зелье стоит 200 золотых монет. У тебя есть такие деньги?")));
-  EXPECT_TRUE(SaidLine("Дарон передал тебе зелья."));
-  EXPECT_EQ(hero().money, 100);
-  EXPECT_EQ(CountCarried(kHealingPotion), 2);
-  // More than the purse holds: refused.
-  ASSERT_TRUE(TalkWith({"зелье", "y", "1", "пока"}));
-  EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
   EXPECT_EQ(hero().money, 100);
   EXPECT_EQ(CountCarried(kHealingPotion), 2);
 
@@ -403,17 +334,15 @@ TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
   EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
   EXPECT_LT(literacy.value, 1.0f);
   hero().money = 400;
-  ASSERT_TRUE(TalkWith({"научи читать", "y", "пока"}));
+  ASSERT_TRUE(TalkWith({"научи читать", "y", "научи читать", "y", "пока"}));
   EXPECT_TRUE(SaidLine("Дарон научил тебя читать."));
+  EXPECT_TRUE(SaidLine(Speech("Дарон", "Но ты и так умеешь читать!")));
   EXPECT_GE(literacy.value, 1.0f);
   EXPECT_EQ(hero().money, 0);
-  hero().money = 400;
-  ASSERT_TRUE(TalkWith({"научи читать", "y", "пока"}));
-  EXPECT_TRUE(SaidLine(Speech("Дарон", "Но ты и так умеешь читать!")));
-  EXPECT_EQ(hero().money, 400);
 
   // After the catacombs: 120 a potion, 200 a lesson.
   hero().quests[kCatacombs] = 100;
+  hero().money = 400;
   literacy.value = 0;
   ASSERT_TRUE(TalkWith({"продай зелье", "y", "1", "научи читать", "y", "пока"}));
   EXPECT_TRUE(SaidLine(
@@ -426,15 +355,15 @@ TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
 
 TEST_F(VillageFolkTest, TheHealerReadsTheTabletAndKnowsOfTheWitchAndTheGhost) {
   Meet(kHealer);
-  const std::string tablet_line =
-      Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
-                          ItemTypeName(game(), item_type::kForestArtefact) + ".");
+  const auto tablet_line = [&](int artefact) {
+    return Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
+                               ItemTypeName(game(), artefact) + ".");
+  };
   // Before the catacombs are cleared there is no tablet to speak of.
   ASSERT_TRUE(TalkWith({"каменная табличка", "Чазор", "пока"}));
   EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
   EXPECT_TRUE(
       SaidLine(Speech("Дарон", "Чазор, Призрак Расколотого Камня. О нём мало что известно.")));
-  EXPECT_FALSE(SaidLine(tablet_line));
   EXPECT_EQ(hero().quests[kRiddle], 0);
 
   hero().quests[kCatacombs] = 100;
@@ -442,39 +371,28 @@ TEST_F(VillageFolkTest, TheHealerReadsTheTabletAndKnowsOfTheWitchAndTheGhost) {
   ASSERT_TRUE(TalkWith({"каменная табличка", "ведьма", "пока"}));
   EXPECT_EQ(Topics(), (std::vector<std::string>{"пока", "исцели меня", "продай зелье",
                                                 "научи читать", "каменная табличка", "ведьма"}));
-  EXPECT_TRUE(SaidLine(Speech("Дарон", "Да, я могу это прочитать.")));
-  EXPECT_TRUE(SaidLine(tablet_line));
-  EXPECT_TRUE(SaidLine(Speech("Дарон", "Он лежит в небольшой пещерке прямо в центре чащобы.")));
+  EXPECT_TRUE(SaidLine(tablet_line(item_type::kForestArtefact)));
   EXPECT_EQ(hero().quests[kRiddle], 1);
-  for (const char* line : {"В пещере на севере действительно живёт какая-то ведьма.",
-                           "Говоришь, она превратила гоблина в жабу?",
-                           "Насколько я знаю, такое проклятие легче всего снять, убив ведьму."}) {
-    EXPECT_TRUE(SaidLine(Speech("Дарон", line))) << line;
-  }
+  EXPECT_TRUE(SaidLine(
+      Speech("Дарон", "Насколько я знаю, такое проклятие легче всего снять, убив ведьму.")));
   // The riddle only moves forward; the artefact named is the one the quest state records.
   hero().quests[kRiddle] = 2;
   hero().quests[kArtefactType] = kHealingPotion;
   ASSERT_TRUE(TalkWith({"прочитай", "пока"}));
-  EXPECT_TRUE(SaidLine(
-      Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
-                          ItemTypeName(game(), kHealingPotion) + ".")));
+  EXPECT_TRUE(SaidLine(tablet_line(kHealingPotion)));
   EXPECT_EQ(hero().quests[kRiddle], 2);
 }
 
 TEST_F(VillageFolkTest, ThePriestTellsTheStatusOfAnItemForMoney) {
   Meet(kPriest);
-  const std::string greeting =
-      Speech("Священник", "Приветсвую тебя, сын мой! Что привело тебя в храм?");
   hero().money = 100;
   // An empty pack: nothing to look at, nothing charged.
   ASSERT_TRUE(TalkWith({"определи статус", "y", "пока"}));
-  EXPECT_EQ(Said().front(), greeting);
   EXPECT_EQ(Topics(), (std::vector<std::string>{"пока", "определи статус", "освяти воду"}));
   EXPECT_EQ(hero().money, 100);
   EXPECT_FALSE(game().control.inventory.open_requested);
-
-  Carry(MakeStack(kDagger, 1, blessing::kCursedUnknown));
   // Declined: nothing.
+  Carry(MakeStack(kDagger, 1, blessing::kCursedUnknown));
   ASSERT_TRUE(TalkWith({"статус", "n", "пока"}));
   EXPECT_EQ(hero().money, 100);
   EXPECT_FALSE(game().control.inventory.open_requested);
@@ -484,18 +402,11 @@ TEST_F(VillageFolkTest, ThePriestTellsTheStatusOfAnItemForMoney) {
   EXPECT_TRUE(SaidLine(Speech("Священник", "Это стоит 50 монет. У тебя есть такие деньги?")));
   EXPECT_EQ(hero().money, 50);
   EXPECT_TRUE(game().control.inventory.open_requested);
-  EXPECT_EQ(game().control.pending_operation, PendingOperation::kItemEffect);
   EXPECT_EQ(game().control.effect_handler, "DetCurse");
-  EXPECT_EQ(game().control.inventory.pile, kPackPile);
-  ASSERT_EQ(Carried(kDagger).size(), 1u);
   fixture_.Act([](Game& g) { CallPendingOperation(g); });
   EXPECT_TRUE(SaidLine("На этом предмете лежит проклятие."));
   EXPECT_EQ(Carried(kDagger)[0].blessing, blessing::kCursed);
   EXPECT_EQ(game().control.pending_operation, PendingOperation::kNone);
-
-  game().world.level.Monster(slot_).peaceful = 0;
-  ASSERT_TRUE(TalkWith({}));
-  EXPECT_EQ(Said().front(), Speech("Священник", "Ты недостоин жить!", " кричит: "));
 }
 
 TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
@@ -504,8 +415,6 @@ TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
   ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
   EXPECT_TRUE(SaidLine(Speech("Священник", "Это стоит 150 монет. У тебя есть такие деньги?")));
   EXPECT_TRUE(SaidLine(Speech("Священник", "У тебя нету ни одной бутылки воды!")));
-  EXPECT_EQ(hero().money, 1000);
-
   Carry(MakeStack(item_type::kWater, 1, blessing::kBlessed));
   ASSERT_TRUE(TalkWith({"святая вода", "y", "пока"}));
   EXPECT_TRUE(SaidLine(Speech("Священник", "Но вся твоя вода уже освящена!")));
@@ -519,8 +428,6 @@ TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
   ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
   EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
   EXPECT_EQ(Carried(item_type::kWater).size(), 3u);
-  EXPECT_EQ(hero().money, 149);
-
   hero().money = 150;
   ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
   EXPECT_EQ(hero().money, 0);
@@ -529,14 +436,6 @@ TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
   EXPECT_EQ(water[0].count, 6);
   EXPECT_EQ(water[0].blessing, blessing::kBlessed);
   EXPECT_EQ(hero().carried_weight, weight);
-}
-
-TEST_F(VillageFolkTest, TalkingReachesEveryHandlerByItsName) {
-  for (const char* name : {"Muzhik", "Kva", "Chukcha", "Trader", "Fermer", "Lekar", "Priest"}) {
-    const auto* entry = TalkRegistry().Find(name);
-    ASSERT_NE(entry, nullptr) << name;
-    EXPECT_NE(entry->fn, nullptr) << name;
-  }
 }
 
 }  // namespace
