@@ -81,6 +81,12 @@ void RocksAlong(Game& game, int x, int y, int dx, int dy) {
   }
 }
 
+// A rock trap drops its rocks along its row or its column, whoever set it off.
+void RocksFor(Game& game, int x, int y, int kind) {
+  const bool row = kind == trap_kind::kRocksRow;
+  RocksAlong(game, x, y, row ? 1 : 0, row ? 0 : 1);
+}
+
 void DartAtHero(Game& game) {
   Hero& hero = game.world.hero;
   SetEndReason(game, kShotByDart);
@@ -147,10 +153,8 @@ void TrapUnderHero(Game& game, int x, int y, int kind) {
       FlameBurst(game, x, y, 25, 40, kFireColumnSize);
       break;
     case trap_kind::kRocksRow:
-      RocksAlong(game, x, y, 1, 0);
-      break;
     case trap_kind::kRocksColumn:
-      RocksAlong(game, x, y, 0, 1);
+      RocksFor(game, x, y, kind);
       break;
     case trap_kind::kTeleport: {
       int16_t tx = 0;
@@ -215,10 +219,8 @@ void TrapUnderMonster(Game& game, int slot, int x, int y, int kind) {
       FlameBurst(game, x, y, 25, 40, kFireColumnSize);
       break;
     case trap_kind::kRocksRow:
-      RocksAlong(game, x, y, 1, 0);
-      break;
     case trap_kind::kRocksColumn:
-      RocksAlong(game, x, y, 0, 1);
+      RocksFor(game, x, y, kind);
       break;
     case trap_kind::kTeleport: {
       int16_t tx = 0;
