@@ -110,7 +110,7 @@ void TalkOverTopics(Game& game, int slot,
     if (game.GameOver() || answer.empty() || SaysGoodbye(answer)) return;
     const Reply result = reply(answer);
     if (result == Reply::kTalkEnds) return;
-    if (result == Reply::kNotUnderstood) Say(game, slot, kNotUnderstood);
+    if (result == Reply::kNoMatch) Say(game, slot, kNotUnderstood);
   }
 }
 

@@ -43,7 +43,7 @@ bool SaysGoodbye(std::string_view answer);
 // Enter cannot keep it going for ever.
 inline constexpr int kMostAnswers = 20;
 // What an answer led to.
-enum class Reply { kAnswered, kNotUnderstood, kTalkEnds };
+enum class Reply { kAnswered, kNoMatch, kTalkEnds };
 // Asks the topics again and again until "пока", an empty answer, kMostAnswers rounds or a reply
 // that ends the talk; an answer `reply` did not understand gets "Ээээ... Чего?" from the speaker in
 // `slot`. `topics` is asked before each round, since a talk may open new topics on the way.

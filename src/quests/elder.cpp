@@ -206,7 +206,7 @@ void Starosta(Game& game, int slot) {
             return Reply::kAnswered;
           }
         }
-        return Reply::kNotUnderstood;
+        return Reply::kNoMatch;
       });
 }
 

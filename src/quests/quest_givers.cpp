@@ -321,7 +321,7 @@ void Kornavin(Game& game, int slot) {
         return std::span<const std::string_view>(kTravellerTopics).first(kavi_begun() ? 3 : 1);
       },
       [&](std::string_view answer) -> Reply {
-        if (!kavi_begun()) return Reply::kNotUnderstood;
+        if (!kavi_begun()) return Reply::kNoMatch;
         if (Like(answer, "*кави*")) {
           SayAll(game, slot, kAboutKavi);
           return Reply::kAnswered;
@@ -331,7 +331,7 @@ void Kornavin(Game& game, int slot) {
           QuestState(game, quest_entry::kTombTold) = 1;
           return Reply::kAnswered;
         }
-        return Reply::kNotUnderstood;
+        return Reply::kNoMatch;
       });
 }
 

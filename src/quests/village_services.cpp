@@ -250,7 +250,7 @@ void Lekar(Game& game, int slot) {
     } else if (witch_known() && LikeAny(said, kWitch)) {
       TellOfTheWitch(game, slot);
     } else {
-      return Reply::kNotUnderstood;
+      return Reply::kNoMatch;
     }
     return Reply::kAnswered;
   });
@@ -269,7 +269,7 @@ void Priest(Game& game, int slot) {
   TalkOverTopics(game, slot, topics, [&](std::string_view said) {
     // The status is told in the inventory window, which opens once the talk is over.
     if (LikeAny(said, kStatus)) return TellStatus(game, slot) ? Reply::kTalkEnds : Reply::kAnswered;
-    if (!LikeAny(said, kWater)) return Reply::kNotUnderstood;
+    if (!LikeAny(said, kWater)) return Reply::kNoMatch;
     SellHolyWater(game, slot);
     return Reply::kAnswered;
   });
