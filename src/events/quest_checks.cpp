@@ -4,6 +4,7 @@
 #include "field/sight.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
+#include "records/monster_type_ids.hpp"
 
 namespace zaldrun {
 namespace {
@@ -101,7 +102,7 @@ void CheckWitch(Game& game) {
     return;
   }
   int16_t& witch = game.world.hero.quests[quest_entry::kWitch];
-  if (FindMonsterOfType(game, kWitchType) == 0 && witch <= 1) {
+  if (FindMonsterOfType(game, monster_type::kWitch) == 0 && witch <= 1) {
     witch = 2;
     RemoveOwnSlot(game);
     return;
@@ -112,7 +113,7 @@ void CheckWitch(Game& game) {
 void CheckAra(Game& game) {
   // The portal and the stairs are the hall's: away from it the check waits for the hero's return
   // rather than write them onto another level.
-  if (game.world.kill_counts[kArakusType] < 1 || !At(game, kSwampPlace, kHallLevel)) {
+  if (game.world.kill_counts[monster_type::kArakus] < 1 || !At(game, kSwampPlace, kHallLevel)) {
     Rearm(game, kCheckInterval);
     return;
   }

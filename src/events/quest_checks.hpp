@@ -9,11 +9,6 @@ namespace zaldrun {
 
 struct Game;
 
-// Monster types the checks look for.
-inline constexpr int kGoblinChiefType = 41;
-inline constexpr int kWitchType = 62;
-inline constexpr int kArakusType = 81;
-
 // Re-arming while in the catacombs (place 2), every 30: when the tier's cleared flag (entry
 // parameter - 1) is still 0 and no monster is left on the level, the flag becomes 1 and the hero
 // is told once. In any other place the slot goes.

@@ -12,13 +12,13 @@
 #include "levelgen/populate.hpp"
 #include "model/game.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 
 namespace zaldrun {
 namespace {
 
 constexpr int kCatacombLevels = 4;
 constexpr int kDarkCaveLevels = 3;
-constexpr int kWitch = 62;
 constexpr int kBlueSpider = 7;
 constexpr int kWalkingDead = 15;
 constexpr int kWight = 17;
@@ -112,7 +112,7 @@ bool BuildDarkCave(Game& game, int level) {
     FixedDoor(game, 51, 9);
     FixedDoor(game, 36, 20);
     FixedDoor(game, 30, 11);
-    Inhabitant(game, 30, 8, kWitch, false);
+    Inhabitant(game, 30, 8, monster_type::kWitch, false);
     Inhabitant(game, 10, 6, kBlueSpider, false);
     Inhabitant(game, 20, 15, kBlueSpider, false);
     SetLink(game, 1, feature::kStairsUp, place::kDarkCave, 2);

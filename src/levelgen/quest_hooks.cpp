@@ -13,15 +13,16 @@
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 
 namespace zaldrun {
 namespace {
 
-constexpr int kGoblin = 8;
-constexpr int kFrog = 27;
 // The tribe of the camp: goblins, shamans, warriors, hobgoblins, the chief and the bewitched
 // goblin.
-constexpr std::array<int, 6> kTribe = {kGoblin, 9, 24, 75, kGoblinChiefType, kFrog};
+constexpr std::array<int, 6> kTribe = {monster_type::kGoblin,        monster_type::kGoblinShaman,
+                                       monster_type::kGoblinWarrior, monster_type::kHobgoblin,
+                                       monster_type::kGoblinChief,   monster_type::kFrog};
 constexpr int kThicketCave = 4;
 
 int16_t Quest(const Game& game, int entry) {
@@ -37,11 +38,11 @@ bool OfTribe(int type) {
 
 // The frog turns back into the goblin he was, on his cell and in his mood.
 void FreeTheFrog(Game& game) {
-  for (int frog = FindMonsterOfType(game, kFrog); frog != 0;
-       frog = FindMonsterOfType(game, kFrog)) {
+  for (int frog = FindMonsterOfType(game, monster_type::kFrog); frog != 0;
+       frog = FindMonsterOfType(game, monster_type::kFrog)) {
     const MonsterRecord was = game.world.level.Monster(frog);
     RemoveMonster(game, frog);
-    Inhabitant(game, was.x, was.y, kGoblin, was.peaceful != 0);
+    Inhabitant(game, was.x, was.y, monster_type::kGoblin, was.peaceful != 0);
   }
 }
 
@@ -69,10 +70,10 @@ bool LiesOnLevel(const Game& game, int type) {
 void GoblinCampByQuests(Game& game) {
   Level& level = game.world.level;
   if (Quest(game, quest_entry::kWitch) >= kQuestDone) FreeTheFrog(game);
-  if (game.world.kill_counts[kGoblinChiefType] >= 1) {
+  if (game.world.kill_counts[monster_type::kGoblinChief] >= 1) {
     for (int slot = 1; slot <= level.monster_count; ++slot) {
       MonsterRecord& monster = level.Monster(slot);
-      if (OfTribe(monster.type) && monster.type != kFrog) monster.peaceful = 0;
+      if (OfTribe(monster.type) && monster.type != monster_type::kFrog) monster.peaceful = 0;
     }
     return;
   }
@@ -95,8 +96,8 @@ void CatacombsByQuests(Game& game) {
 
 void WitchCaveByQuests(Game& game) {
   if (Quest(game, quest_entry::kWitch) < 2) return;
-  for (int witch = FindMonsterOfType(game, kWitchType); witch != 0;
-       witch = FindMonsterOfType(game, kWitchType)) {
+  for (int witch = FindMonsterOfType(game, monster_type::kWitch); witch != 0;
+       witch = FindMonsterOfType(game, monster_type::kWitch)) {
     RemoveMonster(game, witch);
   }
 }

@@ -11,24 +11,10 @@
 #include "levelgen/populate.hpp"
 #include "model/game.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 
 namespace zaldrun {
 namespace {
-
-// Monster types of the folk.
-constexpr int kFarmer = 30;
-constexpr int kHealer = 31;
-constexpr int kHunter = 32;
-constexpr int kElder = 33;
-constexpr int kOldMan = 28;
-constexpr int kShopkeeper = 61;
-constexpr int kPeasant = 64;
-constexpr int kTownShopkeeper = 65;
-constexpr int kTraveller = 63;
-constexpr int kLandlord = 66;
-constexpr int kPriest = 67;
-constexpr int kGoblinChief = 41;
-constexpr int kFrog = 27;
 
 // Kinds of rooms that something happens in when the hero walks in.
 constexpr int kShopRoom = 1;
@@ -49,7 +35,7 @@ void Peasants(Game& game, int count) {
       if (game.world.level.Cell(x, y).room != 0 || game.world.level.Cell(x, y).feature != 0) {
         continue;
       }
-      Inhabitant(game, x, y, kPeasant, true);
+      Inhabitant(game, x, y, monster_type::kPeasant, true);
       break;
     }
   }
@@ -94,13 +80,13 @@ bool BuildVillage(Game& game) {
   PutItemOfType(game, 34, 36, item_type::kNote, true);
   PlaceGold(game, 34, 36, GoldAmount(game, 0, 200, 150), true);
 
-  level.shopkeeper = static_cast<int16_t>(Inhabitant(game, 32, 6, kShopkeeper, true));
-  Inhabitant(game, 8, 6, kElder, true);
-  Inhabitant(game, 65, 5, kHealer, true);
-  Inhabitant(game, 16, 22, kPriest, true);
-  Inhabitant(game, 63, 19, kFarmer, true);
-  Inhabitant(game, 68, 32, kHunter, true);
-  Inhabitant(game, 18, 27, kOldMan, true);
+  level.shopkeeper = static_cast<int16_t>(Inhabitant(game, 32, 6, monster_type::kShopkeeper, true));
+  Inhabitant(game, 8, 6, monster_type::kElder, true);
+  Inhabitant(game, 65, 5, monster_type::kHealer, true);
+  Inhabitant(game, 16, 22, monster_type::kPriest, true);
+  Inhabitant(game, 63, 19, monster_type::kFarmer, true);
+  Inhabitant(game, 68, 32, monster_type::kHunter, true);
+  Inhabitant(game, 18, 27, monster_type::kOldMan, true);
   Peasants(game, 5);
   return true;
 }
@@ -114,8 +100,8 @@ bool BuildGoblinCamp(Game& game) {
   for (int x : {27, 28})
     PutFeature(game, x, 39, feature::kEdgeExit, place::kWorld, place::kVillage, 73, 1);
   FixedDoor(game, 40, 13);
-  Inhabitant(game, 44, 9, kGoblinChief, true);
-  Inhabitant(game, 47, 27, kFrog, true);
+  Inhabitant(game, 44, 9, monster_type::kGoblinChief, true);
+  Inhabitant(game, 47, 27, monster_type::kFrog, true);
   // The tribe: goblins, shamans, warriors and hobgoblins about the huts.
   struct Goblin {
     int x;
@@ -149,9 +135,10 @@ bool BuildTown(Game& game) {
   constexpr std::array<Cell, 7> kDoors = {
       {{17, 16}, {59, 16}, {31, 15}, {39, 15}, {15, 28}, {52, 28}, {63, 28}}};
   for (const Cell& door : kDoors) FixedDoor(game, door.x, door.y);
-  level.shopkeeper = static_cast<int16_t>(Inhabitant(game, 33, 26, kTownShopkeeper, true));
-  Inhabitant(game, 14, 12, kTraveller, true);
-  Inhabitant(game, 62, 12, kLandlord, true);
+  level.shopkeeper =
+      static_cast<int16_t>(Inhabitant(game, 33, 26, monster_type::kTownShopkeeper, true));
+  Inhabitant(game, 14, 12, monster_type::kTraveller, true);
+  Inhabitant(game, 62, 12, monster_type::kLandlord, true);
   Peasants(game, 4);
   return true;
 }

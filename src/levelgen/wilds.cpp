@@ -14,12 +14,12 @@
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 #include "records/terrain.hpp"
 
 namespace zaldrun {
 namespace {
 
-constexpr int kArakus = 81;
 constexpr int kSwampHerb = 158;
 constexpr int kThicketLevels = 4;
 
@@ -89,7 +89,7 @@ bool BuildSummoningHall(Game& game) {
   PutFeature(game, 39, 16, feature::kPortal, 0, 0, 0, 0);
   game.world.hero.x = 39;
   game.world.hero.y = 23;
-  Inhabitant(game, 39, 19, kArakus, true);
+  Inhabitant(game, 39, 19, monster_type::kArakus, true);
   AddEvent(game, "ArakTalk", 4, 1);
   return true;
 }

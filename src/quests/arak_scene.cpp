@@ -11,11 +11,11 @@
 #include "quests/conversation.hpp"
 #include "quests/quest_talk.hpp"
 #include "quests/talk_handlers.hpp"
+#include "records/monster_type_ids.hpp"
 
 namespace zaldrun {
 namespace {
 
-constexpr int kArakus = 81;
 constexpr std::string_view kSceneEvent = "ArakTalk";
 constexpr std::string_view kWatchEvent = "CheckAra";
 // He gave the hero ten seconds: ten answers at most.
@@ -85,7 +85,7 @@ void Questioning(Game& game, int mage) {
 }  // namespace
 
 void ArakTalk(Game& game) {
-  const int mage = FindMonsterOfType(game, kArakus);
+  const int mage = FindMonsterOfType(game, monster_type::kArakus);
   if (mage != 0) {
     Narrate(game, kArrival);
     SayAll(game, mage, kChallenge);

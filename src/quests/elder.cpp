@@ -10,12 +10,11 @@
 #include "quests/conversation.hpp"
 #include "quests/quest_talk.hpp"
 #include "quests/talk_handlers.hpp"
+#include "records/monster_type_ids.hpp"
 #include "records/quest_list.hpp"
 
 namespace zaldrun {
 namespace {
-
-constexpr int kGoblinChief = 41;
 
 constexpr int kChiefExperience = 400;
 constexpr int kGoblinsLeftExperience = 300;
@@ -117,7 +116,7 @@ void GoblinTask(Game& game, int slot) {
   if (goblins == 1) {
     SayAll(game, slot, kGoblinStory);
     goblins = 2;
-  } else if (game.world.kill_counts[kGoblinChief] >= 1) {
+  } else if (game.world.kill_counts[monster_type::kGoblinChief] >= 1) {
     SayAll(game, slot, kChiefKilled);
     GiveReward(game, Roll(game, 80) + 520, kChiefExperience);
     GiveRandomItem(game);

@@ -21,6 +21,7 @@
 #include "quests/quest_talk.hpp"
 #include "quests/talk_handlers.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 #include "records/quest_list.hpp"
 
 namespace zaldrun {
@@ -88,7 +89,6 @@ void PlaceGoblinGift(Game& game) {
 constexpr int kTreasureTold = 1;
 constexpr int kTreasureFound = 2;
 constexpr int kGhostRisen = 3;
-constexpr int kGhost = 29;
 constexpr int kStoryChance = 4;  // one talk in four, until he has told it
 
 // A line of his: spoken aloud, or what the hero sees him do.
@@ -140,7 +140,7 @@ void RiseAsGhost(Game& game, int slot) {
   RemoveMonster(game, slot);  // the later slots move down: `slot` names nobody now
   QuestState(game, quest_entry::kTreasure) = kGhostRisen;
   ShowMessage(game, "Внезапно Чупакабра превращается в призрака!");
-  const int ghost = CreateMonster(game, x, y, kGhost, 0, 0);
+  const int ghost = CreateMonster(game, x, y, monster_type::kGhost, 0, 0);
   if (ghost == 0) return;
   game.world.level.Monster(ghost).state = -1;  // awake
   SayAll(game, ghost, kGhostThreat);
@@ -258,7 +258,7 @@ void Gobagoba(Game& game, int slot) {
 
 void Dedok(Game& game, int slot) {
   // Чазор answers to the same name, and only with hatred.
-  if (game.world.level.Monster(slot).type == kGhost) {
+  if (game.world.level.Monster(slot).type == monster_type::kGhost) {
     SpeakAs(game, slot, " шипит: ", "Ты РаЗоЗлИл МеНя, СмЕрТнЫй! УмРи!!!");
     return;
   }

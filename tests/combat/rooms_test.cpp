@@ -15,6 +15,7 @@
 #include "items/item_maker.hpp"
 #include "model/type_info.hpp"
 #include "model/world_ops.hpp"
+#include "records/monster_type_ids.hpp"
 #include "records/quest_list.hpp"
 #include "support/game_fixture.hpp"
 #include "usage/item_use.hpp"
@@ -24,8 +25,6 @@ namespace {
 
 using testing::GameFixture;
 
-constexpr int kRat = 1;
-constexpr int kTazar = 61;
 const char kThiefShout[] = " кричит: \"Ты гнусный воришка! Больше ты не будешь воровать!\"";
 const char kQuietEntry[] = "Тебе удалось незаметно пробраться на склад Тазара.";
 const char kLoudEntry[] =
@@ -63,7 +62,7 @@ class RoomTest : public ::testing::Test {
     return std::find(log.begin(), log.end(), line) != log.end();
   }
   int Keeper() {
-    const int slot = fixture_.AddMonster(kRat, 5, 1, true);
+    const int slot = fixture_.AddMonster(monster_type::kRat, 5, 1, true);
     game().world.level.shopkeeper = static_cast<int16_t>(slot);
     return slot;
   }
@@ -165,23 +164,24 @@ TEST_F(RoomTest, AStoreroomDoorKickedInIsHeard) {
 // down, and the keeper is still the one the shop and the storeroom speak of.
 TEST_F(RoomTest, TheKeeperIsStillTheKeeperAfterALowerSlotDies) {
   Level& level = game().world.level;
-  const int victim = fixture_.AddMonster(kRat, 1, 1, true);
-  const int tazar = fixture_.AddMonster(kTazar, 5, 1, true);
-  fixture_.AddMonster(kRat, 4, 1, true);
+  const int victim = fixture_.AddMonster(monster_type::kRat, 1, 1, true);
+  const int tazar = fixture_.AddMonster(monster_type::kShopkeeper, 5, 1, true);
+  fixture_.AddMonster(monster_type::kRat, 4, 1, true);
   level.shopkeeper = static_cast<int16_t>(tazar);
   fixture_.Keys("                ").Act([=](Game& g) {
     DamageMonster(g, victim, 1000, false, false);
   });
   ASSERT_EQ(level.monster_count, 2);
   ASSERT_EQ(level.shopkeeper, 1) << "the keeper's slot moved down with him";
-  ASSERT_EQ(level.Monster(level.shopkeeper).type, kTazar);
+  ASSERT_EQ(level.Monster(level.shopkeeper).type, monster_type::kShopkeeper);
   const int rat = 2;
 
   RoomOne().kind = room_kind::kShop;
   Step();
   game().world.hero.shop_debt = 50;
-  EXPECT_TRUE(
-      Has(Walk(2, 1), std::string(TrimRight(MonsterTypeName(game(), kTazar, 1))) + kThiefShout));
+  EXPECT_TRUE(Has(
+      Walk(2, 1),
+      std::string(TrimRight(MonsterTypeName(game(), monster_type::kShopkeeper, 1))) + kThiefShout));
   EXPECT_EQ(level.Monster(level.shopkeeper).peaceful, 0);
   EXPECT_EQ(level.Monster(rat).peaceful, 1) << "only the keeper is angered";
 
@@ -189,7 +189,7 @@ TEST_F(RoomTest, TheKeeperIsStillTheKeeperAfterALowerSlotDies) {
   game().world.hero.shop_debt = 0;
   RoomOne().kind = room_kind::kStoreroom;
   EXPECT_TRUE(Has(Step(), kLoudEntry));
-  EXPECT_EQ(level.Monster(level.shopkeeper).type, kTazar);
+  EXPECT_EQ(level.Monster(level.shopkeeper).type, monster_type::kShopkeeper);
   EXPECT_EQ(level.Monster(level.shopkeeper).peaceful, 0);
   EXPECT_EQ(level.Monster(rat).peaceful, 1);
 }

@@ -11,6 +11,7 @@
 #include "engine/dispatch.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "model/world_ops.hpp"
+#include "records/monster_type_ids.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
 
@@ -19,8 +20,6 @@ namespace {
 
 using testing::GameFixture;
 
-constexpr int kGoblin = 8;
-constexpr int kRat = 1;
 constexpr const char* kClearedLine = "Ты чувствуешь, что перебил всех врагов на этом ярусе";
 
 class QuestCheckTest : public ::testing::Test {
@@ -51,7 +50,7 @@ class QuestCheckTest : public ::testing::Test {
 TEST_F(QuestCheckTest, CountMonsTellsOncePerTierThatItIsCleared) {
   Enter(2, 1);
   AddEvent(game(), "CountMons", 0, 4);  // tier 1: cleared flag in entry 3
-  const int rat = fixture_.AddMonster(kRat, 5, 5);
+  const int rat = fixture_.AddMonster(monster_type::kRat, 5, 5);
   Fire("CountMons");
   EXPECT_EQ(Quest(3), 0) << "a creature is left";
   RemoveMonster(game(), rat);
@@ -90,8 +89,8 @@ TEST_F(QuestCheckTest, CountMonsGoesAwayOutsideTheCatacombsAndIgnoresADamagedPar
 TEST_F(QuestCheckTest, CheckGobsWaitsWhileAllArePeacefulThenTurnsTheCampHostile) {
   Enter(1, 2);
   AddEvent(game(), "CheckGobs", 0, 0);
-  const int a = fixture_.AddMonster(kGoblin, 5, 5, true);
-  const int b = fixture_.AddMonster(kGoblin, 7, 5, true);
+  const int a = fixture_.AddMonster(monster_type::kGoblin, 5, 5, true);
+  const int b = fixture_.AddMonster(monster_type::kGoblin, 7, 5, true);
   const int c = fixture_.AddMonster(27, 9, 5, true);
   Fire("CheckGobs");
   Fire("CheckGobs");
@@ -138,7 +137,7 @@ TEST_F(QuestCheckTest, CheckAraWaitsAwayFromTheHallAndOpensItOnceArakusIsDead) {
   AddEvent(game(), "CheckAra", 0, 1);
   Fire("CheckAra");
   EXPECT_EQ(level.Cell(39, 16).feature, feature::kPortal) << "Аракус lives";
-  game().world.kill_counts[kArakusType] = 1;
+  game().world.kill_counts[monster_type::kArakus] = 1;
   // Away from the hall (the hero fled up a level) nothing is written; the check waits.
   Enter(6, 4);
   Fire("CheckAra");

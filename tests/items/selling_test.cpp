@@ -13,6 +13,7 @@
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "model/type_info.hpp"
+#include "records/monster_type_ids.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -22,7 +23,6 @@ using testing::GameFixture;
 
 constexpr int kShortSword = 57;
 constexpr int kBread = 28;
-constexpr int kTazar = 61;  // the village shopkeeper
 constexpr int kShopRoom = 1;
 
 // A shop of four cells (room 1: x 1..4 of row 1) with the hero at (2, 1); outside it, row 3.
@@ -49,7 +49,7 @@ class SellingTest : public ::testing::Test {
     shop.kind = kShopRoomKind;
     for (int x = 1; x <= 4; ++x) level.Cell(x, 1).room = kShopRoom;
     // The keeper stands apart from the hero, so that an angry one does not reach him at once.
-    keeper_ = fixture_.AddMonster(kTazar, 5, 3, true);
+    keeper_ = fixture_.AddMonster(monster_type::kShopkeeper, 5, 3, true);
     level.shopkeeper = static_cast<int16_t>(keeper_);
     game().world.hero.hp = game().world.hero.max_hp = 500;
   }
@@ -129,7 +129,7 @@ TEST_F(SellingTest, PartOfAStackIsSoldForAQuarterOfItsValueAndBuyingItBackCostsI
 TEST_F(SellingTest, RefusingTheOfferOrAWorthlessOfferKeepsEverythingAndTakesNoTime) {
   ItemRecord junk = Item(kBread);
   junk.blessing = blessing::kCursed;
-  const std::string keeper(TrimRight(MonsterTypeName(game(), kTazar, 1)));
+  const std::string keeper(TrimRight(MonsterTypeName(game(), monster_type::kShopkeeper, 1)));
   for (const bool worthless : {false, true}) {
     SCOPED_TRACE(worthless ? "worthless" : "refused");
     const ItemRecord item = worthless ? junk : Item(kShortSword);

@@ -16,6 +16,7 @@
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
 #include "world/new_game.hpp"
@@ -25,10 +26,7 @@ namespace {
 
 using testing::GameFixture;
 
-constexpr int kGoblin = 8;
 constexpr int kShaman = 9;
-constexpr int kFrog = 27;
-constexpr int kRat = 1;
 
 ItemRecord Artefact(Game& game) {
   ItemRequest request;
@@ -82,21 +80,22 @@ TEST(QuestHookCamp, TheTribeKeepsItsFrogUntilTheCurseIsLiftedAndLeavesOnlyAtPeac
     GameFixture f(testing::OpenRoom(30, 10, 2, 2));
     Game& game = f.game();
     const Level& level = game.world.level;
-    if (!c.chief_killed) f.AddMonster(kGoblinChiefType, 5, 3, true);
-    f.AddMonster(kGoblin, 7, 3, !c.at_war);
+    if (!c.chief_killed) f.AddMonster(monster_type::kGoblinChief, 5, 3, true);
+    f.AddMonster(monster_type::kGoblin, 7, 3, !c.at_war);
     f.AddMonster(kShaman, 9, 3, true);
-    f.AddMonster(kFrog, 11, 5, true);
-    if (!c.chief_killed) f.AddMonster(kRat, 20, 5, false);
-    game.world.kill_counts[kGoblinChiefType] = c.chief_killed ? 1 : 0;
+    f.AddMonster(monster_type::kFrog, 11, 5, true);
+    if (!c.chief_killed) f.AddMonster(monster_type::kRat, 20, 5, false);
+    game.world.kill_counts[monster_type::kGoblinChief] = c.chief_killed ? 1 : 0;
     game.world.hero.quests[quest_entry::kWitch] = static_cast<int16_t>(c.witch);
     game.world.hero.quests[quest_entry::kGoblins] = static_cast<int16_t>(c.goblins);
     LevelEntryScript(game, place::kWorld, place::kGoblinCamp);
     ASSERT_EQ(level.monster_count, c.count);
     if (c.count == 1) {
-      EXPECT_EQ(level.Monster(level.Cell(20, 5).monster).type, kRat);
+      EXPECT_EQ(level.Monster(level.Cell(20, 5).monster).type, monster_type::kRat);
       continue;
     }
-    EXPECT_EQ(level.Monster(level.Cell(11, 5).monster).type, c.witch == 100 ? kGoblin : kFrog);
+    EXPECT_EQ(level.Monster(level.Cell(11, 5).monster).type,
+              c.witch == 100 ? monster_type::kGoblin : monster_type::kFrog);
     EXPECT_EQ(level.Monster(level.Cell(7, 3).monster).peaceful, c.goblin_peaceful);
     EXPECT_EQ(level.Monster(level.Cell(9, 3).monster).peaceful, c.chief_killed ? 0 : 1);
     EXPECT_NE(FindEvent(game, "CheckGobs"), 0);
@@ -113,15 +112,15 @@ TEST_F(QuestHookTest, TheCatacombsGrowQuietOnceTheHunterIsContent) {
 }
 
 TEST_F(QuestHookTest, TheWitchDoesNotComeBackOnceSheIsDead) {
-  fixture_.AddMonster(kWitchType, 6, 4);
-  fixture_.AddMonster(kRat, 8, 4);
+  fixture_.AddMonster(monster_type::kWitch, 6, 4);
+  fixture_.AddMonster(monster_type::kRat, 8, 4);
   Quest(quest_entry::kWitch) = 1;
   LevelEntryScript(game(), place::kDarkCave, 3);
-  EXPECT_NE(FindMonsterOfType(game(), kWitchType), 0) << "she still lives";
+  EXPECT_NE(FindMonsterOfType(game(), monster_type::kWitch), 0) << "she still lives";
   Quest(quest_entry::kWitch) = 100;
   LevelEntryScript(game(), place::kDarkCave, 3);
-  EXPECT_EQ(FindMonsterOfType(game(), kWitchType), 0);
-  EXPECT_NE(FindMonsterOfType(game(), kRat), 0);
+  EXPECT_EQ(FindMonsterOfType(game(), monster_type::kWitch), 0);
+  EXPECT_NE(FindMonsterOfType(game(), monster_type::kRat), 0);
 }
 
 TEST_F(QuestHookTest, KavisCorpsePlaceTellsItsStoryOnlyUntilTheElderHasHeardIt) {

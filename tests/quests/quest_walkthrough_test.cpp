@@ -17,6 +17,7 @@
 #include "model/world_ops.hpp"
 #include "quests/talk.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
 #include "records/quest_list.hpp"
 #include "support/game_fixture.hpp"
 #include "world/level_change.hpp"
@@ -25,16 +26,6 @@ namespace zaldrun {
 namespace {
 
 using testing::GameFixture;
-
-// Monster types of the quests.
-constexpr int kElder = 33;
-constexpr int kHunter = 32;
-constexpr int kHealer = 31;
-constexpr int kTraveller = 63;
-constexpr int kLandlord = 66;
-constexpr int kGoblinChief = 41;
-constexpr int kWitch = 62;
-constexpr int kArakus = 81;
 
 // Passes the " <ещё>" waits before an answer; the answer box trims the spaces it does not need.
 const std::string kMore(40, ' ');
@@ -107,30 +98,30 @@ class QuestWalkthrough : public ::testing::Test {
 };
 
 TEST_F(QuestWalkthrough, TheGoblinsLeaveOnceTheWitchIsDeadAndTheElderPays) {
-  TalkTo(kElder);
+  TalkTo(monster_type::kElder);
   EXPECT_EQ(Quest(1), 1);
-  TalkTo(kElder, {"задание"});
+  TalkTo(monster_type::kElder, {"задание"});
   EXPECT_EQ(Quest(1), 2);
   EXPECT_TRUE(f_.LogHas("Недавно в окрестностях нашей деревни появилось племя гоблинов."));
 
   GoTo(1, 2);
-  TalkTo(kGoblinChief);
+  TalkTo(monster_type::kGoblinChief);
   EXPECT_EQ(Quest(3), 1);
   EXPECT_TRUE(f_.LogHas("Моя сюда приходить, чтобы от злой-злой ведьма прятаться!"));
 
   GoTo(3, 3);
-  Kill(kWitch);
+  Kill(monster_type::kWitch);
   Wait(30);
   EXPECT_EQ(Quest(3), 2) << "the witch's death was not noticed";
 
   GoTo(1, 2);
-  TalkTo(kGoblinChief);
+  TalkTo(monster_type::kGoblinChief);
   EXPECT_EQ(Quest(3), kQuestDone);
   EXPECT_TRUE(f_.LogHas("Твоя злой-злой ведьма убить, страшный проклятие снимать!"));
 
   GoTo(1, 1);
   const int32_t money = game().world.hero.money;
-  TalkTo(kElder, {"задание"});
+  TalkTo(monster_type::kElder, {"задание"});
   EXPECT_EQ(Quest(1), kQuestDone);
   EXPECT_TRUE(f_.LogHas("Гоблины ушли? Хорошо. Надеюсь, они больше не вернуться."));
   EXPECT_GE(game().world.hero.money - money, 160);
@@ -139,12 +130,12 @@ TEST_F(QuestWalkthrough, TheGoblinsLeaveOnceTheWitchIsDeadAndTheElderPays) {
 
 TEST_F(QuestWalkthrough, KaviIsFoundInTheTombAndTheSwampsSummonerDies) {
   game().world.hero.quests[quest_entry::kGoblins] = kQuestDone;
-  TalkTo(kElder, {"задание"});
+  TalkTo(monster_type::kElder, {"задание"});
   EXPECT_EQ(Quest(4), 1);
 
   GoTo(1, 5);
-  TalkTo(kTraveller);  // the first meeting
-  TalkTo(kTraveller, {"Кави", "гробница"});
+  TalkTo(monster_type::kTraveller);  // the first meeting
+  TalkTo(monster_type::kTraveller, {"Кави", "гробница"});
   EXPECT_EQ(game().world.hero.quests[quest_entry::kTombTold], 1);
 
   GoTo(4, 1);
@@ -153,7 +144,7 @@ TEST_F(QuestWalkthrough, KaviIsFoundInTheTombAndTheSwampsSummonerDies) {
   EXPECT_TRUE(f_.LogHas("Наверное, это труп Кави. Нужно рассказать Браннусу о увиденном."));
 
   GoTo(1, 1);
-  TalkTo(kElder, {"задание"});
+  TalkTo(monster_type::kElder, {"задание"});
   EXPECT_EQ(Quest(4), kQuestDone);
   EXPECT_EQ(Quest(6), 1) << "the swamp is the elder's next task";
 
@@ -162,20 +153,20 @@ TEST_F(QuestWalkthrough, KaviIsFoundInTheTombAndTheSwampsSummonerDies) {
   Wait(10, kMore + "Кто ты?{Enter}" + kMore + "Умри!{Enter}" + kMore);
   EXPECT_TRUE(f_.LogHas("Ты, грязный червяк, не сможешь остановить меня!"));
   ASSERT_NE(FindEvent(game(), "CheckAra"), 0);
-  Kill(kArakus);
+  Kill(monster_type::kArakus);
   Wait(20);
   EXPECT_EQ(Quest(6), 2);
   EXPECT_TRUE(f_.LogHas("После этого портал исчез, а лестница наверх снова появилась."));
 
   GoTo(1, 1);
-  TalkTo(kElder, {"задание"});
+  TalkTo(monster_type::kElder, {"задание"});
   EXPECT_EQ(Quest(6), kQuestDone);
   EXPECT_TRUE(f_.LogHas("Ты теперь стал героем деревни!"));
 }
 
 TEST_F(QuestWalkthrough, TheCatacombsAreClearedTheBraceletSoldAndTheRiddleSolved) {
   GoTo(1, 1);
-  TalkTo(kHunter);
+  TalkTo(monster_type::kHunter);
   EXPECT_EQ(Quest(2), 1);
   // Each tier of the catacombs swept of every creature, and the check notices.
   for (int tier = 1; tier <= 4; ++tier) {
@@ -185,26 +176,26 @@ TEST_F(QuestWalkthrough, TheCatacombsAreClearedTheBraceletSoldAndTheRiddleSolved
   }
   EXPECT_EQ(f_.LogCount("Ты чувствуешь, что перебил всех врагов на этом ярусе"), 4);
   GoTo(1, 1);
-  TalkTo(kHunter);
+  TalkTo(monster_type::kHunter);
   EXPECT_EQ(Quest(2), kQuestDone);
   EXPECT_TRUE(f_.LogHas("Теперь Дарон и Негиф согласились дешевле продавать тебе товары."));
 
   // The landlord's bracelet.
   GoTo(1, 5);
-  TalkTo(kLandlord);
+  TalkTo(monster_type::kLandlord);
   EXPECT_EQ(Quest(5), 1);
-  TalkTo(kLandlord);
+  TalkTo(monster_type::kLandlord);
   EXPECT_EQ(Quest(5), 1) << "no bracelet, no change";
   Give(item_type::kBracelet);
   const int32_t money = game().world.hero.money;
-  TalkTo(kLandlord);
+  TalkTo(monster_type::kLandlord);
   EXPECT_EQ(Quest(5), kQuestDone);
   EXPECT_EQ(game().world.hero.money - money, 5000);
   EXPECT_EQ(FindCarried(game(), item_type::kBracelet), 0);
 
   // The healer reads the tablet; the thicket opens on the overworld; the artefact is brought out.
   GoTo(1, 1);
-  TalkTo(kHealer, {"каменная табличка"});
+  TalkTo(monster_type::kHealer, {"каменная табличка"});
   EXPECT_EQ(Quest(7), 1);
   GoTo(1, 100);
   EXPECT_EQ(Quest(7), 2);

@@ -18,6 +18,8 @@
 #include "quests/talk_handlers.hpp"
 #include "records/hero_tables.hpp"
 #include "records/item_type_table.hpp"
+#include "records/monster_type_ids.hpp"
+#include "records/quest_list.hpp"
 #include "support/game_fixture.hpp"
 #include "ui/inventory_window.hpp"
 
@@ -26,24 +28,8 @@ namespace {
 
 using testing::GameFixture;
 
-// Monster types of data/monsters.toml.
-constexpr int kGoblin = 8;
-constexpr int kFrog = 27;
-constexpr int kFarmer = 30;
-constexpr int kHealer = 31;
-constexpr int kShopkeeper = 61;
-constexpr int kVillager = 64;
-constexpr int kPriest = 67;
 // Item types of data/items.toml.
-constexpr int kBread = 28;
-constexpr int kHealingPotion = 30;
 constexpr int kDagger = 5;
-
-// Quest-state entries.
-constexpr size_t kCatacombs = 2;
-constexpr size_t kWitch = 7;
-constexpr size_t kArtefactType = 12;
-constexpr size_t kRiddle = 13;
 
 // Plays the player's side of a talk: Space for every " <ещё>", the next answer for each yes/no
 // question ("y" or "n") and for each entry box (typed over what the box held, then Enter).
@@ -172,7 +158,7 @@ class VillageFolkTest : public ::testing::Test {
 TEST_F(VillageFolkTest, EachSaysOneOfItsOwnLinesAndTheAngryOnlyCurse) {
   // Tough enough to outlast the blows of the hostile ones.
   hero().hp = hero().max_hp = 30000;
-  Meet(kVillager);
+  Meet(monster_type::kPeasant);
   struct Case {
     int type;
     bool peaceful;
@@ -180,27 +166,27 @@ TEST_F(VillageFolkTest, EachSaysOneOfItsOwnLinesAndTheAngryOnlyCurse) {
     std::vector<std::string> lines;  // the talk's first line is one of these, and all are heard
   };
   const Case cases[] = {
-      {kVillager,
+      {monster_type::kPeasant,
        true,
        "Крестьянин говорит: ",
        {"А ты не местный, да?", "Отстань от меня.", "Ты кто?",
         "Лучше не разговаривай с Чупакаброй. Он совсем свихнулся.",
         "В нашу деревню редко приходят гости. Что тебе тут понадобилось?"}},
-      {kVillager, false, "Крестьянин кричит: ", {"Умри!"}},
-      {kFrog, true, "Лягушонок квакает: ", {"Ква-Ква-Кваааа!"}},
-      {kGoblin,
+      {monster_type::kPeasant, false, "Крестьянин кричит: ", {"Умри!"}},
+      {monster_type::kFrog, true, "Лягушонок квакает: ", {"Ква-Ква-Кваааа!"}},
+      {monster_type::kGoblin,
        true,
        "Гоблин говорит: ",
        {"Ааа! Моя очень сильный!", "Моя хороший охотник!",
         "Твоя моя не друг! Твоя скорее уходить!"}},
-      {kGoblin,
+      {monster_type::kGoblin,
        false,
        "Гоблин кричит: ",
        {"Моя твоя убивать!", "Твоя умирать!", "Твоя вкусно пахнуть! Моя твоя жарить и сожрать!",
         "Моя очень страшный! Твоя лучше бежать!"}},
-      {kFarmer, false, "Негиф кричит: ", {"Ты недостоин жить!"}},
-      {kHealer, false, "Дарон кричит: ", {"Ты недостоин жить!"}},
-      {kPriest, false, "Священник кричит: ", {"Ты недостоин жить!"}},
+      {monster_type::kFarmer, false, "Негиф кричит: ", {"Ты недостоин жить!"}},
+      {monster_type::kHealer, false, "Дарон кричит: ", {"Ты недостоин жить!"}},
+      {monster_type::kPriest, false, "Священник кричит: ", {"Ты недостоин жить!"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines.front());
@@ -222,7 +208,7 @@ TEST_F(VillageFolkTest, EachSaysOneOfItsOwnLinesAndTheAngryOnlyCurse) {
 }
 
 TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
-  Meet(kShopkeeper);
+  Meet(monster_type::kShopkeeper);
   Carry(MakeStack(kDagger, 2, blessing::kUncursed, item_flag::kUnpaid));
   const int32_t bill = hero().shop_debt;
   ASSERT_GT(bill, 0);
@@ -256,14 +242,14 @@ TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
 }
 
 TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
-  Meet(kFarmer);
+  Meet(monster_type::kFarmer);
   hero().money = 200;
   ASSERT_TRUE(TalkWith({"y", "2"}));
   EXPECT_TRUE(
       SaidLine(Speech("Негиф", "Для тебя она будет стоить 75 золотых монет. Хочешь купить?")));
   EXPECT_TRUE(SaidLine("Негиф передал тебе буханки хлеба."));
   EXPECT_EQ(hero().money, 50);
-  EXPECT_EQ(CountCarried(kBread), 2);
+  EXPECT_EQ(CountCarried(item_type::kBread), 2);
   // More than the purse holds, or a full purse and a count whose total would overflow: refused.
   for (const auto& [money, typed] :
        {std::pair{50, "1"}, std::pair{std::numeric_limits<int32_t>::max(), "2147483647"}}) {
@@ -271,10 +257,10 @@ TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
     ASSERT_TRUE(TalkWith({"y", typed}));
     EXPECT_TRUE(SaidLine("Ты ошибся. Нету у тебя таких денег."));
     EXPECT_EQ(hero().money, money);
-    EXPECT_EQ(CountCarried(kBread), 2);
+    EXPECT_EQ(CountCarried(item_type::kBread), 2);
   }
   // After the catacombs the loaf costs 40; declining buys nothing.
-  hero().quests[kCatacombs] = 100;
+  hero().quests[quest_entry::kCatacombs] = 100;
   hero().money = 120;
   ASSERT_TRUE(TalkWith({"n"}));
   EXPECT_TRUE(
@@ -282,11 +268,11 @@ TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
   EXPECT_EQ(hero().money, 120);
   ASSERT_TRUE(TalkWith({"y", "3"}));
   EXPECT_EQ(hero().money, 0);
-  EXPECT_EQ(CountCarried(kBread), 5);
+  EXPECT_EQ(CountCarried(item_type::kBread), 5);
 }
 
 TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
-  Meet(kHealer);
+  Meet(monster_type::kHealer);
   hero().hp = 3;
   hero().max_hp = 10;
   hero().poison = 12;
@@ -318,13 +304,13 @@ TEST_F(VillageFolkTest, TheHealerHealsForMoneyAndCuresPoison) {
 }
 
 TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
-  Meet(kHealer);
+  Meet(monster_type::kHealer);
   hero().money = 500;
   ASSERT_TRUE(TalkWith({"продай зелье", "y", "2", "пока"}));
   EXPECT_TRUE(SaidLine(
       Speech("Дарон", "Одно лечебное зелье стоит 200 золотых монет. У тебя есть такие деньги?")));
   EXPECT_EQ(hero().money, 100);
-  EXPECT_EQ(CountCarried(kHealingPotion), 2);
+  EXPECT_EQ(CountCarried(item_type::kHealingPotion), 2);
 
   Skill& literacy = hero().SkillAt(skill::kLiteracy);
   literacy.value = 0.4f;
@@ -341,7 +327,7 @@ TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
   EXPECT_EQ(hero().money, 0);
 
   // After the catacombs: 120 a potion, 200 a lesson.
-  hero().quests[kCatacombs] = 100;
+  hero().quests[quest_entry::kCatacombs] = 100;
   hero().money = 400;
   literacy.value = 0;
   ASSERT_TRUE(TalkWith({"продай зелье", "y", "1", "научи читать", "y", "пока"}));
@@ -349,12 +335,12 @@ TEST_F(VillageFolkTest, TheHealerSellsPotionsAndTeachesReading) {
       Speech("Дарон", "Одно лечебное зелье стоит 120 золотых монет. У тебя есть такие деньги?")));
   EXPECT_TRUE(SaidLine(Speech("Дарон", "За это я возьму с тебя 200 золотых монет. Согласен?")));
   EXPECT_EQ(hero().money, 80);
-  EXPECT_EQ(CountCarried(kHealingPotion), 3);
+  EXPECT_EQ(CountCarried(item_type::kHealingPotion), 3);
   EXPECT_GE(literacy.value, 1.0f);
 }
 
 TEST_F(VillageFolkTest, TheHealerReadsTheTabletAndKnowsOfTheWitchAndTheGhost) {
-  Meet(kHealer);
+  Meet(monster_type::kHealer);
   const auto tablet_line = [&](int artefact) {
     return Speech("Дарон", "И в этой чащобе спрятан древний и очень могущественный артефакт - " +
                                ItemTypeName(game(), artefact) + ".");
@@ -364,27 +350,27 @@ TEST_F(VillageFolkTest, TheHealerReadsTheTabletAndKnowsOfTheWitchAndTheGhost) {
   EXPECT_TRUE(SaidLine(Speech("Дарон", "Ээээ... Чего?")));
   EXPECT_TRUE(
       SaidLine(Speech("Дарон", "Чазор, Призрак Расколотого Камня. О нём мало что известно.")));
-  EXPECT_EQ(hero().quests[kRiddle], 0);
+  EXPECT_EQ(hero().quests[quest_entry::kForestRiddle], 0);
 
-  hero().quests[kCatacombs] = 100;
-  hero().quests[kWitch] = 1;
+  hero().quests[quest_entry::kCatacombs] = 100;
+  hero().quests[quest_entry::kWitch] = 1;
   ASSERT_TRUE(TalkWith({"каменная табличка", "ведьма", "пока"}));
   EXPECT_EQ(Topics(), (std::vector<std::string>{"пока", "исцели меня", "продай зелье",
                                                 "научи читать", "каменная табличка", "ведьма"}));
   EXPECT_TRUE(SaidLine(tablet_line(item_type::kForestArtefact)));
-  EXPECT_EQ(hero().quests[kRiddle], 1);
+  EXPECT_EQ(hero().quests[quest_entry::kForestRiddle], 1);
   EXPECT_TRUE(SaidLine(
       Speech("Дарон", "Насколько я знаю, такое проклятие легче всего снять, убив ведьму.")));
   // The riddle only moves forward; the artefact named is the one the quest state records.
-  hero().quests[kRiddle] = 2;
-  hero().quests[kArtefactType] = kHealingPotion;
+  hero().quests[quest_entry::kForestRiddle] = 2;
+  hero().quests[quest_entry::kArtefactType] = item_type::kHealingPotion;
   ASSERT_TRUE(TalkWith({"прочитай", "пока"}));
-  EXPECT_TRUE(SaidLine(tablet_line(kHealingPotion)));
-  EXPECT_EQ(hero().quests[kRiddle], 2);
+  EXPECT_TRUE(SaidLine(tablet_line(item_type::kHealingPotion)));
+  EXPECT_EQ(hero().quests[quest_entry::kForestRiddle], 2);
 }
 
 TEST_F(VillageFolkTest, ThePriestTellsTheStatusOfAnItemForMoney) {
-  Meet(kPriest);
+  Meet(monster_type::kPriest);
   hero().money = 100;
   // An empty pack: nothing to look at, nothing charged.
   ASSERT_TRUE(TalkWith({"определи статус", "y", "пока"}));
@@ -410,7 +396,7 @@ TEST_F(VillageFolkTest, ThePriestTellsTheStatusOfAnItemForMoney) {
 }
 
 TEST_F(VillageFolkTest, ThePriestBlessesTheWaterOnlyWhenThereIsWaterToBless) {
-  Meet(kPriest);
+  Meet(monster_type::kPriest);
   hero().money = 1000;
   ASSERT_TRUE(TalkWith({"освяти воду", "y", "пока"}));
   EXPECT_TRUE(SaidLine(Speech("Священник", "Это стоит 150 монет. У тебя есть такие деньги?")));
