@@ -97,7 +97,7 @@ void Bolt(Game& game, int x0, int y0, int dx, int dy, int length, int low, int h
     if (slot >= 1 && slot <= game.world.level.monster_count) {
       ShowMessage(game, name + " попадает в " + ObjectName(game, slot) + ".");
       const int damage = Roll(game, low, high, MonsterResistance(game, slot, kind));
-      DamageMonster(game, slot, damage, false, by_hero);
+      DamageMonster(game, slot, damage, true, by_hero);
     } else if (HeroAt(game, x, y)) {
       ShowMessage(game, name + " попадает в тебя!");
       ChangeHP(game, -Roll(game, low, high, HeroProtection(game.world.hero, kind)));
@@ -106,7 +106,7 @@ void Bolt(Game& game, int x0, int y0, int dx, int dy, int length, int low, int h
   for (const auto& [x, y] : cells) Redraw(game, x, y);
 }
 
-void FlameBurst(Game& game, int x, int y, int low, int high, int size) {
+void FlameBurst(Game& game, int x, int y, int low, int high, int size, bool by_hero) {
   if (game.GameOver() || size < 1) return;
   std::vector<std::pair<int, int>> area;
   for (int i = 0; i < size; ++i) {
@@ -130,7 +130,7 @@ void FlameBurst(Game& game, int x, int y, int low, int high, int size) {
     if (slot >= 1 && slot <= game.world.level.monster_count) {
       ShowMessage(game, Name(game, slot) + " окружён языками жаркого пламени!");
       const int damage = Roll(game, low, high, MonsterResistance(game, slot, damage_kind::kFire));
-      DamageMonster(game, slot, damage, false, false);
+      DamageMonster(game, slot, damage, true, by_hero);
     }
     if (HeroAt(game, cx, cy)) hero_inside = true;
   }

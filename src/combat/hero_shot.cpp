@@ -11,7 +11,6 @@
 #include "combat/monster_damage.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
-#include "engine/skills.hpp"
 #include "engine/turn.hpp"
 #include "items/equipment.hpp"
 #include "items/hand_figures.hpp"
@@ -63,7 +62,7 @@ void Practise(Game& game, int gain) {
   hero.missile_practice = static_cast<uint8_t>(std::min(255, hero.missile_practice + gain));
   if (hero.missile_practice < kPracticeStep) return;
   hero.missile_practice = static_cast<uint8_t>(hero.missile_practice - kPracticeStep);
-  TrainSkill(game, RangedSkill(game), 0.9);
+  TrainWeaponSkill(game, RangedSkill(game), 0.9);
 }
 
 // The shot at the monster in `slot`, with the ammunition of skill class `ammo_skill`.

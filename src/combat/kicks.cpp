@@ -61,7 +61,7 @@ void SpringDoorTrap(Game& game, MapCell& cell, int x, int y) {
       cell.feature = 0;
       DarkenSight(game);
       Renew(game, x, y);
-      FlameBurst(game, x, y, 25, 40, kExplosionSize);
+      FlameBurst(game, x, y, 25, 40, kExplosionSize, true);
       break;
     case door_trap::kShock: {
       game.control.end_reason = kElectrocuted;

@@ -9,8 +9,8 @@
 #include "combat/monster_damage.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
-#include "engine/skills.hpp"
 #include "engine/turn.hpp"
+#include "items/hand_figures.hpp"
 #include "model/chance.hpp"
 #include "model/game.hpp"
 #include "model/monster_types.hpp"
@@ -64,7 +64,7 @@ void Practise(Game& game, int which, int gain) {
   if (hero.weapon_practice < kPracticeStep) return;
   hero.weapon_practice = static_cast<uint8_t>(hero.weapon_practice - kPracticeStep);
   const int skill = HandSkill(game, which);
-  if (skill != 0) TrainSkill(game, skill, 0.7);
+  if (skill != 0) TrainWeaponSkill(game, skill, 0.7);
 }
 
 }  // namespace

@@ -33,11 +33,13 @@ inline constexpr int kCrossbow = 3;
 
 // A straight bolt of damage kind `kind` (4..10) from (x0, y0), stepping (dx, dy) up to `length`
 // cells: it hits every creature on its way and stops only at terrain that stops bolts. Monsters it
-// kills are removed at once; `by_hero` credits the hero with them.
+// kills are removed at once; `by_hero` makes them the hero's (anger, kills and experience).
 void Bolt(Game& game, int x0, int y0, int dx, int dy, int length, int low, int high, int kind,
           bool by_hero);
 
 // A burst of fire filling the size × size square centred on (x, y), burning every creature in it.
-void FlameBurst(Game& game, int x, int y, int low, int high, int size);
+// `by_hero`: the hero set it off (his wand or scroll, his kick, a trap he sprang), so the monsters
+// it burns are his to anger and to kill.
+void FlameBurst(Game& game, int x, int y, int low, int high, int size, bool by_hero);
 
 }  // namespace zaldrun

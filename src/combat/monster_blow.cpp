@@ -6,9 +6,9 @@
 
 #include "base/numbers.hpp"
 #include "combat/grammar.hpp"
-#include "engine/attributes.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
+#include "items/hero_attributes.hpp"
 #include "model/chance.hpp"
 #include "model/game.hpp"
 #include "model/monster_types.hpp"
@@ -55,7 +55,7 @@ void Poison(Game& game, const MonsterTypeRecord& type, int type_number) {
   ShowMessage(game, "Ты отравлен!");
 }
 
-void DrainAttribute(Game& game, const MonsterTypeRecord& type) {
+void DrainingHit(Game& game, const MonsterTypeRecord& type) {
   const int i = type.on_hit_attribute;
   if (i < 0 || i >= kAttributeCount) return;
   Attributes& attributes = game.world.hero.attributes;
@@ -64,9 +64,7 @@ void DrainAttribute(Game& game, const MonsterTypeRecord& type) {
       Clamp16(static_cast<long long>(counter) - Strength(game, type.on_hit_low, type.on_hit_high));
   if (counter >= kDrainThreshold) return;
   counter = Clamp16(counter + kDrainStep);
-  int16_t& natural = attributes.natural[static_cast<size_t>(i)];
-  natural = Clamp16(natural - 1);
-  RecomputeDerived(game, i);
+  DrainAttribute(game, i, 1);
   ShowMessage(game, FetchText(text_ids::kAttributeLossBase + i), msg::kAcknowledge);
 }
 
@@ -85,7 +83,7 @@ void Paralyse(Game& game, const MonsterTypeRecord& type) {
 void OnHit(Game& game, const MonsterTypeRecord& type, int type_number) {
   if (static_cast<int>(game.random.Next() * 200) > type.on_hit_chance) return;
   if (type.HasFlag(monster_flag::kPoisonous)) Poison(game, type, type_number);
-  if (type.HasFlag(monster_flag::kDrainsAttribute)) DrainAttribute(game, type);
+  if (type.HasFlag(monster_flag::kDrainsAttribute)) DrainingHit(game, type);
   if (type.HasFlag(monster_flag::kParalysing)) Paralyse(game, type);
 }
 

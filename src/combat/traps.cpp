@@ -150,7 +150,7 @@ void TrapUnderHero(Game& game, int x, int y, int kind) {
     case trap_kind::kFireColumn:
       SetEndReason(game, kBurnt);
       ShowMessage(game, "Из под земли вырывается столб пламени!");
-      FlameBurst(game, x, y, 25, 40, kFireColumnSize);
+      FlameBurst(game, x, y, 25, 40, kFireColumnSize, true);
       break;
     case trap_kind::kRocksRow:
     case trap_kind::kRocksColumn:
@@ -216,7 +216,7 @@ void TrapUnderMonster(Game& game, int slot, int x, int y, int kind) {
       ShowMessage(
           game, "Под " + MonsterName(game, slot, kInstrumentalForm) + " появляются языки пламени.");
       ShowMessage(game, "Через пару секунд из под земли вырывается столб огня!");
-      FlameBurst(game, x, y, 25, 40, kFireColumnSize);
+      FlameBurst(game, x, y, 25, 40, kFireColumnSize, false);
       break;
     case trap_kind::kRocksRow:
     case trap_kind::kRocksColumn:

@@ -10,11 +10,11 @@
 #include "combat/missiles.hpp"
 #include "creatures/behaviours.hpp"
 #include "creatures/monster_steps.hpp"
-#include "engine/attributes.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/sight.hpp"
+#include "items/hero_attributes.hpp"
 #include "items/item_maker.hpp"
 #include "model/game.hpp"
 #include "model/monster_types.hpp"
@@ -153,9 +153,7 @@ void MindBlast(Game& game, const MonsterTypeRecord& type, int type_number) {
   ShowMessage(game, "Твоя голова раскалывается от боли");
   if (Rnd(game, 60) > hero.fortune + 50) {
     ShowMessage(game, "Твой мозг покалечен!", msg::kFreshLine | msg::kBeep);
-    int16_t& natural = hero.attributes.natural[kIntellect];
-    natural = Clamp16(natural - (Rnd(game, 3) + 1));
-    RecomputeDerived(game, kIntellect);
+    DrainAttribute(game, kIntellect, Rnd(game, 3) + 1);
   }
   ChangeHP(game, -damage);
 }

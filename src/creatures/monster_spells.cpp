@@ -11,12 +11,11 @@
 #include "creatures/monster_powers.hpp"
 #include "creatures/monster_steps.hpp"
 #include "creatures/monster_table.hpp"
-#include "engine/attributes.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
 #include "field/free_cells.hpp"
 #include "field/sight.hpp"
-#include "items/hand_figures.hpp"
+#include "items/hero_attributes.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "model/chance.hpp"
@@ -129,8 +128,7 @@ void WeakenHero(Game& game, int slot) {
   const int a = static_cast<int>(hero.Current(attribute::kStrength) * 0.4);
   int16_t& modifier = hero.attributes.temporary_b[attribute::kStrength];
   modifier = Clamp16(modifier - a);
-  RecomputeDerived(game, attribute::kStrength);
-  StrengthChanged(game);
+  ReapplyAttribute(game, attribute::kStrength);
   game.view.labels.Set(Condition::kWeak, true);
   ShowMessage(game, "Ты внезапно слабеешь!");
   AddEvent(game, "RemWeak", static_cast<int>(game.random.Next() * 51) * 10 + 500, a);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/attributes.hpp"
 #include "engine/message_line.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
@@ -85,6 +86,11 @@ void RaiseSkill(Game& game, int skill, double amount, bool announce) {
   value = std::min(value, static_cast<double>(s.cap));
   s.value = static_cast<float>(value);
   if (skill < kFirstNonWeaponSkill) UpdateCombatValues(s, skill);
+  // Dodging feeds the defence, athletics the speed and the health each level brings: both show
+  // at once, as a new dexterity or endurance would.
+  if (skill == skill::kDodging || skill == skill::kAthletics)
+    RecomputeDerived(game, attribute::kDexterity);
+  if (skill == skill::kAthletics) RecomputeDerived(game, attribute::kEndurance);
 }
 
 void RefreshCombatValues(Game& game, int skill) {

@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "base/numbers.hpp"
-#include "engine/attributes.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
 #include "items/hand_figures.hpp"
+#include "items/hero_attributes.hpp"
 #include "model/game.hpp"
 #include "model/world_ops.hpp"
 #include "records/text_table.hpp"
@@ -47,26 +47,13 @@ constexpr int kSkinKinds[] = {1, 2, 3, 5, 6, 7, 8};  // magic (4) and kinds 9, 1
 
 }  // namespace
 
-void SetAttributeValue(Game& game, int attribute, int value) {
-  if (attribute < 0 || attribute >= kAttributeCount) return;
-  Attributes& at = game.world.hero.attributes;
-  const size_t i = static_cast<size_t>(attribute);
-  Add16(at.temporary_a[i], value - at.current[i]);
-  ReapplyAttribute(game, attribute);
-}
-
-void ReapplyAttribute(Game& game, int attribute) {
-  if (attribute < 0 || attribute >= kAttributeCount) return;
-  RecomputeDerived(game, attribute);
-  if (attribute == attribute::kStrength) StrengthChanged(game);
-}
-
 void RaiseAtr(Game& game) {
   if (const auto change = AttributeOf(Parameter(game))) {
     ShowMessage(game, FetchText(text_ids::kAttributeGainBase + change->attribute),
                 msg::kAcknowledge);
-    SetAttributeValue(game, change->attribute,
-                      game.world.hero.Current(change->attribute) + change->amount);
+    Add16(game.world.hero.attributes.natural[static_cast<size_t>(change->attribute)],
+          change->amount);
+    ReapplyAttribute(game, change->attribute);
   }
   RemoveOwnSlot(game);
 }
@@ -75,9 +62,7 @@ void DrainAtr(Game& game) {
   if (const auto change = AttributeOf(Parameter(game))) {
     ShowMessage(game, FetchText(text_ids::kAttributeLossBase + change->attribute),
                 msg::kAcknowledge);
-    Add16(game.world.hero.attributes.natural[static_cast<size_t>(change->attribute)],
-          -change->amount);
-    ReapplyAttribute(game, change->attribute);
+    DrainAttribute(game, change->attribute, change->amount);
   }
   RemoveOwnSlot(game);
 }
@@ -86,8 +71,7 @@ void DamageAtr(Game& game) {
   if (const auto change = AttributeOf(Parameter(game))) {
     ShowMessage(game, FetchText(text_ids::kAttributeGainBase + change->attribute),
                 msg::kAcknowledge);
-    SetAttributeValue(game, change->attribute,
-                      game.world.hero.Current(change->attribute) - change->amount);
+    DrainAttribute(game, change->attribute, change->amount);
   }
   RemoveOwnSlot(game);
 }
@@ -115,7 +99,9 @@ void RemConfuse(Game& game) {
 void RemWeak(Game& game) {
   const int amount = Parameter(game);
   RemoveOwnSlot(game);
-  Add16(game.world.hero.attributes.temporary_b[attribute::kStrength], amount);
+  // The weakness gives back what it took, never more: a recovery may have given it back already.
+  int16_t& weakness = game.world.hero.attributes.temporary_b[attribute::kStrength];
+  weakness = Clamp16(std::min(0LL, static_cast<long long>(weakness) + std::max(0, amount)));
   ReapplyAttribute(game, attribute::kStrength);
   ShowMessage(game, "Твоя сила возвращается к тебе.");
   game.view.labels.Set(Condition::kWeak, false);
@@ -163,7 +149,7 @@ void UnBless(Game& game) {
   const int amount = Parameter(game);
   RemoveOwnSlot(game);
   Hero& hero = game.world.hero;
-  for (int16_t& to_hit : hero.attack.to_hit) Add16(to_hit, -amount);
+  RebuildHands(game);  // without the slot, the hands' to-hit is back to what the gear gives
   Add16(hero.defence_bonus, -amount);
   ShowMessage(game, "Свечение вокруг тебя исчезло.", msg::kAcknowledge);
   game.view.labels.Set(Condition::kBlessed, false);

@@ -1,20 +1,15 @@
 // The timed effects that item effects and monster actions schedule, each undoing its change when
-// its countdown runs out, and the attribute setter they share.
+// its countdown runs out.
 #pragma once
 
 namespace zaldrun {
 
 struct Game;
 
-// Sets attribute `attribute`'s current value to `value` through its temporary modifier; derived
-// figures follow (strength also the burden and the hands).
-void SetAttributeValue(Game& game, int attribute, int value);
-// Sums the attribute's parts again after one of them changed; derived figures follow.
-void ReapplyAttribute(Game& game, int attribute);
-
 // The one-shot handlers: each does its effect and removes its own slot, stepping the current slot
 // back so that the turn cycle's next step lands on the slot that moved into its place. The
-// parameter is the amount to undo (attribute effects: attribute + 10 × amount).
+// parameter is the amount to undo (attribute effects: attribute + 10 × amount). A raise is the
+// hero's own for good; a drain is kept apart so that a recovery can give it back.
 void RaiseAtr(Game& game);
 void DrainAtr(Game& game);
 void DamageAtr(Game& game);

@@ -1,8 +1,11 @@
 #include "items/hand_figures.hpp"
 
 #include <algorithm>
+#include <string_view>
 
+#include "base/byte_record.hpp"
 #include "base/numbers.hpp"
+#include "engine/skills.hpp"
 #include "items/equipment.hpp"
 #include "items/pack.hpp"
 #include "model/game.hpp"
@@ -15,6 +18,7 @@ constexpr int kFirstLauncherClass = 9;  // bows; crossbows 10, slings 11
 constexpr int kSlingClass = 11;
 constexpr int kThrownClass = 12;  // thrown by hand, never from a launcher
 constexpr int kLastWeaponSkill = 12;
+constexpr std::string_view kBlessingEnd = "UnBless";
 
 int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
@@ -136,6 +140,17 @@ void Missiles(Game& game) {
   }
 }
 
+// The to-hit a blessing gives every hand for as long as it glows: what its "UnBless" will take
+// back.
+int BlessingToHit(const Game& game) {
+  int total = 0;
+  for (int slot = 1; slot <= game.world.event_count; ++slot) {
+    const EventSlot& event = game.world.events[static_cast<size_t>(slot)];
+    if (TrimRight(event.name) == kBlessingEnd) total += event.parameter;
+  }
+  return total;
+}
+
 }  // namespace
 
 int LauncherFigure(Game& game, const ItemRecord& launcher) {
@@ -151,6 +166,8 @@ int BareHandHigh(int strength) { return std::max(BareHandLow(strength), Rounded(
 void RebuildHands(Game& game) {
   AttackProfile& a = game.world.hero.attack;
   for (int h = 0; h < kHands; ++h) ClearHand(a, h);
+  const int blessing = BlessingToHit(game);
+  for (int16_t& to_hit : a.to_hit) to_hit = Clamp16(blessing);
   if (HoldsWeapon(game, equipment_slot::kRightHand)) {
     FillHand(game, hand::kRight, Worn(game, equipment_slot::kRightHand),
              game.world.hero.damage_factor);
@@ -164,9 +181,13 @@ void RebuildHands(Game& game) {
   Missiles(game);
 }
 
-void StrengthChanged(Game& game) {
-  ReweighBurden(game);
-  RebuildHands(game);
+void TrainWeaponSkill(Game& game, int skill, double fraction) {
+  if (skill < 1 || skill > kLastWeaponSkill) return;
+  const Skill& trained = game.world.hero.SkillAt(skill);
+  const int16_t to_hit = trained.combat_value1;
+  const int16_t damage = trained.combat_value2;
+  TrainSkill(game, skill, fraction);
+  if (trained.combat_value1 != to_hit || trained.combat_value2 != damage) RebuildHands(game);
 }
 
 bool MissileReady(const Game& game) {

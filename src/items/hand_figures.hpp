@@ -10,13 +10,13 @@ struct ItemRecord;
 // Sets up the whole attack profile again from the equipment: the right hand from slot 6 (bare
 // hands when it holds no weapon), the left hand from a weapon in slot 7, the missiles from the
 // ammunition in slot 13 (shot from the launcher in slot 12, or thrown). Called whenever a hand's
-// item, the strength or a weapon skill changes.
+// item, the strength or a weapon skill changes. A blessing still glowing (its pending "UnBless")
+// keeps its to-hit on every hand through the rebuild.
 void RebuildHands(Game& game);
 
-// After the strength changed (RecomputeDerived of attribute 0, which the engine does without
-// knowing the items): the burden is weighed against the new capacity and the hands' damage set up
-// with the new strength factor. Every change of strength above the engine calls it.
-void StrengthChanged(Game& game);
+// Practice with a weapon: the skill grows by a fraction of one use's worth, and a new whole level
+// reaches the blows at once.
+void TrainWeaponSkill(Game& game, int skill, double fraction);
 
 // True when something can be shot or thrown: ammunition is ready, with its launcher where it
 // needs one.

@@ -45,8 +45,8 @@ void hOrc(Game& game, const EffectAim& aim);
 void hDarkB(Game& game, const EffectAim& aim);
 void hLeaf(Game& game, const EffectAim& aim);
 
-// A drained attribute (current value below the natural one) chosen at random gets its temporary
-// losses back, with its message; false when none is drained.
+// An attribute that drains or a weakness lowered, chosen at random, gets back what they took,
+// with its message; false when none is lowered.
 bool RestoreAttribute(Game& game);
 
 }  // namespace zaldrun

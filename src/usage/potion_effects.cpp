@@ -9,6 +9,7 @@
 #include "engine/message_line.hpp"
 #include "engine/turn.hpp"
 #include "events/timed_effects.hpp"
+#include "items/hero_attributes.hpp"
 #include "model/world_ops.hpp"
 #include "records/text_table.hpp"
 #include "usage/effect_handlers.hpp"
@@ -52,25 +53,44 @@ constexpr std::array<Dispellable, 6> kDispellable = {{{"RemFireRes", RemFireRes}
                                                       {"RemWeak", RemWeak},
                                                       {"RemSpeed", RemSpeed}}};
 
+// Each pending slot of the timed effect ends now with `chance`, by its own handler, undoing what
+// it holds.
+void EndPending(Game& game, std::string_view name, void (*end)(Game&), double chance) {
+  const int16_t running_slot = game.control.current_slot;
+  for (int slot = 1; slot <= game.world.event_count; ++slot) {
+    if (TrimRight(game.world.events[static_cast<size_t>(slot)].name) != name || Rnd(game) >= chance)
+      continue;
+    game.control.current_slot = static_cast<int16_t>(slot);
+    end(game);
+    slot = game.control.current_slot;
+  }
+  game.control.current_slot = running_slot;
+}
+
 }  // namespace
 
 bool RestoreAttribute(Game& game) {
   Attributes& at = game.world.hero.attributes;
-  std::array<int, kAttributeCount> drained{};
+  auto weakened = [&at](int a) { return at.temporary_b[static_cast<size_t>(a)] < 0; };
+  std::array<int, kAttributeCount> lowered{};
   int count = 0;
   for (int a = 0; a < kAttributeCount; ++a) {
-    const size_t i = static_cast<size_t>(a);
-    if (at.current[i] < at.natural[i] && (at.temporary_a[i] < 0 || at.temporary_b[i] < 0)) {
-      drained[static_cast<size_t>(count++)] = a;
-    }
+    if (DrainedFrom(game, a) > 0 || weakened(a)) lowered[static_cast<size_t>(count++)] = a;
   }
   if (count == 0) return false;
-  const int a = drained[static_cast<size_t>(RndInt(game, count))];
-  const size_t i = static_cast<size_t>(a);
-  at.temporary_a[i] = std::max<int16_t>(0, at.temporary_a[i]);
-  at.temporary_b[i] = std::max<int16_t>(0, at.temporary_b[i]);
+  const int a = lowered[static_cast<size_t>(RndInt(game, count))];
+  const bool drained = DrainedFrom(game, a) > 0;
+  if (drained) at.temporary_a[static_cast<size_t>(a)] = 0;
+  // A weakness ends as its own expiry ends it, so that nothing is given back twice.
+  if (a == attribute::kStrength) EndPending(game, "RemWeak", RemWeak, 1.0);
+  const bool still_weak = weakened(a);
+  at.temporary_b[static_cast<size_t>(a)] =
+      std::max<int16_t>(0, at.temporary_b[static_cast<size_t>(a)]);
+  if (a == attribute::kStrength) game.view.labels.Set(Condition::kWeak, false);
   ReapplyAttribute(game, a);
-  ShowMessage(game, FetchText(text_ids::kAttributeGainBase + a), msg::kAcknowledge);
+  if (drained || still_weak) {
+    ShowMessage(game, FetchText(text_ids::kAttributeGainBase + a), msg::kAcknowledge);
+  }
   return true;
 }
 
@@ -242,19 +262,7 @@ void pRawMana(Game& game, const EffectAim&) {
 void pDispel(Game& game, const EffectAim&) {
   ShowMessage(game, "Вокруг тебя появляются серые искры.");
   const double chance = ByGrade(game, 0.3, 0.5, 0.8);
-  const int16_t running_slot = game.control.current_slot;
-  for (const Dispellable& effect : kDispellable) {
-    // Each pending slot of the effect ends with its chance, undoing what it holds.
-    for (int slot = 1; slot <= game.world.event_count; ++slot) {
-      if (TrimRight(game.world.events[static_cast<size_t>(slot)].name) != effect.name ||
-          Rnd(game) >= chance)
-        continue;
-      game.control.current_slot = static_cast<int16_t>(slot);
-      effect.end(game);
-      slot = game.control.current_slot;
-    }
-  }
-  game.control.current_slot = running_slot;
+  for (const Dispellable& effect : kDispellable) EndPending(game, effect.name, effect.end, chance);
   LearnCurrentType(game);
   PotionTime(game, kDispelTime);
 }

@@ -14,6 +14,7 @@
 #include "field/field.hpp"
 #include "field/free_cells.hpp"
 #include "items/equipment.hpp"
+#include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/item_operations.hpp"
@@ -261,9 +262,8 @@ void rBless(Game& game, const EffectAim&) {
   const int r = Literacy(game);
   const int ticks = ByGrade(game, 2 * r + 27, 4 * r + 36, 6 * r + 55) * 10;
   LastingBoon(game, "UnBless", ticks, ByGrade(game, 2, 3, 5), [&game](int amount) {
-    Hero& hero = game.world.hero;
-    for (int16_t& to_hit : hero.attack.to_hit) Add16(to_hit, amount);
-    Add16(hero.defence_bonus, amount);
+    RebuildHands(game);  // the hands take the to-hit of the glow from its pending "UnBless"
+    Add16(game.world.hero.defence_bonus, amount);
   });
   game.view.labels.Set(Condition::kBlessed, true);
   ShowMessage(game, "Тебя окружает белое свечение.");

@@ -147,7 +147,7 @@ void wInferno(Game& game, const EffectAim&) {
       }
     }
   }
-  FlameBurst(game, cx, cy, low, high, 3);
+  FlameBurst(game, cx, cy, low, high, 3, true);
   if (wood && !game.GameOver()) ShowMessage(game, "Запахло палёной древесиной.");
 }
 

@@ -75,13 +75,28 @@ TEST_F(BoltTest, ABreathFromAMonsterBurnsTheHeroOnItsLine) {
 TEST_F(BoltTest, ABurstBurnsTheSquareAndNeverHealsTheHero) {
   game().world.hero.resistance_base[damage_kind::kFire] = 100;
   // A 3 × 3 burst around (3, 2) covers the hero and the near rat, not the far one.
-  Run([](Game& g) { FlameBurst(g, 3, 2, 5, 5, 3); });
+  Run([](Game& g) { FlameBurst(g, 3, 2, 5, 5, 3, false); });
   EXPECT_EQ(Count("Крыса окружён языками жаркого пламени!"), 1);
   EXPECT_EQ(Count("Ты окружён языками жаркого пламени!"), 1);
   EXPECT_EQ(Count("Но пламя не причинило тебе вреда."), 1);
   EXPECT_EQ(game().world.hero.hp, 500);
   EXPECT_EQ(game().world.level.Monster(near_).hp, 95);
   EXPECT_EQ(game().world.level.Monster(far_).hp, 100);
+}
+
+TEST_F(BoltTest, OnlyTheHerosBurstAngersWhatItBurnsAndEarnsItsKills) {
+  Level& level = game().world.level;
+  level.Monster(near_).peaceful = 1;
+  level.Monster(far_).peaceful = 1;
+  level.Monster(far_).hp = 8;
+  // A 5 × 5 burst around (5, 2) burns both rats: a trap's burst first, then the hero's.
+  for (const bool by_hero : {false, true}) {
+    Run([by_hero](Game& g) { FlameBurst(g, 5, 2, 5, 5, 5, by_hero); });
+    EXPECT_EQ(level.Monster(near_).peaceful, by_hero ? 0 : 1) << by_hero;
+    EXPECT_EQ(game().world.kill_counts[kRat], by_hero ? 1 : 0) << by_hero;
+    EXPECT_EQ(Count("Ты убил крысу!"), by_hero ? 1 : 0) << by_hero;
+  }
+  EXPECT_EQ(level.monster_count, 2);
 }
 
 }  // namespace

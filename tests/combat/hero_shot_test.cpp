@@ -5,6 +5,7 @@
 
 #include "combat/missiles.hpp"
 #include "creatures/monster_table.hpp"
+#include "engine/skills.hpp"
 #include "items/equipment.hpp"
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
@@ -79,6 +80,17 @@ TEST_F(HeroShotTest, AThrowHitsSpendsOnePieceAndItsWeightAndTakesAPlainTurn) {
   EXPECT_EQ(Quiver().count, 0);
   EXPECT_FALSE(MissileReady(game()));
   EXPECT_EQ(game().world.hero.carried_weight, 0);
+  // Practice that brings the throwing skill to a new level reaches the next throw at once.
+  Skill& throwing = game().world.hero.SkillAt(12);
+  throwing.value = 1.99f;
+  throwing.learning_rate = 1000;
+  throwing.cap = 30;
+  RefreshCombatValues(game(), 12);
+  Ready(kDart, 5);
+  const int16_t to_hit = game().world.hero.attack.to_hit[hand::kMissile];
+  game().world.hero.missile_practice = 23;
+  Shoot();
+  EXPECT_EQ(game().world.hero.attack.to_hit[hand::kMissile], to_hit + 5) << "throwing 2: 5, not 0";
 }
 
 TEST_F(HeroShotTest, MissCriticalAndPeacefulTarget) {

@@ -9,6 +9,7 @@
 #include "combat/attack_time.hpp"
 #include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
+#include "engine/skills.hpp"
 #include "items/hand_figures.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
@@ -122,10 +123,15 @@ TEST_F(HeroBlowTest, PracticeGrowsTheSkillOfTheWeaponInHand) {
   Skill& blades = game().world.hero.SkillAt(1);
   blades.learning_rate = 1000;
   blades.cap = 30;
-  const float before = game().world.hero.SkillAt(1).value;
+  blades.value = 2.99f;
+  RefreshCombatValues(game(), 1);
+  RebuildHands(game());
+  const int16_t to_hit = game().world.hero.attack.to_hit[hand::kRight];
   ASSERT_TRUE(fixture_.Keys("    ").Act([&](Game& g) { HeroMeleeBlow(g, slot_, hand::kRight); }));
   EXPECT_EQ(game().world.hero.weapon_practice, 1);
-  EXPECT_GT(game().world.hero.SkillAt(1).value, before);
+  EXPECT_GE(game().world.hero.SkillAt(1).value, 3.0f);
+  EXPECT_EQ(game().world.hero.attack.to_hit[hand::kRight], to_hit + 4)
+      << "blades 3 strike with 6 to-hit instead of 2, from the very next blow";
 
   // Bare hands practise too, but no skill grows from them.
   game().world.hero.equipment[6] = ItemRecord{};

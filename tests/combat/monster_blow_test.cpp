@@ -5,6 +5,8 @@
 #include <string>
 
 #include "creatures/monster_table.hpp"
+#include "items/hero_attributes.hpp"
+#include "items/pack.hpp"
 #include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 #include "support/open_room.hpp"
@@ -176,9 +178,30 @@ TEST_F(MonsterBlowTest, DrainWearsTheCounterDownToALostPoint) {
   EXPECT_EQ(attributes.natural[attribute::kDexterity], 40);
   ASSERT_TRUE(fixture_.Keys(" ").Act([&](Game& g) { MonsterMeleeBlow(g, slot, 0, 2); }));
   EXPECT_EQ(attributes.extra[attribute::kDexterity], 200) << "-800 + 1000";
-  EXPECT_EQ(attributes.natural[attribute::kDexterity], 39);
+  EXPECT_EQ(attributes.natural[attribute::kDexterity], 40) << "the loss is kept apart";
+  EXPECT_EQ(attributes.temporary_a[attribute::kDexterity], -1);
   EXPECT_EQ(attributes.current[attribute::kDexterity], 39);
   EXPECT_EQ(fixture_.LogLines().back(), "Твои движения становятся более неуклюжими.");
+}
+
+TEST_F(MonsterBlowTest, AStrengthDrainReweighsTheBurdenAndTheBlows) {
+  MonsterTypeRecord& rat = Type(kRat);
+  rat.flags = monster_flag::kDrainsAttribute;
+  rat.on_hit_chance = 200;
+  rat.on_hit_attribute = attribute::kStrength;
+  rat.on_hit_low = rat.on_hit_high = 700;
+  const int slot = Beside(kRat);
+  Hero& hero = game().world.hero;
+  hero.attributes.natural[attribute::kStrength] = 15;
+  ReapplyAttribute(game(), attribute::kStrength);
+  ChangeBurden(game(), hero.max_weight - hero.carried_weight);  // all strength 15 may carry
+  ASSERT_NE(hero.burden, burden::kOverburdened);
+  const size_t fist = AttackProfile::Component(hand::kRight, 0);
+  ASSERT_EQ(hero.attack.damage_high[fist], 2);
+  ASSERT_TRUE(fixture_.Keys(" ").Act([&](Game& g) { MonsterMeleeBlow(g, slot, 0, 2); }));
+  EXPECT_EQ(hero.Current(attribute::kStrength), 14);
+  EXPECT_EQ(hero.burden, burden::kOverburdened);
+  EXPECT_EQ(hero.attack.damage_high[fist], 1) << "Round(1.4): the fist weakens at once";
 }
 
 TEST_F(MonsterBlowTest, AKillingBlowEndsTheGameAndNamesTheKiller) {

@@ -74,7 +74,8 @@ TEST(TimedEffects, EachUndoesItsChangeWithItsMessage) {
        [](const Game& g) { return g.world.hero.Current(3) == 37; }},
       {"DrainAtr", DrainAtr, 10, [](Game&) {}, "Ты чувствуешь себя слабее.",
        [](const Game& g) {
-         return g.world.hero.attributes.natural[0] == 34 && g.world.hero.Current(0) == 34;
+         const Attributes& at = g.world.hero.attributes;
+         return at.natural[0] == 35 && at.temporary_a[0] == -1 && g.world.hero.Current(0) == 34;
        }},
       {"Rvota", Rvota, 300,
        [](Game& g) {

@@ -2,6 +2,8 @@
 // timed effects they schedule and prolong, and the knowledge they teach.
 #include <gtest/gtest.h>
 
+#include "events/timed_effects.hpp"
+#include "items/hero_attributes.hpp"
 #include "model/world_ops.hpp"
 #include "use_game.hpp"
 
@@ -105,8 +107,34 @@ TEST(PotionEffects, DispelAndRecoveryUndoWhatLasts) {
   EXPECT_TRUE(Said(game, "Твоя скорость становится нормальной."));
 
   u.hero().attributes.temporary_b[attribute::kDexterity] = -5;
+  ReapplyAttribute(game, attribute::kDexterity);
   UseAs(game, ItemWith(game, "Recovery", 1));
   EXPECT_EQ(u.hero().Current(attribute::kDexterity), 35);
+}
+
+TEST(PotionEffects, RecoveryAndBlueberryGiveBackWhatDrainsTookAndNoMore) {
+  for (const char* handler : {"Recovery", "hDarkB"}) {
+    UseGame u;
+    Game& game = u.game();
+    DrainAttribute(game, attribute::kWill, 3);  // as a bitter herb's "DrainAtr" does
+    ASSERT_EQ(u.hero().Current(attribute::kWill), 32);
+    UseAs(game, ItemWith(game, handler, 1));
+    EXPECT_EQ(u.hero().Current(attribute::kWill), 35) << handler;
+    EXPECT_TRUE(Said(game, "Ты становишься уверенней.")) << handler;
+  }
+  // A weakness ended by the potion is not given back a second time by its expiry.
+  UseGame u;
+  Game& game = u.game();
+  u.hero().attributes.temporary_b[attribute::kStrength] = -14;
+  ReapplyAttribute(game, attribute::kStrength);
+  AddEvent(game, "RemWeak", 500, 14);
+  UseAs(game, ItemWith(game, "Recovery", 1));
+  EXPECT_EQ(u.hero().Current(attribute::kStrength), 35);
+  EXPECT_EQ(FindEvent(game, "RemWeak"), 0);
+  AddEvent(game, "RemWeak", 0, 14);  // an expiry still due from before, as an old save may hold
+  game.control.current_slot = static_cast<int16_t>(FindEvent(game, "RemWeak"));
+  RemWeak(game);
+  EXPECT_EQ(u.hero().Current(attribute::kStrength), 35) << "no strength from nowhere";
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
+#include "events/timed_effects.hpp"
+#include "items/equipment.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
@@ -79,11 +81,23 @@ TEST(ScrollsAndWands, ScrollsOnTheHero) {
   EXPECT_EQ(hero.skill_points, points + 6);
   EXPECT_TRUE(Logged(fixture, "Ты становишься более умелым."));
 
+  const std::array<int16_t, kHands> to_hit = hero.attack.to_hit;
   UseAs(game, ItemWith(game, "rBless", 1));
   UseAs(game, ItemWith(game, "rBless", 1));
   EXPECT_TRUE(game.view.labels.Has(Condition::kBlessed));
   EXPECT_EQ(hero.defence_bonus, 3) << "a second blessing only prolongs";
   EXPECT_TRUE(Logged(fixture, "Тебя окружает белое свечение."));
+  // The glow's to-hit outlives a new weapon in hand, and its end takes back just what it gave.
+  ASSERT_TRUE(PutIntoSlot(game, equipment_slot::kRightHand, Item(12)));
+  const int16_t armed = hero.attack.to_hit[hand::kRight];
+  ClearSlot(game, equipment_slot::kRightHand);
+  EXPECT_EQ(hero.attack.to_hit[hand::kLeft], to_hit[hand::kLeft] + 3);
+  game.control.current_slot = static_cast<int16_t>(FindEvent(game, "UnBless"));
+  ASSERT_TRUE(fixture.Keys(" ").Act(UnBless));
+  EXPECT_EQ(hero.attack.to_hit, to_hit);
+  EXPECT_EQ(hero.defence_bonus, 0);
+  ASSERT_TRUE(PutIntoSlot(game, equipment_slot::kRightHand, Item(12)));
+  EXPECT_EQ(hero.attack.to_hit[hand::kRight], armed - 3);
 
   UseAs(game, ItemWith(game, "rStoneSkin", 2));
   EXPECT_EQ(hero.resistance_bonus[1], 3);
