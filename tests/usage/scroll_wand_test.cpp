@@ -3,6 +3,7 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
+#include "combat/doors.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
@@ -114,11 +115,18 @@ TEST(ScrollsAndWands, CursesAreLiftedAndDoorsOpened) {
 
   MapCell& door = game.world.level.Cell(5, 1);
   door.feature = feature::kClosedDoor;
+  door.params[0] = 1;  // locked
   game.control.target_x = 5;
   game.control.target_y = 1;
   UseAs(game, Wand(game, "wOpen", 1));
   EXPECT_EQ(door.feature, feature::kOpenDoor);
   EXPECT_TRUE(Logged(fixture, "Дверь открывается под действитем неизвестной силы."));
+  fixture.Keys("    ").Act([](Game& g) {
+    OpenDoor(g, 5, 1);  // closes it
+    OpenDoor(g, 5, 1);
+  });
+  EXPECT_EQ(door.feature, feature::kOpenDoor) << "the wand broke the lock for good";
+  EXPECT_FALSE(Logged(fixture, "Эта дверь заперта!"));
   UseAs(game, Wand(game, "wOpen", 1));
   EXPECT_TRUE(Logged(fixture, "Ничего не происходит."));
 }
