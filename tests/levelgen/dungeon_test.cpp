@@ -280,6 +280,9 @@ TEST(SpecialRooms, EachRoomWritesItsTemplateOffersDoorsAndBringsItsGuardsAndTrea
         EXPECT_GT(door.y, 0);
       }
       EXPECT_EQ(level.monster_count, c.guards);
+      for (int slot = 1; slot <= level.monster_count; ++slot) {
+        EXPECT_EQ(level.Monster(slot).state, -1) << "guards are awake";
+      }
       int chests = 0;
       for (const MapCell& cell : level.cells) chests += cell.feature == feature::kChest;
       EXPECT_EQ(chests, c.chest ? 1 : 0);
