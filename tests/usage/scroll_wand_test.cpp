@@ -3,12 +3,15 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "combat/doors.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
 #include "model/monster_types.hpp"
 #include "model/world_ops.hpp"
+#include "records/monster_type_table.hpp"
 #include "support/game_fixture.hpp"
 #include "use_game.hpp"
 
@@ -96,6 +99,31 @@ TEST(ScrollsAndWands, ScrollsOnTheHero) {
   UseAs(game, ItemWith(game, "rTelek", 1));
   EXPECT_TRUE(hero.x != x || hero.y != y);
   EXPECT_TRUE(Logged(fixture, "Внезапно ты переносишься в другое место!"));
+}
+
+// The summoning scroll calls creatures of the level's monster depth, wherever the level lies.
+TEST(ScrollsAndWands, SummoningCallsTheLevelsOwnCreatures) {
+  struct Case {
+    int place, level, depth;
+  } cases[] = {{1, 100, 1}, {5, 1000, 4}};
+  for (const Case& c : cases) {
+    GameFixture fixture(kHall);
+    Game& game = fixture.game();
+    game.world.current_place = static_cast<int16_t>(c.place);
+    game.world.current_level = static_cast<int16_t>(c.level);
+    game.world.level.monster_depth = static_cast<uint8_t>(c.depth);
+    game.world.hero.hp = game.world.hero.max_hp = 10000;
+    for (int reading = 0; reading < 3; ++reading) {
+      fixture.Keys(std::string(40, ' ')).Act([](Game& g) { UseAs(g, ItemWith(g, "rCRM", 1)); });
+    }
+    const Level& level = game.world.level;
+    EXPECT_GT(level.monster_count, 0) << c.level;
+    for (int slot = 1; slot <= level.monster_count; ++slot) {
+      const int native = MonsterTypeConstants(level.Monster(slot).type).native_depth;
+      EXPECT_LE(std::abs(native - c.depth), 1)
+          << "level " << c.level << ", type " << level.Monster(slot).type;
+    }
+  }
 }
 
 TEST(ScrollsAndWands, CursesAreLiftedAndDoorsOpened) {
