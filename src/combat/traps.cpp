@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "combat/doors.hpp"
 #include "combat/hit_rolls.hpp"
@@ -205,17 +206,30 @@ void HurtMonster(Game& game, int slot, int low, int high, int kind) {
                 false);
 }
 
+// What the hero sees of a trap under a monster, or else what he hears or smells of it; nothing
+// when there is nothing to say.
+void Tell(Game& game, bool seen, const std::string& sight, std::string_view unseen = {}) {
+  if (seen) {
+    ShowMessage(game, sight);
+  } else if (!unseen.empty()) {
+    ShowMessage(game, std::string(unseen));
+  }
+}
+
 void TrapUnderMonster(Game& game, int slot, int x, int y, int kind) {
   const std::string name = MonsterName(game, slot, kNameForm);
+  const bool seen = InSight(game, x, y);
   switch (kind) {
     case trap_kind::kFire:
-      ShowMessage(game, "Под " + MonsterName(game, slot, kInstrumentalForm) + " вспыхивает пламя!");
+      Tell(game, seen, "Под " + MonsterName(game, slot, kInstrumentalForm) + " вспыхивает пламя!",
+           "Ты слышишь треск пламени и чей-то вопль.");
       HurtMonster(game, slot, 15, 26, damage_kind::kFire);
       break;
     case trap_kind::kFireColumn:
-      ShowMessage(
-          game, "Под " + MonsterName(game, slot, kInstrumentalForm) + " появляются языки пламени.");
-      ShowMessage(game, "Через пару секунд из под земли вырывается столб огня!");
+      Tell(game, seen,
+           "Под " + MonsterName(game, slot, kInstrumentalForm) + " появляются языки пламени.",
+           "Ты чувствуешь запах горелой плоти.");
+      Tell(game, seen, "Через пару секунд из под земли вырывается столб огня!");
       FlameBurst(game, x, y, 25, 40, kFireColumnSize, false);
       break;
     case trap_kind::kRocksRow:
@@ -226,7 +240,7 @@ void TrapUnderMonster(Game& game, int slot, int x, int y, int kind) {
       int16_t tx = 0;
       int16_t ty = 0;
       if (RandomFreeCell(game, tx, ty, false)) {
-        ShowMessage(game, name + " внезапно исчезает.");
+        Tell(game, seen, name + " внезапно исчезает.");
         // A plain move: the creature lands, it does not step, so no trap there springs.
         MoveMonster(game, slot, tx, ty);
         if (InSight(game, tx, ty)) ShowMessage(game, "Вдруг из ниоткуда появляется " + name + "!");
@@ -235,23 +249,25 @@ void TrapUnderMonster(Game& game, int slot, int x, int y, int kind) {
     }
     case trap_kind::kDart:
       if (game.world.level.Monster(slot).defence / 80.0 > game.random.Next()) {
-        ShowMessage(game, name + " уворачивается от летящего дротика.");
+        Tell(game, seen, name + " уворачивается от летящего дротика.");
       } else {
-        ShowMessage(game, "В " + MonsterName(game, slot, kObjectForm) + " попадает дротик!");
+        Tell(game, seen, "В " + MonsterName(game, slot, kObjectForm) + " попадает дротик!");
         HurtMonster(game, slot, 11, 22, damage_kind::kPhysical2);
       }
       break;
     case trap_kind::kSpears:
-      ShowMessage(game, "Из пола с лязгом вылезают копья и протыкают " +
-                            MonsterName(game, slot, kObjectForm) + "!");
+      Tell(game, seen,
+           "Из пола с лязгом вылезают копья и протыкают " + MonsterName(game, slot, kObjectForm) +
+               "!",
+           "Ты слышишь лязг металла и чей-то вопль.");
       HurtMonster(game, slot, 29, 54, damage_kind::kPhysical2);
       break;
     case trap_kind::kPoisonGas:
-      ShowMessage(game, name + " окружает облако яда!");
+      Tell(game, seen, name + " окружает облако яда!", "Ты слышишь шипение газа.");
       HurtMonster(game, slot, 5, 15, damage_kind::kAcid);
       break;
     case trap_kind::kRake:
-      ShowMessage(game, name + " наступает на грабли и получает удар по морде!");
+      Tell(game, seen, name + " наступает на грабли и получает удар по морде!");
       HurtMonster(game, slot, 4, 12, damage_kind::kPhysical3);
       break;
     default:
@@ -310,7 +326,7 @@ void StepMonster(Game& game, int slot, int x, int y) {
   const int feature = level.Cell(x, y).feature;
   const bool trap = feature == feature::kHiddenTrap ||
                     (feature >= feature::kFirstTrap && feature <= feature::kLastTrap);
-  if (trap && InSight(game, x, y)) TrapAt(game, x, y);
+  if (trap) TrapAt(game, x, y);
 }
 
 }  // namespace zaldrun

@@ -13,7 +13,7 @@ void TrapAt(Game& game, int x, int y);
 // A rock (size 1) or a heavy brick (larger sizes) falls on (x, y), on the hero or a monster there.
 void RockFall(Game& game, int x, int y, int size);
 
-// A monster's step to (x, y): it moves there and, if the hero sees that cell, a trap there springs.
+// A monster's step to (x, y): it moves there and a trap there springs, seen or only heard.
 void StepMonster(Game& game, int slot, int x, int y);
 
 // Trap kinds, as the level builder places them.

@@ -40,8 +40,9 @@ void MonsterPass(Game& game, int elapsed) {
     const int slot = game.control.current_slot;
     MonsterRecord& monster = game.world.level.Monster(slot);
     const int32_t flags = LoadMonsterFlags(game, monster.type);
-    if ((flags & monster_flag::kRegenerates) != 0 && monster.hp < monster.max_hp) {
-      monster.hp = Clamp16(monster.hp + 1);
+    // Healing above the maximum (a drink of vodka) wears off here too: the gain is capped.
+    if ((flags & monster_flag::kRegenerates) != 0) {
+      monster.hp = static_cast<int16_t>(std::min(monster.hp + 1, static_cast<int>(monster.max_hp)));
     }
     if (monster.action_delay > 0) {
       monster.action_delay = Clamp16(static_cast<long long>(monster.action_delay) - elapsed);

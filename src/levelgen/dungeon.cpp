@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/kicks.hpp"
 #include "levelgen/corridor.hpp"
 #include "levelgen/level_tools.hpp"
 #include "levelgen/populate.hpp"
@@ -39,6 +40,15 @@ void AddDoorToRoom(Room& room, CellPos door) {
   }
 }
 
+// A door of the plan: locked by the lock percentage; one in three hides a trap that a kick sets
+// off (rocks, a blast or a shock).
+void PutRandomDoor(Game& game, const DungeonPlan& plan, CellPos door, bool secret) {
+  const bool locked = plan.lock_percent / 100.0f > game.random.Next();
+  const int trap =
+      RollBelow(game, 3) == 1 ? RandomRange(game, door_trap::kRocks, door_trap::kShock) : 0;
+  PutDoor(game, door.x, door.y, secret, locked, trap, plan.floor, plan.wall);
+}
+
 // Step 1: now and then a special room, called by name, with one or two of its offered doors.
 void MaybeSpecialRoom(Game& game, const DungeonPlan& plan) {
   Level& level = game.world.level;
@@ -56,11 +66,7 @@ void MaybeSpecialRoom(Game& game, const DungeonPlan& plan) {
   for (int i = 0; i < doors; ++i) {
     CellPos door;
     if (!TakeRandom(game, offered, &door)) break;
-    const bool secret = RollBelow(game, 15) > 10;
-    int lock = 0;
-    if (RollBelow(game, 100) < plan.lock_percent) lock = RandomRange(game, 1, 3);
-    const int flag = RollBelow(game, 3) == 1 ? 1 : 0;
-    PutDoor(game, door.x, door.y, secret, lock, flag, plan.floor, plan.wall);
+    PutRandomDoor(game, plan, door, RollBelow(game, 15) > 10);
     AddDoorToRoom(level.RoomAt(level.special_room_count), door);
   }
 }
@@ -125,11 +131,7 @@ void PlaceDoors(Game& game, const DungeonPlan& plan) {
     for (int k = 0; k < doors; ++k) {
       CellPos door;
       if (!TakeRandom(game, list, &door)) break;
-      const bool secret = plan.secret_chance / 20.0f > game.random.Next();
-      int lock = 0;
-      if (plan.lock_percent / 100.0f > game.random.Next()) lock = RandomRange(game, 1, 3);
-      const int flag = RollBelow(game, 3) == 1 ? 1 : 0;
-      PutDoor(game, door.x, door.y, secret, lock, flag, plan.floor, plan.wall);
+      PutRandomDoor(game, plan, door, plan.secret_chance / 20.0f > game.random.Next());
       AddDoorToRoom(level.RoomAt(r), door);
     }
     CellPos cache;

@@ -178,10 +178,11 @@ void PutFeature(Game& game, int x, int y, int feature, int p1, int p2, int p3, i
                  static_cast<int16_t>(p4)};
 }
 
-void PutDoor(Game& game, int x, int y, bool secret, int lock, int flag, char floor, char wall) {
+void PutDoor(Game& game, int x, int y, bool secret, bool locked, int trap, char floor, char wall) {
   if (!Level::Inside(x, y)) return;
   game.world.level.SetTerrain(x, y, secret ? wall : floor);
-  PutFeature(game, x, y, secret ? feature::kSecretDoor : feature::kClosedDoor, flag, lock, 0, 0);
+  PutFeature(game, x, y, secret ? feature::kSecretDoor : feature::kClosedDoor, locked ? 1 : 0, trap,
+             0, 0);
 }
 
 void AppendCell(std::string& list, int x, int y) {

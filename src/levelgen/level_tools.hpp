@@ -57,8 +57,9 @@ void PutLink(Game& game, int x, int y, const LevelLink& link);
 // Puts a staircase, exit or entrance with its four parameters on a cell.
 void PutFeature(Game& game, int x, int y, int feature, int p1, int p2, int p3, int p4);
 
-// A closed door on floor, or a secret one in the wall; lock level 0..3 and the door flag.
-void PutDoor(Game& game, int x, int y, bool secret, int lock, int flag, char floor, char wall);
+// A closed door on floor, or a secret one in the wall: P1 is its lock (1 = locked), P2 the kind
+// of the trap a kick sets off (0 = none).
+void PutDoor(Game& game, int x, int y, bool secret, bool locked, int trap, char floor, char wall);
 
 // The four-digit cell lists: "0723" is (7, 23).
 void AppendCell(std::string& list, int x, int y);

@@ -34,6 +34,9 @@ inline constexpr int kAnthillBottom = 13;
 inline constexpr int kSwampHall = 5;
 // The endless dungeon ends where level numbers would overflow.
 inline constexpr int kEndlessDeepest = 32000;
+// The highest place number and the deepest level number the world builds.
+inline constexpr int kMostPlace = kThicket;
+inline constexpr int kMostLevel = kEndlessDeepest;
 }  // namespace place
 
 // Whether the game has a build routine for the level.

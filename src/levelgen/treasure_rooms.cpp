@@ -44,11 +44,13 @@ void OfferDoor(Game& game, bool condition, int x, int y) {
   if (condition) AppendCell(game.world.level.door_candidates, x, y);
 }
 
-// A guard of a type from the level's list, or (deeper) of a type one level deeper.
+// A guard of a type from the level's list, or (deeper) of a type one level deeper; guards keep
+// watch, so they are made awake.
 void Guard(Game& game, int x, int y, bool deeper) {
   const int depth = deeper ? game.world.level.monster_depth + 1 : kLevelListDepth;
   const int type = PickMonsterType(game, depth);
-  if (type != 0) CreateMonster(game, x, y, type, 0, 0);
+  const int slot = type != 0 ? CreateMonster(game, x, y, type, 0, 0) : 0;
+  if (slot != 0) game.world.level.Monster(slot).state = -1;
 }
 
 // A chest with gold and `items` random items of minimum level given by `min_level`.

@@ -217,8 +217,8 @@ void rCRM(Game& game, const EffectAim&) {
       placed = Level::Inside(x, y) && CellIsFree(game, x, y, false);
     }
     if (!placed) continue;
-    const int slot =
-        CreateMonster(game, x, y, PickMonsterType(game, game.world.current_level), 0, 0);
+    // The creatures of this level, as the level builder picks them.
+    const int slot = CreateMonster(game, x, y, PickMonsterType(game, kLevelListDepth), 0, 0);
     if (slot > 0) names.push_back(MonsterSubjectName(game, slot));
   }
   if (names.empty()) {

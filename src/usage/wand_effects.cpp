@@ -119,6 +119,7 @@ void wOpen(Game& game, const EffectAim&) {
   MapCell& cell = game.world.level.Cell(x, y);
   if (CurrentGrade(game) != Grade::kCursed) {
     cell.feature = feature::kOpenDoor;
+    cell.params[0] = 0;  // the lock is broken: closed again, the door still opens
     ShowMessage(game, "Дверь открывается под действитем неизвестной силы.");
     LearnCurrentType(game);
   } else {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "levelgen/places.hpp"
 #include "model/hero.hpp"
 #include "model/labels.hpp"
 #include "model/level.hpp"
@@ -25,9 +26,9 @@ struct Game;
 // The 16-bit value after the last level file: the file's last two bytes are 28 0C.
 inline constexpr int16_t kSaveEndMark = 3112;
 
-// Place and level numbers a level file may carry.
-inline constexpr int kMostPlace = 999;
-inline constexpr int kMostLevel = 999;
+// Place and level numbers a level file may carry: every level the world builds.
+inline constexpr int kMostPlace = place::kMostPlace;
+inline constexpr int kMostLevel = place::kMostLevel;
 
 // One level file inside a save: where it belongs and its bytes.
 struct SavedLevel {

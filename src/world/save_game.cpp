@@ -29,13 +29,14 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
                                             [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-// A number of one to three digits without a leading zero, 1..999.
-std::optional<int> SmallNumber(std::string_view digits) {
-  if (digits.empty() || digits.size() > 3 || digits[0] == '0') return std::nullopt;
+// Decimal digits without a leading zero or a sign, 1..most.
+std::optional<int> PlainNumber(std::string_view digits, int most) {
+  if (digits.empty() || digits[0] == '0') return std::nullopt;
   int value = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
+    if (value > most) return std::nullopt;
   }
   return value;
 }
@@ -149,8 +150,8 @@ std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name
       file_name.substr(kPrefix.size(), file_name.size() - kPrefix.size() - kExtension.size());
   const size_t underscore = middle.find('_');
   if (underscore == std::string_view::npos) return std::nullopt;
-  const auto place = SmallNumber(middle.substr(0, underscore));
-  const auto level = SmallNumber(middle.substr(underscore + 1));
+  const auto place = PlainNumber(middle.substr(0, underscore), kMostPlace);
+  const auto level = PlainNumber(middle.substr(underscore + 1), kMostLevel);
   if (!place || !level) return std::nullopt;
   return std::make_pair(*place, *level);
 }

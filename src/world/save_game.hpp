@@ -18,7 +18,8 @@ namespace zaldrun {
 struct Game;
 
 // "Lev7_12.lev" is place 7, level 12. Nothing for any other name: another prefix or extension,
-// signs, leading zeros, or numbers outside 1..999 (letter case of "Lev" and ".lev" aside).
+// signs, leading zeros, or numbers beyond the places and levels the world builds (letter case of
+// "Lev" and ".lev" aside).
 std::optional<std::pair<int, int>> ParseLevelFileName(std::string_view file_name);
 
 // The level files of the Save folder as a save keeps them, in order of place and level. Files

@@ -8,6 +8,7 @@
 
 #include "actions/movement.hpp"
 #include "engine/condition.hpp"
+#include "engine/monsters_on_level.hpp"
 #include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 
@@ -144,6 +145,31 @@ TEST_F(TrapTest, AMonsterSteppingOnATrapInSightIsHurtButAFlyerIsNotAndRocksFallO
   EXPECT_TRUE(Logged("На крысу падает булыжник!"));
   EXPECT_GE(Monster(rat).hp, 100 - 28);
   EXPECT_LE(Monster(rat).hp, 100 - 15);
+}
+
+TEST_F(TrapTest, AMonsterOutOfSightSetsOffTrapsTooAndTheHeroHearsThem) {
+  game().world.hero.sight_radius = 1;
+  struct Case {
+    int kind;
+    const char* heard;
+    const char* seen;
+  } cases[] = {
+      {trap_kind::kFire, "Ты слышишь треск пламени и чей-то вопль.", "вспыхивает пламя!"},
+      {trap_kind::kFireColumn, "Ты чувствуешь запах горелой плоти.", "появляются языки пламени."},
+      {trap_kind::kSpears, "Ты слышишь лязг металла и чей-то вопль.", "протыкают крысу!"},
+      {trap_kind::kPoisonGas, "Ты слышишь шипение газа.", "окружает облако яда!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    const int rat = fixture_.AddMonster(kRat, 9, 2);
+    Monster(rat).hp = Monster(rat).max_hp = 100;
+    Trap(10, 2, c.kind);
+    Run([&](Game& g) { StepMonster(g, rat, 10, 2); });
+    EXPECT_TRUE(Logged(c.heard));
+    EXPECT_LT(Monster(rat).hp, 100);
+    EXPECT_FALSE(Logged(c.seen)) << "nothing of what only the eyes would tell";
+    RemoveMonster(game(), rat);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/monsters_on_level.hpp"
 #include "field/field.hpp"
 #include "model/world_ops.hpp"
+#include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
 
 namespace zaldrun {
@@ -110,6 +111,21 @@ TEST_F(TurnTest, MonstersGainEnergyOrWaitOutTheirDelay) {
   EXPECT_EQ(game().world.level.Monster(slot).action_delay, -2);
   AdvanceTime(game(), 500);
   EXPECT_EQ(g_calls, (std::vector<std::string>{"Act 3 500"}));
+}
+
+TEST_F(TurnTest, ARegeneratingMonsterHealsOnePointUpToItsMaximum) {
+  game().data.monsters.records[5].flags = monster_flag::kRegenerates;
+  struct Case {
+    int hp;
+    int expected;
+  } cases[] = {{5, 6}, {10, 10}, {14, 10}};  // maximum 10; vodka may have lifted it above
+  for (const Case& c : cases) {
+    const int slot = fixture_.AddMonster(5, 2, 2);
+    game().world.level.Monster(slot).hp = static_cast<int16_t>(c.hp);
+    AdvanceTime(game(), 1000);
+    EXPECT_EQ(game().world.level.Monster(slot).hp, c.expected) << "from " << c.hp;
+    RemoveMonster(game(), slot);
+  }
 }
 
 TEST_F(TurnTest, ParalysisPlaysOutInStepsOfTen) {

@@ -30,8 +30,9 @@ void Generate(Game& game, const DungeonPlan& plan) {
 
 struct Counts {
   int doors = 0;
-  int locked_levels = 0;
-  int secret = 0;  // outside a special room
+  int locked = 0;   // P1: "Эта дверь заперта!"
+  int trapped = 0;  // P2: a kick sets off rocks, a blast or a shock
+  int secret = 0;   // outside a special room
   int ups = 0;
   int downs = 0;
 };
@@ -45,7 +46,9 @@ Counts Count(const Game& game) {
       const bool special = level.special_room_count > 0 && cell.room == 1;
       if (cell.feature == feature::kClosedDoor || cell.feature == feature::kSecretDoor) {
         ++counts.doors;
-        if (cell.params[1] != 0) ++counts.locked_levels;
+        if (cell.params[0] == 1) ++counts.locked;
+        if (cell.params[1] != 0) ++counts.trapped;
+        EXPECT_TRUE(cell.params[1] >= 0 && cell.params[1] <= 3) << cell.params[1];
       }
       if (cell.feature == feature::kSecretDoor && !special) ++counts.secret;
       if (cell.feature == feature::kStairsUp) ++counts.ups;
@@ -58,22 +61,23 @@ Counts Count(const Game& game) {
 TEST(Dungeon, LockPercentageAndSecretChanceDecideTheDoors) {
   GameFixture fixture({"@"});
   Game& game = fixture.game();
-  int locked_with_all = 0;
   int secret_with_all = 0;
+  int trapped_without_locks = 0;
   for (uint64_t seed = 1; seed <= 30; ++seed) {
     game.random.Seed(seed);
     Generate(game, DungeonPlan{5, 5, 0, 'C', 'A', 0});
     const Counts none = Count(game);
     EXPECT_GT(none.doors, 0);
-    EXPECT_EQ(none.locked_levels, 0) << "lock percentage 0 locks no door";
+    EXPECT_EQ(none.locked, 0) << "lock percentage 0 locks no door";
+    trapped_without_locks += none.trapped;
     EXPECT_EQ(none.secret, 0) << "secret chance 0: only a special room's doors may be secret";
     game.random.Seed(seed);
     Generate(game, DungeonPlan{5, 5, 100, 'C', 'A', 20});
     const Counts all = Count(game);
-    locked_with_all += all.locked_levels;
+    EXPECT_EQ(all.locked, all.doors) << "lock percentage 100 locks every door";
     secret_with_all += all.secret;
   }
-  EXPECT_GT(locked_with_all, 0);
+  EXPECT_GT(trapped_without_locks, 0) << "door traps do not hang on the lock percentage";
   EXPECT_GT(secret_with_all, 0);
 }
 
@@ -276,6 +280,9 @@ TEST(SpecialRooms, EachRoomWritesItsTemplateOffersDoorsAndBringsItsGuardsAndTrea
         EXPECT_GT(door.y, 0);
       }
       EXPECT_EQ(level.monster_count, c.guards);
+      for (int slot = 1; slot <= level.monster_count; ++slot) {
+        EXPECT_EQ(level.Monster(slot).state, -1) << "guards are awake";
+      }
       int chests = 0;
       for (const MapCell& cell : level.cells) chests += cell.feature == feature::kChest;
       EXPECT_EQ(chests, c.chest ? 1 : 0);

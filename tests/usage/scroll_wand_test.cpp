@@ -3,6 +3,9 @@
 // hero, the monsters, doors and the items chosen for a scroll.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "combat/doors.hpp"
 #include "events/timed_effects.hpp"
 #include "items/equipment.hpp"
 #include "items/item_maker.hpp"
@@ -10,6 +13,7 @@
 #include "items/pack.hpp"
 #include "model/monster_types.hpp"
 #include "model/world_ops.hpp"
+#include "records/monster_type_table.hpp"
 #include "support/game_fixture.hpp"
 #include "use_game.hpp"
 
@@ -111,6 +115,31 @@ TEST(ScrollsAndWands, ScrollsOnTheHero) {
   EXPECT_TRUE(Logged(fixture, "Внезапно ты переносишься в другое место!"));
 }
 
+// The summoning scroll calls creatures of the level's monster depth, wherever the level lies.
+TEST(ScrollsAndWands, SummoningCallsTheLevelsOwnCreatures) {
+  struct Case {
+    int place, level, depth;
+  } cases[] = {{1, 100, 1}, {5, 1000, 4}};
+  for (const Case& c : cases) {
+    GameFixture fixture(kHall);
+    Game& game = fixture.game();
+    game.world.current_place = static_cast<int16_t>(c.place);
+    game.world.current_level = static_cast<int16_t>(c.level);
+    game.world.level.monster_depth = static_cast<uint8_t>(c.depth);
+    game.world.hero.hp = game.world.hero.max_hp = 10000;
+    for (int reading = 0; reading < 3; ++reading) {
+      fixture.Keys(std::string(40, ' ')).Act([](Game& g) { UseAs(g, ItemWith(g, "rCRM", 1)); });
+    }
+    const Level& level = game.world.level;
+    EXPECT_GT(level.monster_count, 0) << c.level;
+    for (int slot = 1; slot <= level.monster_count; ++slot) {
+      const int native = MonsterTypeConstants(level.Monster(slot).type).native_depth;
+      EXPECT_LE(std::abs(native - c.depth), 1)
+          << "level " << c.level << ", type " << level.Monster(slot).type;
+    }
+  }
+}
+
 TEST(ScrollsAndWands, CursesAreLiftedAndDoorsOpened) {
   GameFixture fixture(kHall);
   Game& game = fixture.game();
@@ -128,11 +157,18 @@ TEST(ScrollsAndWands, CursesAreLiftedAndDoorsOpened) {
 
   MapCell& door = game.world.level.Cell(5, 1);
   door.feature = feature::kClosedDoor;
+  door.params[0] = 1;  // locked
   game.control.target_x = 5;
   game.control.target_y = 1;
   UseAs(game, Wand(game, "wOpen", 1));
   EXPECT_EQ(door.feature, feature::kOpenDoor);
   EXPECT_TRUE(Logged(fixture, "Дверь открывается под действитем неизвестной силы."));
+  fixture.Keys("    ").Act([](Game& g) {
+    OpenDoor(g, 5, 1);  // closes it
+    OpenDoor(g, 5, 1);
+  });
+  EXPECT_EQ(door.feature, feature::kOpenDoor) << "the wand broke the lock for good";
+  EXPECT_FALSE(Logged(fixture, "Эта дверь заперта!"));
   UseAs(game, Wand(game, "wOpen", 1));
   EXPECT_TRUE(Logged(fixture, "Ничего не происходит."));
 }

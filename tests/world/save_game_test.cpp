@@ -62,12 +62,14 @@ TEST(LevelFileNames, OnlyTheGamesOwnNamesCount) {
     int place;  // 0: not a level file
     int level;
   } cases[] = {
-      {"Lev7_12.lev", 7, 12},       {"Lev1_100.lev", 1, 100}, {"LEV5_3.LEV", 5, 3},
-      {"lev999_999.lev", 999, 999}, {"Lev07_1.lev", 0, 0},    {"Lev1_02.lev", 0, 0},
-      {"Lev0_3.lev", 0, 0},         {"Lev1000_1.lev", 0, 0},  {"Lev-1_3.lev", 0, 0},
-      {"Lev+1_3.lev", 0, 0},        {"Lev1-2.lev", 0, 0},     {"Lev1_2_3.lev", 0, 0},
-      {"Lev1_2.lev.bak", 0, 0},     {"Level1_2.lev", 0, 0},   {"Lev_.lev", 0, 0},
-      {"Lev1_2.sav", 0, 0},         {".lev", 0, 0},           {"Lev1_ 2.lev", 0, 0},
+      {"Lev7_12.lev", 7, 12},     {"Lev1_100.lev", 1, 100},       {"LEV5_3.LEV", 5, 3},
+      {"Lev5_1000.lev", 5, 1000}, {"lev5_32000.lev", 5, 32000},   {"Lev5_32001.lev", 0, 0},
+      {"Lev8_1.lev", 0, 0},       {"Lev5_99999999999.lev", 0, 0}, {"Lev07_1.lev", 0, 0},
+      {"Lev1_02.lev", 0, 0},      {"Lev0_3.lev", 0, 0},           {"Lev1000_1.lev", 0, 0},
+      {"Lev-1_3.lev", 0, 0},      {"Lev+1_3.lev", 0, 0},          {"Lev1-2.lev", 0, 0},
+      {"Lev1_2_3.lev", 0, 0},     {"Lev1_2.lev.bak", 0, 0},       {"Level1_2.lev", 0, 0},
+      {"Lev_.lev", 0, 0},         {"Lev1_2.sav", 0, 0},           {".lev", 0, 0},
+      {"Lev1_ 2.lev", 0, 0},
   };
   for (const Case& c : cases) {
     const auto parsed = ParseLevelFileName(c.name);
@@ -114,6 +116,24 @@ TEST_F(SaveGameTest, SavesAndKeepsThePreviousSaveAsBackup) {
   ASSERT_TRUE(image.has_value()) << error;
   EXPECT_EQ(image->hero.money, 999);
   EXPECT_EQ(image->levels.size(), 1u);
+}
+
+TEST_F(SaveGameTest, AHeroDeepInTheEndlessDungeonSavesAndLoadsBack) {
+  game_->world.current_place = 5;
+  game_->world.current_level = 32000;
+  PutLevelFile("Lev5_32000.lev", 4);
+  PutLevelFile("Lev5_1000.lev", 3);
+  std::string error;
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  const auto image = ReadSaveFile(Save(), "Вася", &error);
+  ASSERT_TRUE(image.has_value()) << error;
+  EXPECT_EQ(image->level, 32000);
+  ASSERT_EQ(image->levels.size(), 3u);
+  EXPECT_EQ(image->levels[1].level, 1000);
+  ASSERT_TRUE(LoadGame(*game_, "Вася", &error)) << error;
+  EXPECT_EQ(game_->world.current_level, 32000);
+  EXPECT_EQ(game_->world.level.monster_depth, 4) << "the saved level, not a new one";
+  EXPECT_TRUE(fs::exists(Save() / "Lev5_1000.lev"));
 }
 
 TEST_F(SaveGameTest, AFailedWriteLeavesTheOldSaveAlone) {
