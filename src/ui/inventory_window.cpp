@@ -72,6 +72,9 @@ void CallPendingOperation(Game& game) {
     return;
   }
   entry->fn(game, EffectAim{});
+  // An operation may leave two pack stacks alike (a blessing or a type it made known): they show
+  // as one once it is over. Not while it goes on in the window: a stored choice keeps its place.
+  if (!game.control.inventory.open_requested) MergeAlikeStacks(game, kPackPile);
 }
 
 void RunInventoryWindow(Game& game, Screen& screen) {
