@@ -203,6 +203,8 @@ TEST_F(InventoryWindowTest, DroppingPartOfAStackAsksHowMany) {
   SetUpGame([](Game& g) { Give(g, kBread, 5); });
   Play("d{Enter}");
   EXPECT_NE(game().view.message_line.find("Сколько?"), std::string::npos);
+  Play("d{Enter}2");  // the typing shows right after the question
+  EXPECT_NE(RowWith("Сколько?").find(" Сколько? 2_"), std::string::npos) << Shown();
   // The answers themselves are ParseAmount's (item_operations_test); one outside the stack here.
   Play("d{Enter}6{Enter}");
   EXPECT_EQ(pack().groups[8].at(0).count, 5);
