@@ -69,9 +69,10 @@ void WaitingMessage::Draw(platform::Grid& grid) const {
   constexpr int kMostRows = layout::kMessageRows + 1;
   const MessageLayout message = LayOutMessage(game_.view, layout::kMessageWidth, kMostRows);
   const ui::Rect box = ui::CentredRect(grid, layout::kMessageWidth + 4, message.Height() + 2);
-  ui::DrawWindow(grid, box, "");
+  // Drawn like the message line itself, framed to stand out from the window under it.
+  grid.Frame(box.x, box.y, box.w, box.h, ui::palette::kTitle, platform::colors::kBlack);
   DrawMessage(grid, message, ui::Rect{box.x + 2, box.y + 1, layout::kMessageWidth, kMostRows},
-              ui::palette::kValue, ui::palette::kWindowBg);
+              ui::palette::kValue, platform::colors::kBlack);
 }
 
 }  // namespace zaldrun
