@@ -16,6 +16,7 @@ constexpr int kEntryMinWidth = 8;
 constexpr Color kEntryFg = platform::colors::kBlack;
 constexpr Color kEntryBg = platform::colors::kWhite;
 
+// Broken at blanks; hard, every `width` characters, where a word would push it past `max_rows`.
 std::vector<std::string> MessageRows(const std::string& line, int width, int max_rows) {
   std::vector<std::string> rows = ui::WrapText(line, width);
   if (static_cast<int>(rows.size()) <= max_rows) return rows;
