@@ -86,6 +86,7 @@ void Bolt(Game& game, int x0, int y0, int dx, int dy, int length, int low, int h
   const int32_t colour = std::stoi("0" + FetchText(text_ids::kElementColourBase + kind));
   const std::string name = FetchText(text_ids::kBoltNameBase + kind);
   const std::vector<std::pair<int, int>> cells = BoltCells(game, x0, y0, dx, dy, length);
+  SweepHeroSight(game);  // the flames play over the scene as it stands
   for (const auto& [x, y] : cells) {
     Char(game, x, y, kFlameGlyph, colour);
     PauseFrame(game, kBoltFrameMs);
@@ -117,6 +118,7 @@ void FlameBurst(Game& game, int x, int y, int low, int high, int size, bool by_h
     }
   }
   const Hero& hero = game.world.hero;
+  SweepHeroSight(game);  // the flames play over the scene as it stands
   for (const auto& [cx, cy] : area) {
     if (!SeePlayer(game, hero.x, hero.y, cx, cy, hero.sight_radius)) continue;
     const int red = static_cast<int>(game.random.Next() * 170) + 82;

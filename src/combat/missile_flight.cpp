@@ -19,6 +19,9 @@ std::pair<int, int> MissileLanding(Game& game, int x1, int y1, int x2, int y2) {
 }
 
 void FlyObject(Game& game, int x1, int y1, int x2, int y2, uint8_t glyph, int32_t colour) {
+  // In the middle of a turn the view may still be darkened from the hero's step, and monsters
+  // that moved are not drawn yet.
+  SweepHeroSight(game);
   SelMove(game, x1, y1, glyph, colour);
   SelLine(game, x1, y1, x2, y2, CellOperation::kFly, 0, 0, 0);
   SelOff(game);

@@ -16,7 +16,6 @@ namespace zaldrun {
 namespace {
 
 constexpr int kParalysisStep = 10;
-constexpr int kOverworldSight = 3;
 
 void EventPass(Game& game, int elapsed) {
   game.control.current_slot = 1;
@@ -69,8 +68,7 @@ void TurnBody(Game& game, int elapsed, int cost) {
                               std::to_string(game.world.hero.time_carry)};
   EventPass(game, elapsed);
   MonsterPass(game, elapsed);
-  const int radius = game.world.OnOverworld() ? kOverworldSight : game.world.hero.sight_radius;
-  LOSRound(game, game.world.hero.x, game.world.hero.y, radius);
+  SweepHeroSight(game);
 }
 
 }  // namespace

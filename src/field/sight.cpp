@@ -146,6 +146,12 @@ void LOSRound(Game& game, int x, int y, int r) {
   }
 }
 
+void SweepHeroSight(Game& game) {
+  constexpr int kOverworldSight = 3;
+  const Hero& hero = game.world.hero;
+  LOSRound(game, hero.x, hero.y, game.world.OnOverworld() ? kOverworldSight : hero.sight_radius);
+}
+
 bool SeePlayer(const Game& game, int x1, int y1, int x2, int y2, int r) {
   const bool vertical = x1 == x2;
   if (vertical && std::abs(y1 - y2) > r) return false;

@@ -1,6 +1,9 @@
 #include "items/piles.hpp"
 
+#include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "items/item_lookup.hpp"
 #include "model/game.hpp"
@@ -172,6 +175,26 @@ bool AddToPile(Game& game, int pile, const ItemRecord& item) {
   group.push_back(item);
   ++record.count;
   return true;
+}
+
+void MergeAlikeStacks(Game& game, int pile) {
+  if (!ValidPile(game, pile)) return;
+  PileRecord& record = Pile(game, pile);
+  for (auto& group : record.groups) {
+    std::vector<ItemRecord> joined;
+    for (const ItemRecord& stack : group) {
+      auto alike = std::find_if(joined.begin(), joined.end(), [&](const ItemRecord& kept) {
+        return SameStack(game, kept, stack) && CountsFit(kept.count, stack.count);
+      });
+      if (alike == joined.end()) {
+        joined.push_back(stack);
+      } else {
+        alike->count += stack.count;
+      }
+    }
+    record.count = static_cast<int16_t>(record.count - (group.size() - joined.size()));
+    group = std::move(joined);
+  }
 }
 
 bool PlaceItem(Game& game, int x, int y, const ItemRecord& item, bool into_container) {

@@ -25,6 +25,11 @@ bool SameStack(const Game& game, const ItemRecord& a, const ItemRecord& b);
 // holds 100 stacks, or the pile number or the item's type is out of range.
 bool AddToPile(Game& game, int pile, const ItemRecord& item);
 
+// Joins the stacks of pile `pile` that have become the same kind in place (a paid price mark, a
+// blessing or a type come to be known): each into the first stack of its kind, which keeps its
+// place; the later places close up. Stacks whose joined count would not fit stay apart.
+void MergeAlikeStacks(Game& game, int pile);
+
 // Puts a stack on cell (x, y): merged into the floor stack there, made into a pile with it, added
 // to the cell's pile, or laid as a new floor stack; with `into_container`, into the chest's pile
 // of the cell (made on first use). False when there is no room (no free pile or floor stack, or a

@@ -25,8 +25,7 @@ constexpr int kBreadPriceAfterCatacombs = 40;
 constexpr std::string_view kUnworthy = "Ты недостоин жить!";
 
 // Takes the unpaid mark off the shop goods the hero carries: the pack's stacks and, should one
-// carry it, a worn or readied item. Stacks that become alike stay apart (the pack has no helper
-// that merges stacks in place; they behave the same either way).
+// carry it, a worn or readied item. Goods that become alike to a stack the hero owned join it.
 void ClearUnpaidMarks(Game& game) {
   for (auto& group : game.world.piles[kPackPile].groups) {
     for (ItemRecord& stack : group) {
@@ -38,6 +37,7 @@ void ClearUnpaidMarks(Game& game) {
     if ((worn.flags & item_flag::kUnpaid) != 0)
       worn.flags = static_cast<int16_t>(worn.flags & ~item_flag::kUnpaid);
   }
+  MergeAlikeStacks(game, kPackPile);
 }
 
 bool CarriesUnpaidGoods(const Game& game) {

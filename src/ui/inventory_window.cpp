@@ -10,6 +10,7 @@
 #include "items/effect_registry.hpp"
 #include "items/equipment.hpp"
 #include "items/item_description.hpp"
+#include "items/item_lookup.hpp"
 #include "items/item_operations.hpp"
 #include "items/piles.hpp"
 #include "model/game.hpp"
@@ -72,6 +73,9 @@ void CallPendingOperation(Game& game) {
     return;
   }
   entry->fn(game, EffectAim{});
+  // An operation may leave two pack stacks alike (a blessing or a type it made known): they show
+  // as one once it is over. Not while it goes on in the window: a stored choice keeps its place.
+  if (!game.control.inventory.open_requested) MergeAlikeStacks(game, kPackPile);
 }
 
 void RunInventoryWindow(Game& game, Screen& screen) {
@@ -95,8 +99,32 @@ InventoryWindow::InventoryWindow(Game& game) : game_(game) { Refresh(); }
 
 std::string InventoryWindow::Caption() const {
   const InventoryState& state = State(game_);
+  if (std::string question = Question(); !question.empty()) return question;
   if (state.equipment_list) return kEquipmentCaption;
   return FetchText(text_ids::kCategoryBase + state.category);
+}
+
+std::string InventoryWindow::Question() const {
+  const Control& control = game_.control;
+  switch (control.pending_operation) {
+    case PendingOperation::kSelectItem:
+      return control.effect_handler == "Dip" ? "Что окунуть?" : "Какой предмет выбрать?";
+    case PendingOperation::kDip:
+      return "Во что окунуть?";
+    case PendingOperation::kItemEffect:
+      break;
+    default:
+      return {};
+  }
+  if (control.effect_handler == "DetCurse") return "Статус какого предмета определить?";
+  // An unknown scroll keeps its secret: the question names no effect.
+  const ItemType* scroll = FindItemType(game_, control.current_item.type);
+  if (control.current_item.identified == 1 || (scroll != nullptr && scroll->knowledge == 1)) {
+    if (control.effect_handler == "sID") return "Что опознать?";
+    if (control.effect_handler == "sRC") return "С какого предмета снять проклятие?";
+    if (control.effect_handler == "sDC") return "Какой предмет проверить на проклятие?";
+  }
+  return "К какому предмету применить свиток?";
 }
 
 int InventoryWindow::StackCount() const {

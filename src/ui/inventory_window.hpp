@@ -46,7 +46,11 @@ class InventoryWindow : public Layer {
   void ShowDescription(const ItemRecord& item, int worn_slot);
 
   const std::vector<std::string>& info() const { return info_; }
+  // The window's caption: the question while an operation waits for an item its verb does not
+  // name, else the category's name or "Экипировка".
   std::string Caption() const;
+  // What is asked for the pending operation ("Что опознать?"), empty when nothing is.
+  std::string Question() const;
 
   static constexpr int kPageRows = 20;
   static constexpr int kPanelRows = 12;

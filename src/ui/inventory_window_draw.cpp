@@ -20,9 +20,9 @@ namespace {
 using platform::Color;
 
 constexpr int kLeftColumn = 2;
-constexpr int kLeftWidth = 22;
-constexpr int kListLeft = 26;
-constexpr int kListWidth = 71;
+constexpr int kLeftWidth = 25;  // "5 Магические Свитки (100)"
+constexpr int kListLeft = 28;
+constexpr int kListWidth = 69;
 constexpr int kSlotLabelWidth = 16;
 constexpr int kWeightWidth = 8;
 
@@ -70,6 +70,7 @@ const char* OperationVerb(PendingOperation operation) {
     case PendingOperation::kDip:
       return "окунуть";
     case PendingOperation::kSelectItem:
+    case PendingOperation::kItemEffect:
       return "выбрать";
     default:
       return nullptr;
@@ -86,6 +87,17 @@ const char* PileHeading(const Game& game, int pile) {
     return "Тайник";
   }
   return "На полу";
+}
+
+// A category's line, "5 Магические Свитки (12)": when it is too wide the name gives way, never
+// the count.
+std::string CategoryLine(int category, int count, int width) {
+  std::string name = std::to_string(category) + " " + FetchText(text_ids::kCategoryBase + category);
+  if (count <= 0) return name;
+  const std::string counted = " (" + std::to_string(count) + ")";
+  const size_t room = static_cast<size_t>(std::max(0, width - static_cast<int>(Utf8Length(counted))));
+  if (Utf8Length(name) > room) name = Utf8Prefix(name, room);
+  return name + counted;
 }
 
 std::string GlyphText(const Game& game, int type) {
@@ -127,10 +139,8 @@ void InventoryWindow::DrawCategories(platform::Grid& grid, const ui::Rect& rect)
                      : count > 0 ? ui::palette::kValue
                                  : ui::palette::kLabel;
     const Color bg = chosen ? ui::palette::kFocusBg : kBg;
-    std::string text = std::to_string(c) + " " + FetchText(text_ids::kCategoryBase + c);
-    if (count > 0) text += " (" + std::to_string(count) + ")";
     grid.Fill(x, y, kLeftWidth, 1, U' ', fg, bg);
-    grid.PutText(x, y, text, fg, bg, kLeftWidth);
+    grid.PutText(x, y, CategoryLine(c, count, kLeftWidth), fg, bg, kLeftWidth);
     category_rects_[static_cast<size_t>(c)] = ui::Rect{x, y, kLeftWidth, 1};
   }
   int y = rect.y + 4 + kPileGroups;

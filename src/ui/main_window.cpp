@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "base/cp1251.hpp"
-#include "base/utf8.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
 #include "model/game.hpp"
 #include "ui/about_window.hpp"
 #include "ui/commands.hpp"
 #include "ui/layout.hpp"
+#include "ui/message_view.hpp"
 #include "ui/new_game_window.hpp"
 #include "ui/settings_window.hpp"
 #include "ui/startup.hpp"
@@ -29,29 +29,21 @@ constexpr Color kValueColour{255, 255, 255};
 constexpr Color kMessageColour{230, 230, 230};
 constexpr Color kHintColour{110, 110, 110};
 
-// The message line in at most three rows of the map's width: broken at blanks, and hard where a
-// word would push it past three rows.
-std::vector<std::string> MessageRows(const std::string& line) {
-  std::vector<std::string> rows = ui::WrapText(line, layout::kMessageWidth);
-  if (static_cast<int>(rows.size()) <= layout::kMessageRows) return rows;
-  rows.clear();
-  const std::u32string text = DecodeUtf8(line);
-  for (size_t start = 0; start < text.size(); start += layout::kMessageWidth) {
-    rows.push_back(EncodeUtf8(text.substr(start, layout::kMessageWidth)));
-  }
-  return rows;
-}
-
 }  // namespace
 
-MainWindow::MainWindow(Game& game, Screen& screen) : game_(game), screen_(screen) {}
+MainWindow::MainWindow(Game& game, Screen& screen)
+    : game_(game), screen_(screen), waiting_message_(game, screen) {
+  screen_.SetTopmost(&waiting_message_);
+}
+
+MainWindow::~MainWindow() { screen_.SetTopmost(nullptr); }
 
 void MainWindow::Draw(platform::Grid& grid) const {
   menu_.Draw(grid, !screen_.frontend().HasTitleBar());
   DrawMessageLine(grid);
   if (game_.session.game_in_progress) DrawMap(grid);
   DrawStatusPanel(grid);
-  DrawEntryAndAnswers(grid);
+  DrawAnswers(grid);
   DrawHints(grid);
 }
 
@@ -75,19 +67,8 @@ void MainWindow::DrawMap(platform::Grid& grid) const {
   }
 }
 
-void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
+void MainWindow::DrawAnswers(platform::Grid& grid) const {
   const int x = layout::kPanelLeft;
-  if (game_.view.number_input.visible) {
-    const int y = layout::kChatTop - 2;
-    std::string text = game_.view.number_input.text + "_";
-    grid.Fill(x, y, layout::kPanelWidth - 1, 1, U' ', platform::colors::kBlack,
-              platform::colors::kWhite);
-    grid.PutText(x, y,
-                 Utf8Length(text) < static_cast<size_t>(layout::kPanelWidth - 1)
-                     ? text
-                     : Utf8Prefix(text, layout::kPanelWidth - 2),
-                 platform::colors::kBlack, platform::colors::kWhite);
-  }
   AnswerList& chat = game_.view.chat;
   if (!chat.visible) return;
   grid.PutText(x, layout::kChatTop, "Что ответить?", platform::colors::kYellow,
@@ -108,11 +89,10 @@ void MainWindow::DrawEntryAndAnswers(platform::Grid& grid) const {
 }
 
 void MainWindow::DrawMessageLine(platform::Grid& grid) const {
-  const std::vector<std::string> rows = MessageRows(game_.view.message_line);
-  for (size_t i = 0; i < rows.size() && i < static_cast<size_t>(layout::kMessageRows); ++i) {
-    grid.PutText(0, layout::kMessageRow + static_cast<int>(i), rows[i], kMessageColour,
-                 platform::colors::kBlack, layout::kMessageWidth);
-  }
+  // The entry box follows the question it answers ("Сколько? 1_").
+  DrawMessage(grid, LayOutMessage(game_.view, layout::kMessageWidth, layout::kMessageRows),
+              ui::Rect{0, layout::kMessageRow, layout::kMessageWidth, layout::kMessageRows},
+              kMessageColour, platform::colors::kBlack);
 }
 
 void MainWindow::DrawStatusPanel(platform::Grid& grid) const {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/menu_bar.hpp"
+#include "ui/message_view.hpp"
 #include "ui/screen.hpp"
 #include "world/new_game.hpp"
 #include "world/sandbox.hpp"
@@ -17,6 +18,9 @@ struct Game;
 class MainWindow : public Layer {
  public:
   MainWindow(Game& game, Screen& screen);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Start-up, then keys until the program closes. Returns the process exit code. With a sandbox
   // level, play starts on it at once; with a new-game start, a new game begins at once; with the
@@ -42,11 +46,12 @@ class MainWindow : public Layer {
   void DrawStatusPanel(platform::Grid& grid) const;
   void DrawHints(platform::Grid& grid) const;
   void DrawMap(platform::Grid& grid) const;
-  void DrawEntryAndAnswers(platform::Grid& grid) const;
+  void DrawAnswers(platform::Grid& grid) const;
 
   Game& game_;
   Screen& screen_;
   MenuBar menu_;
+  WaitingMessage waiting_message_;
 };
 
 }  // namespace zaldrun

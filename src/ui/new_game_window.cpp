@@ -60,6 +60,8 @@ NewGameWindow::NewGameWindow(Game& game, Screen& screen)
   selected_.fill(-1);
   selected_[kRace] = stored_.race - 1;
   selected_[kClass] = stored_.hero_class - 1;
+  // The first saved hero is chosen, so that loading the only one takes no choosing.
+  if (!saves_.empty()) selected_[kSaves] = 0;
   FillWeaponLists();
 }
 

@@ -19,6 +19,7 @@ void Screen::Pop(const Layer* layer) {
 const platform::Grid& Screen::Compose() {
   grid_.Clear();
   for (const Layer* layer : layers_) layer->Draw(grid_);
+  if (topmost_ != nullptr) topmost_->Draw(grid_);
   return grid_;
 }
 

@@ -29,6 +29,10 @@ class Screen : public Io {
   // Layers are drawn bottom to top in the order they were pushed.
   void Push(const Layer* layer) { layers_.push_back(layer); }
   void Pop(const Layer* layer);
+  // Drawn over every layer: what must never be hidden by a window (a message that waits).
+  void SetTopmost(const Layer* layer) { topmost_ = layer; }
+  // Whether a window is open over the main window (the first layer).
+  bool WindowOpen() const { return layers_.size() > 1; }
 
   // Io: the key of an ongoing action; close requests are held back until the game is idle.
   platform::Key NextKey() override;
@@ -52,6 +56,7 @@ class Screen : public Io {
   platform::Frontend& frontend_;
   platform::Grid grid_;
   std::vector<const Layer*> layers_;
+  const Layer* topmost_ = nullptr;
   bool close_requested_ = false;
 };
 

@@ -3,9 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.hpp"
+#include "combat/doors.hpp"
+#include "combat/missile_flight.hpp"
 #include "combat/missiles.hpp"
+#include "model/type_info.hpp"
 #include "records/game_enums.hpp"
 #include "support/game_fixture.hpp"
+#include "ui/layout.hpp"
 
 namespace zaldrun {
 namespace {
@@ -97,6 +102,25 @@ TEST_F(BoltTest, OnlyTheHerosBurstAngersWhatItBurnsAndEarnsItsKills) {
     EXPECT_EQ(Count("Ты убил крысу!"), by_hero ? 1 : 0) << by_hero;
   }
   EXPECT_EQ(level.monster_count, 2);
+}
+
+TEST_F(BoltTest, AnimationsPlayOverTheMonstersInSightRightAfterAStep) {
+  struct Case {
+    const char* what;
+    std::function<void(Game&)> play;
+  };
+  const Case cases[] = {
+      {"a missile", [](Game& g) { FlyObject(g, 6, 2, 2, 2, '|', 255); }},
+      {"a bolt", [](Game& g) { Bolt(g, 5, 2, -1, 0, 2, 0, 0, damage_kind::kFire, false); }},
+      {"a burst", [](Game& g) { FlameBurst(g, 3, 2, 0, 0, 3, false); }},
+  };
+  const char32_t rat = Cp1251ToUnicode(MonsterTypeGlyph(game(), kRat).glyph);
+  for (const Case& c : cases) {
+    DarkenSight(game());  // a step shows the old view as remembered until the turn ends
+    Run(c.play);
+    const platform::Grid& frame = *fixture_.frontend().last_grid();
+    EXPECT_EQ(frame.At(layout::kMapLeft + 6, layout::kMapTop + 2).ch, rat) << c.what;
+  }
 }
 
 }  // namespace

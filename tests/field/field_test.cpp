@@ -44,6 +44,34 @@ TEST(Field, PriorityIsMonsterThenItemThenFeatureThenTerrain) {
   EXPECT_EQ(game.view.field.At(3, 2).colour, TerrainOf('C').lit_colour);
 }
 
+TEST(Field, AMonsterSeenFirstLeavesTheGroundUnderItRemembered) {
+  GameFixture fixture(kRoom);
+  Game& game = fixture.game();
+  struct Case {
+    const char* what;
+    int16_t feature;
+    int16_t item;
+    uint8_t remembered;
+  };
+  game.world.level.loose_items[1] = ItemRecord{.type = 5, .count = 1};
+  const Case cases[] = {{"floor", 0, 0, '.'},
+                        {"door", feature::kOpenDoor, 0, '/'},
+                        {"item", 0, kLooseItemBase + 1, ItemTypeGlyph(game, 5).glyph}};
+  for (const Case& c : cases) {
+    Clear(game);
+    MapCell& cell = game.world.level.Cell(4, 2);
+    cell.remembered_glyph = 0;
+    cell.feature = c.feature;
+    cell.item = c.item;
+    const int slot = fixture.AddMonster(4, 4, 2);
+    Renew(game, 4, 2);
+    EXPECT_EQ(game.view.field.At(4, 2).glyph, 'B') << c.what;
+    RemoveMonster(game, slot);
+    PlaceShadow(game, 4, 2);
+    EXPECT_EQ(game.view.field.At(4, 2).glyph, c.remembered) << c.what << " under the bat";
+  }
+}
+
 TEST(Field, PilesShowTheirLowestGroup) {
   GameFixture fixture(kRoom);
   Game& game = fixture.game();

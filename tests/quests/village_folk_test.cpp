@@ -241,6 +241,29 @@ TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
             Speech("Тазар", "Ты гнусный воришка! Больше ты не будешь воровать!", " кричит: "));
 }
 
+TEST_F(VillageFolkTest, StacksMadeAlikeByPayingOrByTheStatusJoinAsOne) {
+  constexpr int kPotion = item_type::kHealingPotion;
+  // Paid for, the goods lose their price mark and join the potion the hero had.
+  Meet(monster_type::kShopkeeper);
+  Carry(MakeStack(kPotion, 1));
+  Carry(MakeStack(kPotion, 2, blessing::kUncursed, item_flag::kUnpaid));
+  ASSERT_EQ(Carried(kPotion).size(), 2u);
+  hero().money = hero().shop_debt;
+  ASSERT_TRUE(TalkWith({"y"}));
+  ASSERT_EQ(Carried(kPotion).size(), 1u);
+  EXPECT_EQ(ItemName(game(), Carried(kPotion)[0]), "3 Зелья Лечения");
+  // Told their status, potions of unknown blessing join those like them.
+  game().world.level.Monster(slot_).type = monster_type::kPriest;
+  hero().money = 50;
+  Carry(MakeStack(kPotion, 2, blessing::kUncursedUnknown));
+  ASSERT_TRUE(TalkWith({"определи статус", "y"}));
+  game().control.inventory.open_requested = false;  // the window opened and chose...
+  game().control.inventory.place = 2;                // ...the second stack
+  fixture_.Act([](Game& g) { CallPendingOperation(g); });
+  ASSERT_EQ(Carried(kPotion).size(), 1u);
+  EXPECT_EQ(Carried(kPotion)[0].count, 5);
+}
+
 TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
   Meet(monster_type::kFarmer);
   hero().money = 200;

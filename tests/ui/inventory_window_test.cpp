@@ -16,6 +16,7 @@
 #include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "support/game_fixture.hpp"
+#include "records/hero_tables.hpp"
 #include "support/screen_cells.hpp"
 #include "world/new_hero.hpp"
 
@@ -203,6 +204,8 @@ TEST_F(InventoryWindowTest, DroppingPartOfAStackAsksHowMany) {
   SetUpGame([](Game& g) { Give(g, kBread, 5); });
   Play("d{Enter}");
   EXPECT_NE(game().view.message_line.find("Сколько?"), std::string::npos);
+  Play("d{Enter}2");  // the typing shows right after the question
+  EXPECT_NE(RowWith("Сколько?").find(" Сколько? 2_"), std::string::npos) << Shown();
   // The answers themselves are ParseAmount's (item_operations_test); one outside the stack here.
   Play("d{Enter}6{Enter}");
   EXPECT_EQ(pack().groups[8].at(0).count, 5);
@@ -213,6 +216,45 @@ TEST_F(InventoryWindowTest, DroppingPartOfAStackAsksHowMany) {
   ASSERT_GT(reference, kLooseItemBase);
   EXPECT_EQ(game().world.level.loose_items[static_cast<size_t>(reference - kLooseItemBase)].count,
             2);
+}
+
+TEST_F(InventoryWindowTest, TheLongestCategoryShowsItsWholeCount) {
+  SetUpGame([](Game& g) {
+    for (int i = 0; i < 100; ++i) {
+      ItemRecord scroll = Item(testing::test_type::kScroll);
+      scroll.bonus1 = static_cast<int16_t>(i);  // a hundred stacks that never merge
+      ASSERT_TRUE(TakeIntoPack(g, scroll));
+    }
+  });
+  Play("I");
+  EXPECT_TRUE(ShownHas("5 Магические Свитки (100)")) << Shown();
+}
+
+TEST_F(InventoryWindowTest, AWindowOpenedToChooseAnItemSaysWhatItAsks) {
+  constexpr int kIdentify = 49;
+  struct Case {
+    const char* keys;
+    bool scroll_known;
+    const char* question;
+  };
+  const Case cases[] = {{"r{Enter}", false, "К какому предмету применить свиток?"},
+                        {"r{Enter}", true, "Что опознать?"},
+                        {"!", false, "Что окунуть?"},
+                        {"!{Enter}", false, "Во что окунуть?"}};
+  for (const Case& c : cases) {
+    SetUpGame([&c](Game& g) {
+      g.world.hero.SkillAt(skill::kLiteracy).value = 5;
+      ItemRecord scroll = Item(kIdentify);
+      scroll.identified = c.scroll_known ? 1 : 0;
+      g.world.item_types[kIdentify].knowledge = c.scroll_known ? 1 : 0;
+      Give(g, kDagger);
+      Give(g, kHealingPotion);
+      ASSERT_TRUE(TakeIntoPack(g, scroll));
+    });
+    Play(c.keys);
+    EXPECT_NE(RowWith("┌").find(std::string(" ") + c.question + " "), std::string::npos)
+        << c.keys << "\n" << Shown();
+  }
 }
 
 TEST_F(InventoryWindowTest, PickingUpFromAHeapAndLeavingTheLastStackOnTheFloor) {

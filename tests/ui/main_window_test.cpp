@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "engine/message_line.hpp"
+#include "support/game_fixture.hpp"
 #include "support/program_harness.hpp"
 
 namespace zaldrun {
@@ -25,6 +27,39 @@ TEST(MainWindow, ShowsItsLayoutAndCaptionTheCaptionRowOnlyWithoutATitleBar) {
   titled.frontend().set_has_title_bar(true);
   titled.Keys("{Ctrl+Q}").Run();
   EXPECT_EQ(titled.frontend().last_grid()->RowText(0).find("Залдрун"), std::string::npos);
+}
+
+// A window as large as the screen, hiding the main window under it.
+class ScreenWideWindow : public Layer {
+ public:
+  void Draw(platform::Grid& grid) const override {
+    grid.Fill(0, 0, grid.width(), grid.height(), U'░', platform::colors::kWhite,
+              platform::colors::kBlack);
+  }
+};
+
+TEST(MainWindow, AMessageThatWaitsShowsOverAnOpenWindowWithWhatIsTyped) {
+  struct Case {
+    int flags;
+    const char* typed;
+    const char* shown;
+  };
+  const Case cases[] = {{msg::kAcknowledge, "", "Готово. <ещё>"},
+                        {msg::kQuestion, "", "Готово.(Y/N)"},
+                        {msg::kEntry, "12", "Готово. 12_"}};
+  for (const Case& c : cases) {
+    testing::GameFixture fixture({"@C"});
+    ScreenWideWindow window;
+    LayerScope scope(*ScreenOf(fixture.game()), window);
+    fixture.Keys(c.typed);
+    EXPECT_FALSE(fixture.Act([&c](Game& g) { ShowMessage(g, "Готово.", c.flags); }));
+    EXPECT_NE(fixture.frontend().ScreenText().find(c.shown), std::string::npos)
+        << fixture.frontend().ScreenText();
+  }
+  // With no window open the message line itself is where the player looks: no box.
+  testing::GameFixture fixture({"@C"});
+  EXPECT_FALSE(fixture.Act([](Game& g) { ShowMessage(g, "Готово.", msg::kAcknowledge); }));
+  EXPECT_EQ(fixture.frontend().ScreenText().find("┌"), std::string::npos);
 }
 
 TEST(MainWindow, StartUpPreparesTheProgramFolder) {
