@@ -130,7 +130,9 @@ void FlameBurst(Game& game, int x, int y, int low, int high, int size, bool by_h
     if (game.GameOver()) return;
     const int slot = game.world.level.Cell(cx, cy).monster;
     if (slot >= 1 && slot <= game.world.level.monster_count) {
-      ShowMessage(game, Name(game, slot) + " окружён языками жаркого пламени!");
+      // A burst out of sight (a trap far away) burns unseen and unnamed.
+      if (SeePlayer(game, hero.x, hero.y, cx, cy, hero.sight_radius))
+        ShowMessage(game, Name(game, slot) + " окружён языками жаркого пламени!");
       const int damage = Roll(game, low, high, MonsterResistance(game, slot, damage_kind::kFire));
       DamageMonster(game, slot, damage, true, by_hero);
     }

@@ -155,7 +155,7 @@ TEST_F(TrapTest, AMonsterOutOfSightSetsOffTrapsTooAndTheHeroHearsThem) {
     const char* seen;
   } cases[] = {
       {trap_kind::kFire, "Ты слышишь треск пламени и чей-то вопль.", "вспыхивает пламя!"},
-      {trap_kind::kFireColumn, "Ты чувствуешь запах горелой плоти.", "появляются языки пламени."},
+      {trap_kind::kFireColumn, "Ты чувствуешь запах горелой плоти.", "окружён языками"},
       {trap_kind::kSpears, "Ты слышишь лязг металла и чей-то вопль.", "протыкают крысу!"},
       {trap_kind::kPoisonGas, "Ты слышишь шипение газа.", "окружает облако яда!"},
   };
