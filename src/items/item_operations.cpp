@@ -94,8 +94,7 @@ void DropWorn(Game& game, int slot) {
 bool GiveToHero(Game& game, const ItemRecord& item) {
   ItemRecord& quiver = game.world.hero.equipment[equipment_slot::kAmmunition];
   if (quiver.count > 0 && SameStack(game, quiver, item)) {
-    quiver.count += item.count;
-    ChangeBurden(game, StackWeight(game, item, item.count));
+    ResizeWornStack(game, equipment_slot::kAmmunition, quiver.count + item.count);
     return true;
   }
   if (TakeIntoPack(game, item)) return true;
