@@ -14,7 +14,6 @@
 #include "engine/turn.hpp"
 #include "items/equipment.hpp"
 #include "items/hand_figures.hpp"
-#include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "model/game.hpp"
 #include "model/monster_types.hpp"
@@ -97,18 +96,10 @@ void ShootMonster(Game& game, int slot, int ammo_skill) {
   Practise(game, practice);
 }
 
-// One piece leaves the quiver: the burden drops by exactly what that piece added to the stack's
-// weight, and an emptied quiver is cleared with its effects.
+// One piece leaves the quiver; an emptied quiver is cleared with its effects.
 void SpendAmmunition(Game& game) {
-  ItemRecord& quiver = game.world.hero.equipment[equipment_slot::kAmmunition];
-  const int32_t before = StackWeight(game, quiver, quiver.count);
-  const int32_t after = StackWeight(game, quiver, quiver.count - 1);
-  ChangeBurden(game, after - before);
-  if (quiver.count <= 1) {
-    ClearSlot(game, equipment_slot::kAmmunition);
-  } else {
-    --quiver.count;
-  }
+  const ItemRecord& quiver = game.world.hero.equipment[equipment_slot::kAmmunition];
+  ResizeWornStack(game, equipment_slot::kAmmunition, quiver.count - 1);
 }
 
 }  // namespace

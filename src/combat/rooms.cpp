@@ -8,6 +8,7 @@
 #include "combat/doors.hpp"
 #include "engine/message_line.hpp"
 #include "field/field.hpp"
+#include "items/pack.hpp"
 #include "model/game.hpp"
 #include "model/type_info.hpp"
 #include "model/world_ops.hpp"
@@ -99,13 +100,26 @@ void EnterRoom(Game& game, int room) {
 
 void LeaveRoom(Game& game, int room) {
   if (room < 1 || room > kMaxRooms) return;
-  if (game.world.level.RoomAt(room).kind != room_kind::kShop) return;
-  if (game.world.hero.shop_debt <= 0) return;
+  if (game.world.level.RoomAt(room).kind == room_kind::kShop) CarryOffUnpaidGoods(game);
+}
+
+void CarryOffUnpaidGoods(Game& game) {
+  if (game.world.hero.shop_debt <= 0 && !CarriesUnpaidGoods(game)) return;
   const int keeper = PeacefulShopkeeper(game);
-  if (keeper == 0) return;
-  game.world.level.Monster(keeper).peaceful = 0;
-  ShowMessage(game,
-              KeeperName(game) + " кричит: \"Ты гнусный воришка! Больше ты не будешь воровать!\"");
+  if (keeper != 0) {
+    game.world.level.Monster(keeper).peaceful = 0;
+    ShowMessage(
+        game, KeeperName(game) + " кричит: \"Ты гнусный воришка! Больше ты не будешь воровать!\"");
+  }
+  OwnCarriedGoods(game);
+}
+
+void TeleportHero(Game& game, int x, int y) {
+  const Level& level = game.world.level;
+  const int left_room = level.Cell(game.world.hero.x, game.world.hero.y).room;
+  if (Level::Inside(x, y) && level.Cell(x, y).room != left_room) LeaveRoom(game, left_room);
+  DarkenSight(game);
+  PlPl(game, x, y);
 }
 
 }  // namespace zaldrun

@@ -15,9 +15,17 @@ struct Game;
 void EnterRoom(Game& game, int room);
 
 // The hero steps out of room `room` (0 = no room) into a cell of another room or of none. Out of
-// a shop while he owes it money (hero.shop_debt > 0) and its keeper is there and peaceful: the
-// keeper shouts at the thief and turns hostile.
+// a shop it is CarryOffUnpaidGoods.
 void LeaveRoom(Game& game, int room);
+
+// The hero leaves the shop, or its level, by any way with goods not paid for (owing money, or
+// carrying a marked item): theft. A keeper who is there and peaceful shouts at the thief and turns
+// hostile; the goods are the hero's now (OwnCarriedGoods), so no debt is left behind unpayable.
+void CarryOffUnpaidGoods(Game& game);
+
+// The hero is carried off by magic to (x, y) (a teleport trap or scroll): leaving his room as a
+// step out would, without entering the new one; then sight and the map follow.
+void TeleportHero(Game& game, int x, int y);
 
 // Room kinds that announce themselves.
 namespace room_kind {

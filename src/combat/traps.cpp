@@ -10,6 +10,7 @@
 #include "combat/hit_rolls.hpp"
 #include "combat/missiles.hpp"
 #include "combat/monster_damage.hpp"
+#include "combat/rooms.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
 #include "engine/monsters_on_level.hpp"
@@ -162,8 +163,7 @@ void TrapUnderHero(Game& game, int x, int y, int kind) {
       int16_t ty = 0;
       if (RandomFreeCell(game, tx, ty, false)) {
         ShowMessage(game, "Внезапно ты переносишься в другое место!");
-        DarkenSight(game);
-        PlPl(game, tx, ty);
+        TeleportHero(game, tx, ty);
       }
       break;
     }

@@ -232,7 +232,19 @@ bool PutIntoSlot(Game& game, int slot, const ItemRecord& item) {
     worn.blessing = blessing::kCursed;
   }
   ApplyEquipEffects(game, slot);
+  ChangeBurden(game, StackWeight(game, worn, worn.count));
   return true;
+}
+
+void ResizeWornStack(Game& game, int slot, int32_t count) {
+  if (!ValidSlot(slot) || SlotItem(game, slot).count <= 0) return;
+  if (count <= 0) {
+    ClearSlot(game, slot);
+    return;
+  }
+  ItemRecord& worn = SlotItem(game, slot);
+  ChangeBurden(game, StackWeight(game, worn, count) - StackWeight(game, worn, worn.count));
+  worn.count = count;
 }
 
 bool TakeOff(Game& game, int slot) {
@@ -243,7 +255,7 @@ bool TakeOff(Game& game, int slot) {
   if (slot == equipment_slot::kLauncher && !TakeOff(game, equipment_slot::kAmmunition)) {
     return false;
   }
-  if (!AddToPile(game, kPackPile, SlotItem(game, slot))) {
+  if (!TakeIntoPack(game, SlotItem(game, slot))) {
     ShowMessage(game, kPackFullMessage);
     return false;
   }
@@ -257,6 +269,7 @@ ItemRecord ClearSlot(Game& game, int slot) {
   const ItemRecord item = SlotItem(game, slot);
   SlotItem(game, slot) = ItemRecord{};
   RebuildHands(game);
+  ChangeBurden(game, -StackWeight(game, item, item.count));
   return item;
 }
 

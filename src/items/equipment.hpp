@@ -47,9 +47,12 @@ void RemoveEquipEffects(Game& game, int slot);
 void ChangeWornBlessing(Game& game, int slot, uint8_t state);
 
 // Puts `item` into the empty `slot` (the ammunition slot takes a stack, every other one a single
-// item): an item that curses itself becomes cursed with its message, then its effects apply.
-// False, and nothing changes, when the slot is taken or outside 1..15.
+// item): an item that curses itself becomes cursed with its message, then its effects apply and
+// its weight joins the burden. False, and nothing changes, when the slot is taken or outside 1..15.
 bool PutIntoSlot(Game& game, int slot, const ItemRecord& item);
+// Sets the count of the stack in `slot` (the quiver gains or spends pieces; 0 clears the slot):
+// the burden changes by what the whole stack weighs now less what it weighed before.
+void ResizeWornStack(Game& game, int slot, int32_t count);
 
 // A cursed item in `slot` cannot be taken off: says so (a curse not known before becomes known) and
 // returns true. The ammunition slot never refuses.
@@ -60,8 +63,8 @@ bool RefuseCursedRemoval(Game& game, int slot);
 // ammunition comes off even when cursed; taking off the launcher takes off its ammunition first.
 // A pack without room for it refuses too. True when the slot is empty afterwards.
 bool TakeOff(Game& game, int slot);
-// Takes the item out of `slot` with its effects, without the curse and pack rules (for dropping it
-// or giving it away); returns the item (count 0 for an empty slot).
+// Takes the item out of `slot` with its effects and its weight, without the curse and pack rules
+// (for dropping it or giving it away); returns the item (count 0 for an empty slot).
 ItemRecord ClearSlot(Game& game, int slot);
 
 // Messages of taking items off.

@@ -89,16 +89,9 @@ void DropWorn(Game& game, int slot) {
   AdvanceTime(game, game.world.hero.action_cost);
 }
 
-// The readied ammunition takes a stack of its own kind; anything else goes into the pack. False
-// when the pack has no room.
+// Into the quiver or the pack, or "В рюкзаке больше нет места!" and false.
 bool GiveToHero(Game& game, const ItemRecord& item) {
-  ItemRecord& quiver = game.world.hero.equipment[equipment_slot::kAmmunition];
-  if (quiver.count > 0 && SameStack(game, quiver, item)) {
-    quiver.count += item.count;
-    ChangeBurden(game, StackWeight(game, item, item.count));
-    return true;
-  }
-  if (TakeIntoPack(game, item)) return true;
+  if (TakeIntoQuiverOrPack(game, item)) return true;
   ShowMessage(game, kPackFullMessage);
   return false;
 }

@@ -5,6 +5,7 @@
 #include "items/equipment.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_operations.hpp"
+#include "items/pack.hpp"
 #include "items/piles.hpp"
 
 namespace zaldrun {
@@ -55,7 +56,7 @@ void Place(Game& game, int slot, bool whole_stack, bool passive) {
   if (stack == nullptr) return;
   ItemRecord item = *stack;
   item.count = whole_stack ? item.count : 1;
-  if (!RemoveFromPlace(game, kPackPile, window.category, window.place, item.count)) return;
+  if (!RemoveFromPack(game, window.category, window.place, item.count)) return;
   PutIntoSlot(game, slot, item);
   if (passive) return;
   OpenEquipmentList(game);
@@ -185,8 +186,8 @@ void ReadyAmmo(Game& game, bool passive) {
     }
     const int32_t count = chosen->stack->count;
     const InventoryState& window = Window(game);
-    if (!RemoveFromPlace(game, kPackPile, window.category, window.place, count)) return;
-    quiver.count += count;
+    if (!RemoveFromPack(game, window.category, window.place, count)) return;
+    ResizeWornStack(game, equipment_slot::kAmmunition, quiver.count + count);
     if (!passive) AdvanceTime(game, game.world.hero.action_cost);
     return;
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/numbers.hpp"
+#include "items/equipment.hpp"
 #include "items/item_lookup.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
@@ -46,6 +47,33 @@ void ChangeDebt(Game& game, int64_t amount) {
   hero.shop_debt = Clamp32(std::max<int64_t>(0, hero.shop_debt + amount));
 }
 
+bool Unpaid(const ItemRecord& item) {
+  return item.count > 0 && (item.flags & item_flag::kUnpaid) != 0;
+}
+
+void ClearUnpaidMark(ItemRecord& item) {
+  item.flags = static_cast<int16_t>(item.flags & ~item_flag::kUnpaid);
+}
+
+bool JoinsWithRoom(const Game& game, const ItemRecord& stack, const ItemRecord& item) {
+  return stack.count > 0 && SameStack(game, stack, item) &&
+         static_cast<int64_t>(stack.count) + item.count <= std::numeric_limits<int32_t>::max();
+}
+
+// Whether pack stack `index` of `category` would join another stack carried: the readied
+// ammunition or another pack stack of its kind.
+bool HasLikeStack(const Game& game, int category, size_t index) {
+  const auto& group = game.world.piles[kPackPile].groups[static_cast<size_t>(category)];
+  const ItemRecord& item = group[index];
+  if (JoinsWithRoom(game, game.world.hero.equipment[equipment_slot::kAmmunition], item)) {
+    return true;
+  }
+  for (size_t other = 0; other < group.size(); ++other) {
+    if (other != index && JoinsWithRoom(game, group[other], item)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int32_t StackWeight(const Game& game, const ItemRecord& item, int32_t count) {
@@ -82,6 +110,60 @@ bool TakeIntoPack(Game& game, const ItemRecord& given) {
                StackWeight(game, kind, before + item.count) - StackWeight(game, kind, before));
   if ((item.flags & item_flag::kUnpaid) != 0) ChangeDebt(game, ItemValue(game, item));
   return true;
+}
+
+bool TakeIntoQuiverOrPack(Game& game, const ItemRecord& item) {
+  const ItemRecord& quiver = game.world.hero.equipment[equipment_slot::kAmmunition];
+  if (JoinsWithRoom(game, quiver, item)) {
+    ResizeWornStack(game, equipment_slot::kAmmunition, quiver.count + item.count);
+    return true;
+  }
+  return TakeIntoPack(game, item);
+}
+
+void OwnCarriedGoods(Game& game) {
+  for (ItemRecord& worn : game.world.hero.equipment) ClearUnpaidMark(worn);
+  for (int category = 0; category < kPileGroups; ++category) {
+    auto& group = game.world.piles[kPackPile].groups[static_cast<size_t>(category)];
+    for (size_t index = 0; index < group.size();) {
+      if (!Unpaid(group[index])) {
+        ++index;
+        continue;
+      }
+      ClearUnpaidMark(group[index]);
+      if (!HasLikeStack(game, category, index)) {
+        ++index;
+        continue;
+      }
+      // Taken out and given back, it joins its like; the next stack has moved into its place.
+      const ItemRecord owned = group[index];
+      RemoveFromPack(game, category, static_cast<int>(index) + 1, owned.count);
+      TakeIntoQuiverOrPack(game, owned);
+    }
+  }
+  game.world.hero.shop_debt = 0;
+}
+
+void JoinAlikePackStacks(Game& game) {
+  auto weight = [&game] {
+    int64_t total = 0;
+    for (const auto& group : game.world.piles[kPackPile].groups) {
+      for (const ItemRecord& stack : group) total += StackWeight(game, stack, stack.count);
+    }
+    return total;
+  };
+  const int64_t before = weight();
+  MergeAlikeStacks(game, kPackPile);
+  ChangeBurden(game, static_cast<int32_t>(weight() - before));
+}
+
+bool CarriesUnpaidGoods(const Game& game) {
+  const auto& equipment = game.world.hero.equipment;
+  if (std::any_of(equipment.begin(), equipment.end(), Unpaid)) return true;
+  for (const auto& group : game.world.piles[kPackPile].groups) {
+    if (std::any_of(group.begin(), group.end(), Unpaid)) return true;
+  }
+  return false;
 }
 
 bool RemoveFromPack(Game& game, int category, int place, int32_t count) {

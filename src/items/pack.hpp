@@ -28,6 +28,21 @@ int32_t StackWeight(const Game& game, const ItemRecord& item, int32_t count);
 // caller says so and leaves the item where it was.
 bool TakeIntoPack(Game& game, const ItemRecord& item);
 
+// Gives a stack to the hero as picking it up does: ammunition like the readied stack joins it,
+// anything else goes by TakeIntoPack. False when the pack cannot take it.
+bool TakeIntoQuiverOrPack(Game& game, const ItemRecord& item);
+
+// The shop's goods the hero carries become his (paid for, or carried off): their unpaid marks go
+// and the debt with them, and a stack now like another one carried joins it as picking it up
+// would; a stack like no other keeps its place.
+void OwnCarriedGoods(Game& game);
+// Whether the hero carries goods with the unpaid mark, in the pack or worn.
+bool CarriesUnpaidGoods(const Game& game);
+
+// Joins the pack's stacks that have become alike in place (a blessing or a type come to be
+// known), each into the first of its kind; the burden follows the joined stacks' weight.
+void JoinAlikePackStacks(Game& game);
+
 // Takes `count` items out of pack stack (category, place 1..count): the burden drops by their
 // weight, unpaid goods take their value off the shop debt. False when there is no such stack.
 bool RemoveFromPack(Game& game, int category, int place, int32_t count);

@@ -24,34 +24,6 @@ constexpr int kBreadPriceAfterCatacombs = 40;
 
 constexpr std::string_view kUnworthy = "Ты недостоин жить!";
 
-// Takes the unpaid mark off the shop goods the hero carries: the pack's stacks and, should one
-// carry it, a worn or readied item. Goods that become alike to a stack the hero owned join it.
-void ClearUnpaidMarks(Game& game) {
-  for (auto& group : game.world.piles[kPackPile].groups) {
-    for (ItemRecord& stack : group) {
-      if ((stack.flags & item_flag::kUnpaid) != 0)
-        stack.flags = static_cast<int16_t>(stack.flags & ~item_flag::kUnpaid);
-    }
-  }
-  for (ItemRecord& worn : game.world.hero.equipment) {
-    if ((worn.flags & item_flag::kUnpaid) != 0)
-      worn.flags = static_cast<int16_t>(worn.flags & ~item_flag::kUnpaid);
-  }
-  MergeAlikeStacks(game, kPackPile);
-}
-
-bool CarriesUnpaidGoods(const Game& game) {
-  for (const auto& group : game.world.piles[kPackPile].groups) {
-    for (const ItemRecord& stack : group) {
-      if (stack.count > 0 && (stack.flags & item_flag::kUnpaid) != 0) return true;
-    }
-  }
-  for (const ItemRecord& worn : game.world.hero.equipment) {
-    if (worn.count > 0 && (worn.flags & item_flag::kUnpaid) != 0) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 void Muzhik(Game& game, int slot) {
@@ -110,8 +82,7 @@ void Trader(Game& game, int slot) {
   }
   // Exactly the bill is paid, and only then are the debt and the marks cleared.
   ChangeMoney(game, -bill);
-  hero.shop_debt = 0;
-  ClearUnpaidMarks(game);
+  OwnCarriedGoods(game);
   Say(game, slot, "Спасибо за покупку!");
 }
 

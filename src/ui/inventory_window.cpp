@@ -12,6 +12,7 @@
 #include "items/item_description.hpp"
 #include "items/item_lookup.hpp"
 #include "items/item_operations.hpp"
+#include "items/pack.hpp"
 #include "items/piles.hpp"
 #include "model/game.hpp"
 #include "model/io.hpp"
@@ -75,7 +76,7 @@ void CallPendingOperation(Game& game) {
   entry->fn(game, EffectAim{});
   // An operation may leave two pack stacks alike (a blessing or a type it made known): they show
   // as one once it is over. Not while it goes on in the window: a stored choice keeps its place.
-  if (!game.control.inventory.open_requested) MergeAlikeStacks(game, kPackPile);
+  if (!game.control.inventory.open_requested) JoinAlikePackStacks(game);
 }
 
 void RunInventoryWindow(Game& game, Screen& screen) {

@@ -7,6 +7,7 @@
 #include "combat/doors.hpp"
 #include "combat/missile_flight.hpp"
 #include "combat/monster_damage.hpp"
+#include "combat/rooms.hpp"
 #include "creatures/monster_table.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
@@ -310,8 +311,7 @@ void rTelek(Game& game, const EffectAim&) {
   } else {
     ShowMessage(game, "Внезапно ты переносишься в другое место!");
     LearnCurrentType(game);
-    DarkenSight(game);
-    PlPl(game, x, y);
+    TeleportHero(game, x, y);
   }
   TakeActionTime(game);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "combat/rooms.hpp"
 #include "engine/message_line.hpp"
 #include "field/field.hpp"
 #include "field/sight.hpp"
@@ -114,6 +115,8 @@ bool ChangeLevel(Game& game, int place, int level, int x, int y) {
   const int from_place = world.current_place;
   const int from_level = world.current_level;
   if (from_place > 0 && from_level > 0) {
+    // Goods not paid for leave with the hero; the keeper's anger stays with the level he leaves.
+    CarryOffUnpaidGoods(game);
     std::string error;
     if (!WriteLevel(game, from_place, from_level, &error)) {
       ShowMessage(game, error + " Ты остаёшься здесь.", msg::kAcknowledge);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,19 @@
 #include "base/byte_record.hpp"
 #include "combat/kicks.hpp"
 #include "combat/monster_damage.hpp"
+#include "combat/traps.hpp"
 #include "items/item_maker.hpp"
+#include "items/pack.hpp"
+#include "levelgen/places.hpp"
 #include "model/type_info.hpp"
 #include "model/world_ops.hpp"
 #include "records/monster_type_ids.hpp"
 #include "records/quest_list.hpp"
 #include "support/game_fixture.hpp"
+#include "usage/effect_handlers.hpp"
 #include "usage/item_use.hpp"
+#include "world/level_change.hpp"
+#include "world/level_file.hpp"
 
 namespace zaldrun {
 namespace {
@@ -117,8 +124,58 @@ TEST_F(RoomTest, LeavingTheShopIsQuietWithoutADebtOrAPeacefulKeeper) {
   game().world.level.Monster(keeper).peaceful = 1;
   RoomOne().kind = 0;
   Step();
+  game().world.hero.shop_debt = 120;
   EXPECT_FALSE(Has(Walk(2, 1), Name(keeper) + kThiefShout));
   EXPECT_EQ(game().world.level.Monster(keeper).peaceful, 1);
+}
+
+// However the hero leaves the shop with goods not paid for, it is theft: the keeper shouts and
+// turns hostile, and the goods are the hero's now, unmarked and owed no more.
+TEST(ShopTheft, EveryWayOutOfTheShopOwingIsTheft) {
+  struct Way {
+    const char* what;
+    std::function<void(Game&)> leave;
+  };
+  const Way ways[] = {
+      {"a step out", [](Game& g) { MoveHero(g, 3, 1); }},
+      {"the teleport scroll", [](Game& g) { rTelek(g, EffectAim{}); }},
+      {"the teleport trap",
+       [](Game& g) {
+         g.world.level.Cell(2, 1).feature = feature::kHiddenTrap;
+         g.world.level.Cell(2, 1).params[0] = trap_kind::kTeleport;
+         TrapAt(g, 2, 1);
+       }},
+      {"the way off the level",
+       [](Game& g) { ChangeLevel(g, place::kWorld, place::kOverworld, 33, 24); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.what);
+    // The shop is the hero's cell alone: every way leads out of it.
+    GameFixture fixture({"AAAAAAA", "AC@CCCA", "AAAAAAA"});
+    Game& game = fixture.game();
+    game.world.level.Cell(2, 1).room = 1;
+    game.world.level.RoomAt(1).kind = room_kind::kShop;
+    const int keeper = fixture.AddMonster(monster_type::kShopkeeper, 5, 1, true);
+    game.world.level.shopkeeper = static_cast<int16_t>(keeper);
+    game.world.hero.max_weight = 1000;
+    ItemRecord goods =
+        *MakeItem(game, ItemRequest{.type = 5, .blessing = blessing::kUncursed, .count = 1});
+    goods.flags = item_flag::kUnpaid;
+    ASSERT_TRUE(TakeIntoPack(game, goods));
+    ASSERT_GT(game.world.hero.shop_debt, 0);
+
+    fixture.Keys("                ").Act(way.leave);
+    ASSERT_NE(game.world.level.Cell(game.world.hero.x, game.world.hero.y).room, 1);
+    const std::string keeper_name(TrimRight(MonsterTypeName(game, monster_type::kShopkeeper, 1)));
+    EXPECT_TRUE(fixture.LogHas(keeper_name + kThiefShout));
+    EXPECT_EQ(game.world.hero.shop_debt, 0);
+    EXPECT_EQ(game.world.piles[0].groups[item_category::kWeapon].at(0).flags, 0);
+    if (game.world.current_place != kSandboxPlace) {
+      std::string error;
+      ASSERT_TRUE(ReadLevel(game, kSandboxPlace, kSandboxLevel, &error)) << error;
+    }
+    EXPECT_EQ(game.world.level.Monster(keeper).peaceful, 0) << "his anger stays with the level";
+  }
 }
 
 TEST_F(RoomTest, TheStoreroomEnteredThroughADoorOpenedByTheWandIsQuiet) {

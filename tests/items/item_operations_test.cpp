@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "items/equipment.hpp"
 #include "items/hand_figures.hpp"
 #include "items/item_maker.hpp"
+#include "items/pack.hpp"
 #include "items/piles.hpp"
 
 namespace zaldrun {
@@ -309,6 +311,74 @@ TEST(LeaveSingleStack, OnlyAFloorHeapOnTheHerosCellBecomesAFloorStack) {
   ASSERT_TRUE(RemoveFromPlace(g.game(), cache, item_category::kAmmunition, 1, 1));
   LeaveSingleStack(g.game(), cache);
   EXPECT_EQ(g.game().world.level.Cell(x + 1, y).item, cache);
+}
+
+// --- The burden: always the weight of the stacks carried, each weighed whole.
+
+int32_t WeightCarried(HeroGame& g) {
+  int32_t weight = 0;
+  for (const auto& group : g.pack().groups) {
+    for (const ItemRecord& stack : group) weight += StackWeight(g.game(), stack, stack.count);
+  }
+  for (int n = 1; n <= kEquipmentSlots; ++n)
+    weight += StackWeight(g.game(), g.slot(n), g.slot(n).count);
+  return weight;
+}
+
+// Bronze darts weigh 2.8 and mithril daggers 2.5 each, so a stack weighs less than its pieces.
+ItemRecord Heavy(int type, int count) {
+  ItemRecord item = Item(type, count);
+  item.material = type == kDart ? 2 : 13;
+  return item;
+}
+
+TEST(Burden, EveryMoveBetweenThePackTheSlotsAndTheFloorKeepsItTheWeightCarried) {
+  struct Case {
+    const char* what;
+    std::function<void(HeroGame&)> setup;
+    std::function<void(HeroGame&)> move;
+  };
+  auto ready = [](int count) {
+    return [count](HeroGame& g) { ASSERT_TRUE(g.Equip(Heavy(kDart, count), slot::kAmmunition)); };
+  };
+  auto wield = [](HeroGame& g) { ASSERT_TRUE(g.Equip(Heavy(kDagger, 1), slot::kRightHand)); };
+  const Case cases[] = {
+      {"a dart picked up joins the quiver", ready(4),
+       [](HeroGame& g) {
+         ASSERT_TRUE(PlaceItem(g.game(), g.hero().x, g.hero().y, Heavy(kDart, 1), false));
+         PickUpHere(g.game());
+       }},
+      {"darts from the pack join the quiver", ready(1),
+       [](HeroGame& g) {
+         g.Choose(Heavy(kDart, 1), slot::kAmmunition);
+         ReadyAmmo(g.game(), true);
+       }},
+      {"one dagger of two is wielded", [](HeroGame&) {},
+       [](HeroGame& g) {
+         g.Choose(Heavy(kDagger, 2), slot::kRightHand);
+         Wield(g.game(), true);
+       }},
+      {"a dagger taken off joins its like in the pack", wield,
+       [](HeroGame& g) {
+         ASSERT_TRUE(TakeIntoPack(g.game(), Heavy(kDagger, 1)));
+         ASSERT_TRUE(TakeOff(g.game(), slot::kRightHand));
+       }},
+      {"a wielded dagger is dropped", wield,
+       [](HeroGame& g) {
+         InventoryState& window = g.game().control.inventory;
+         window.from_equipment = true;
+         window.slot = slot::kRightHand;
+         Drop(g.game());
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HeroGame g;
+    c.setup(g);
+    ASSERT_EQ(g.hero().carried_weight, WeightCarried(g));
+    c.move(g);
+    EXPECT_EQ(g.hero().carried_weight, WeightCarried(g));
+  }
 }
 
 TEST(SelectItem, TheChosenItemWaitsForTheDipOnThePotions) {

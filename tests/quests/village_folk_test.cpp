@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/utf8.hpp"
+#include "items/equipment.hpp"
 #include "items/item_maker.hpp"
 #include "items/item_names.hpp"
 #include "items/pack.hpp"
@@ -30,6 +31,8 @@ using testing::GameFixture;
 
 // Item types of data/items.toml.
 constexpr int kDagger = 5;
+constexpr int kShortSword = 57;
+constexpr int kDart = 36;
 
 // Plays the player's side of a talk: Space for every " <ещё>", the next answer for each yes/no
 // question ("y" or "n") and for each entry box (typed over what the box held, then Enter).
@@ -241,27 +244,54 @@ TEST_F(VillageFolkTest, TheTraderClearsOnlyABillThatIsPaid) {
             Speech("Тазар", "Ты гнусный воришка! Больше ты не будешь воровать!", " кричит: "));
 }
 
-TEST_F(VillageFolkTest, StacksMadeAlikeByPayingOrByTheStatusJoinAsOne) {
+TEST_F(VillageFolkTest, PotionsOfUnknownBlessingJoinTheirLikeOnceTheirStatusIsTold) {
   constexpr int kPotion = item_type::kHealingPotion;
-  // Paid for, the goods lose their price mark and join the potion the hero had.
-  Meet(monster_type::kShopkeeper);
-  Carry(MakeStack(kPotion, 1));
-  Carry(MakeStack(kPotion, 2, blessing::kUncursed, item_flag::kUnpaid));
-  ASSERT_EQ(Carried(kPotion).size(), 2u);
-  hero().money = hero().shop_debt;
-  ASSERT_TRUE(TalkWith({"y"}));
-  ASSERT_EQ(Carried(kPotion).size(), 1u);
-  EXPECT_EQ(ItemName(game(), Carried(kPotion)[0]), "3 Зелья Лечения");
-  // Told their status, potions of unknown blessing join those like them.
-  game().world.level.Monster(slot_).type = monster_type::kPriest;
+  Meet(monster_type::kPriest);
   hero().money = 50;
+  Carry(MakeStack(kPotion, 3));
   Carry(MakeStack(kPotion, 2, blessing::kUncursedUnknown));
+  ASSERT_EQ(Carried(kPotion).size(), 2u);
   ASSERT_TRUE(TalkWith({"определи статус", "y"}));
   game().control.inventory.open_requested = false;  // the window opened and chose...
-  game().control.inventory.place = 2;                // ...the second stack
+  game().control.inventory.place = 2;               // ...the second stack
   fixture_.Act([](Game& g) { CallPendingOperation(g); });
   ASSERT_EQ(Carried(kPotion).size(), 1u);
   EXPECT_EQ(Carried(kPotion)[0].count, 5);
+}
+
+// Paid goods like a stack already carried join it, in the pack or in the quiver, as picking them
+// up would; the burden stays the weight of the stacks as they now are.
+TEST_F(VillageFolkTest, PaidGoodsJoinTheLikeStacksCarried) {
+  Meet(monster_type::kShopkeeper);
+  ItemRecord daggers = MakeStack(kDagger, 2);
+  daggers.material = 13;  // mithril: 2.5 each, so two stacks weigh less than one
+  Carry(daggers);
+  ItemRecord sword = MakeStack(kShortSword, 1, blessing::kUncursed, item_flag::kUnpaid);
+  Carry(sword);
+  ItemRecord goods = daggers;
+  goods.count = 3;
+  goods.flags = item_flag::kUnpaid;
+  Carry(goods);
+  ItemRecord darts = MakeStack(kDart, 4);
+  ASSERT_TRUE(PutIntoSlot(game(), equipment_slot::kAmmunition, darts));
+  darts.count = 2;
+  darts.flags = item_flag::kUnpaid;
+  Carry(darts);
+  hero().money = hero().shop_debt;
+
+  ASSERT_TRUE(TalkWith({"y"}));
+  ASSERT_TRUE(SaidLine(Speech("Тазар", "Спасибо за покупку!")));
+  const auto& weapons = game().world.piles[kPackPile].groups[item_category::kWeapon];
+  ASSERT_EQ(weapons.size(), 2u);
+  EXPECT_EQ(weapons[0].count, 5) << "the daggers bought joined those carried";
+  EXPECT_EQ(weapons[1].type, kShortSword) << "a stack like no other stays where it was";
+  EXPECT_EQ(weapons[1].flags, 0);
+  EXPECT_EQ(game().world.piles[kPackPile].GroupCount(item_category::kAmmunition), 0);
+  const ItemRecord& quiver = hero().equipment[equipment_slot::kAmmunition];
+  EXPECT_EQ(quiver.count, 6) << "the darts bought joined the readied ones";
+  EXPECT_EQ(hero().carried_weight, StackWeight(game(), weapons[0], 5) +
+                                       StackWeight(game(), weapons[1], 1) +
+                                       StackWeight(game(), quiver, 6));
 }
 
 TEST_F(VillageFolkTest, TheFarmerSellsBreadByTheLoafWithinThePurse) {
