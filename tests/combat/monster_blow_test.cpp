@@ -37,6 +37,15 @@ class MonsterBlowTest : public ::testing::Test {
     game().world.level.Monster(slot).attack = misses ? 0 : 1000;
     return slot;
   }
+  // A rat beside the hero whose every hit drains `attribute`, wearing its counter down by `strength`.
+  int DrainingRat(int attribute, int strength) {
+    MonsterTypeRecord& rat = Type(kRat);
+    rat.flags = monster_flag::kDrainsAttribute;
+    rat.on_hit_chance = 200;
+    rat.on_hit_attribute = static_cast<int16_t>(attribute);
+    rat.on_hit_low = rat.on_hit_high = static_cast<int16_t>(strength);
+    return Beside(kRat);
+  }
   // One blow, shown on a fresh message line.
   void Blow(int slot, int kind) {
     game().view.message_line.clear();
@@ -165,12 +174,7 @@ TEST_F(MonsterBlowTest, ParalysisIsNotExtendedAndResisted) {
 }
 
 TEST_F(MonsterBlowTest, DrainWearsTheCounterDownToALostPoint) {
-  MonsterTypeRecord& rat = Type(kRat);
-  rat.flags = monster_flag::kDrainsAttribute;
-  rat.on_hit_chance = 200;
-  rat.on_hit_attribute = attribute::kDexterity;
-  rat.on_hit_low = rat.on_hit_high = 400;
-  const int slot = Beside(kRat);
+  const int slot = DrainingRat(attribute::kDexterity, 400);
   Attributes& attributes = game().world.hero.attributes;
   attributes.natural[attribute::kDexterity] = 40;
   MonsterMeleeBlow(game(), slot, 0, 2);
@@ -185,12 +189,7 @@ TEST_F(MonsterBlowTest, DrainWearsTheCounterDownToALostPoint) {
 }
 
 TEST_F(MonsterBlowTest, AStrengthDrainReweighsTheBurdenAndTheBlows) {
-  MonsterTypeRecord& rat = Type(kRat);
-  rat.flags = monster_flag::kDrainsAttribute;
-  rat.on_hit_chance = 200;
-  rat.on_hit_attribute = attribute::kStrength;
-  rat.on_hit_low = rat.on_hit_high = 700;
-  const int slot = Beside(kRat);
+  const int slot = DrainingRat(attribute::kStrength, 700);
   Hero& hero = game().world.hero;
   hero.attributes.natural[attribute::kStrength] = 15;
   ReapplyAttribute(game(), attribute::kStrength);
