@@ -32,7 +32,9 @@ void InstallHangupSignals() {
 
 void RemoveHangupSignals() {
   if (g_install_depth == 0 || --g_install_depth > 0) return;
-  for (size_t i = 0; i < kEndSignals.size(); ++i) sigaction(kEndSignals[i], &g_previous[i], nullptr);
+  for (size_t i = 0; i < kEndSignals.size(); ++i) {
+    sigaction(kEndSignals[i], &g_previous[i], nullptr);
+  }
 }
 
 bool HangupSignalled() { return g_hangup != 0; }

@@ -282,8 +282,8 @@ bool GameCanBeSaved(const Game& game) {
 }
 
 bool SaveIsCheckpoint(const std::filesystem::path& save_folder, std::string_view name) {
-  const auto mark = ReadWholeFile(CheckpointMarkPath(save_folder, name), kCheckpointMarkBytes,
-                                  nullptr);
+  const auto mark =
+      ReadWholeFile(CheckpointMarkPath(save_folder, name), kCheckpointMarkBytes, nullptr);
   if (!mark) return false;
   const auto bytes = ReadWholeFile(SaveFilePath(save_folder, name), kMaxSaveBytes, nullptr);
   return bytes && SaveHash(*bytes) == std::string(mark->begin(), mark->end());

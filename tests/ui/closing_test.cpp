@@ -8,8 +8,8 @@
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
 #include "support/program_harness.hpp"
-#include "world/save_game.hpp"
 #include "world/sandbox.hpp"
+#include "world/save_game.hpp"
 
 namespace zaldrun {
 namespace {
@@ -169,7 +169,8 @@ TEST(Closing, EnteringAnotherLevelLeavesACheckpoint) {
   EXPECT_FALSE(fs::exists(SaveOf(fresh, "Вася"))) << "the first level of a new game is not saved";
   // The program dies (the keys run out) in the village it has just entered.
   ProgramHarness first;
-  EXPECT_EQ(first.Keys(kCreate).Keys("{PgDn}{Right}{Right}{Right}{Right}{Right}{Right}>").Run(), -1);
+  EXPECT_EQ(first.Keys(kCreate).Keys("{PgDn}{Right}{Right}{Right}{Right}{Right}{Right}>").Run(),
+            -1);
   const Game& crashed = first.game();
   ASSERT_FALSE(crashed.world.OnOverworld());
   const fs::path save_folder = first.folder() / "Save";
@@ -189,8 +190,9 @@ TEST(Closing, EnteringAnotherLevelLeavesACheckpoint) {
   ProgramHarness quitter;
   UseFolderOf(quitter, first);
   EXPECT_EQ(quitter.Keys(kLoadFirst).Keys("Qy").Run(), 0);
-  EXPECT_EQ(ReadFileText(first.folder() / "Messages.log").find(Utf8ToCp1251(kRestoredFromCheckpoint)),
-            std::string::npos)
+  EXPECT_EQ(
+      ReadFileText(first.folder() / "Messages.log").find(Utf8ToCp1251(kRestoredFromCheckpoint)),
+      std::string::npos)
       << "an S save is no checkpoint";
   EXPECT_TRUE(fs::is_empty(save_folder)) << "no save, backup or mark is left";
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -51,6 +52,37 @@ int CheckpointKills() {
   return wanted != nullptr ? std::max(1, std::atoi(wanted)) : 10;
 }
 
+useconds_t RandomMoment(std::mt19937& chance) {
+  return std::uniform_int_distribution<useconds_t>(0, 30000)(chance);
+}
+
+// Runs `save` over and over in a child process that takes hang-up signals as the game does. Once
+// the first save has finished, `meanwhile` may signal the child; then the kill comes at a random
+// moment. True when that kill ended the child (not a failed save, nor another signal).
+bool KilledWhileSaving(std::mt19937& chance, const std::function<bool()>& save,
+                       const std::function<void(pid_t)>& meanwhile = {}) {
+  int done[2];
+  if (::pipe(done) != 0) return false;
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    platform::InstallHangupSignals();
+    while (save() && ::write(done[1], "s", 1) == 1) {
+    }
+    ::_exit(1);
+  }
+  ::close(done[1]);
+  char note = 0;
+  const bool saved_once = ::read(done[0], &note, 1) == 1;
+  if (saved_once && meanwhile) meanwhile(child);
+  ::usleep(RandomMoment(chance));
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ::close(done[0]);
+  return saved_once && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
 TEST(SaveCrash, KilledWhileSavingTheSaveOnDiskAlwaysLoads) {
   testing::TempFolder folder;
   auto game = NewGameIn(folder, 11);
@@ -60,29 +92,12 @@ TEST(SaveCrash, KilledWhileSavingTheSaveOnDiskAlwaysLoads) {
   std::mt19937 chance(20241207);
   int32_t last_money = game->world.hero.money;
   for (int round = 0; round < kRounds; ++round) {
-    int done[2];
-    ASSERT_EQ(::pipe(done), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      // Saves for ever, each time with one coin more, and tells of every save finished.
-      for (int32_t money = last_money + 1;; ++money) {
-        game->world.hero.money = money;
-        if (!SaveCurrentGame(*game, nullptr)) ::_exit(1);
-        if (::write(done[1], "s", 1) != 1) ::_exit(1);
-      }
-    }
-    ::close(done[1]);
-    // After the first save of the round, the kill comes at a random moment of the ones after.
-    char note = 0;
-    ASSERT_EQ(::read(done[0], &note, 1), 1) << "round " << round << ": no save finished";
-    ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(chance));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::close(done[0]);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "round " << round << ": the saving child failed";
-
+    // Each save has one coin more.
+    const auto save = [&game, money = last_money]() mutable {
+      game->world.hero.money = ++money;
+      return SaveCurrentGame(*game, nullptr);
+    };
+    ASSERT_TRUE(KilledWhileSaving(chance, save)) << "round " << round << ": the child failed";
     const auto image = ReadSaveFile(game->session.SaveFolder(), "Вася", &error);
     ASSERT_TRUE(image.has_value()) << "round " << round << ": " << error;
     EXPECT_GT(image->hero.money, last_money) << "round " << round << ": an older save came back";
@@ -100,35 +115,21 @@ TEST(SaveCrash, KilledWhileChangingLevelsTheCheckpointOnDiskAlwaysLoads) {
   ASSERT_TRUE(SaveCheckpoint(*game, &error)) << error;
 
   std::mt19937 chance(20250611);
-  std::uniform_int_distribution<useconds_t> moment(0, 20000);
-  const int kills = CheckpointKills();
-  for (int round = 0; round < kills; ++round) {
-    int done[2];
-    ASSERT_EQ(::pipe(done), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      platform::InstallHangupSignals();
-      for (bool village = true;; village = !village) {
-        const bool entered = village ? ChangeLevel(*game, place::kWorld, place::kVillage, 0, 0)
-                                     : ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 11, 21);
-        if (!entered || !SaveCheckpoint(*game, nullptr)) ::_exit(1);
-        if (::write(done[1], "s", 1) != 1) ::_exit(1);
-      }
-    }
-    ::close(done[1]);
-    char note = 0;
-    ASSERT_EQ(::read(done[0], &note, 1), 1) << "round " << round << ": no checkpoint finished";
+  const auto change_level = [&game, village = false]() mutable {
+    village = !village;
+    const bool entered = village ? ChangeLevel(*game, place::kWorld, place::kVillage, 0, 0)
+                                 : ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 11, 21);
+    return entered && SaveCheckpoint(*game, nullptr);
+  };
+  const auto hang_up = [&chance](pid_t child) {
     for (int signals = std::uniform_int_distribution(0, 3)(chance); signals > 0; --signals) {
-      ::usleep(moment(chance));
+      ::usleep(RandomMoment(chance));
       ::kill(child, SIGTERM);
     }
-    ::usleep(moment(chance));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::close(done[0]);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+  };
+  const int kills = CheckpointKills();
+  for (int round = 0; round < kills; ++round) {
+    ASSERT_TRUE(KilledWhileSaving(chance, change_level, hang_up))
         << "round " << round << ": the child failed or died of a hang-up signal";
 
     auto loaded = std::make_unique<Game>();
