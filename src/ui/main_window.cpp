@@ -196,9 +196,10 @@ bool MainWindow::PlayKey(const platform::Key& key) {
   const int place = game_.world.current_place;
   const int level = game_.world.current_level;
   HandleGameKey(game_, screen_, key);
+  // The player's own end (S, Q, a key after death) stands even when a hang-up followed it.
+  if (game_.session.unload_requested) return Close(false);
   // A hang-up during the command let it run to its end, every question refused.
   if (screen_.hung_up()) return CloseOnHangup();
-  if (game_.session.unload_requested) return Close(false);
   // At the end of the command the world is whole: nothing is half done.
   if (game_.world.current_place != place || game_.world.current_level != level) WriteCheckpoint();
   return false;

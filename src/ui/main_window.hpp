@@ -22,10 +22,10 @@ class MainWindow : public Layer {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Start-up, then keys until the program closes. Returns the process exit code (1 when a hang-up
-  // found the game impossible to save). With a sandbox
-  // level, play starts on it at once; with a new-game start, a new game begins at once; with the
-  // name of a saved hero, his game is loaded at once.
+  // Start-up, then keys until the program closes. Returns the process exit code (1 when the game
+  // could not be saved on a hang-up). With a sandbox level, play starts on it at once; with a
+  // new-game start, a new game begins at once; with the name of a saved hero, his game is loaded
+  // at once.
   int Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox = nullptr,
           const HeroChoice* hero = nullptr, const NewGameStart* new_game = nullptr,
           std::string_view load = {});

@@ -11,7 +11,13 @@ WORK=$(mktemp -d)
 SESSION=game
 
 cleanup() {
-  for i in $(seq 0 "$RUNS"); do tmux -L "$SOCKET_BASE-$i" kill-server 2>/dev/null || true; done
+  local pids=""
+  for i in $(seq 0 "$RUNS"); do
+    pids="$pids $(game_pid "$SOCKET_BASE-$i" 2>/dev/null || true)"
+    tmux -L "$SOCKET_BASE-$i" kill-server 2>/dev/null || true
+  done
+  # A game still running saves itself on the hang-up: the folder goes once it has ended.
+  for pid in $pids; do wait_gone "$pid" 5 || true; done
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -47,10 +53,11 @@ screen() { tmux -L "$SOCKET" capture-pane -p -t "$SESSION"; }
 # The map cell (x, y) as the screen shows it: map row y is screen line 5 + y, column x is 1 + x.
 cell() { screen | sed -n "$(($2 + 5))p" | cut -c"$(($1 + 1))"; }
 
-# The game's process in the current tmux server (the pane's shell runs it).
+# The game's process in the tmux server of the socket given, or of the current one (the pane's
+# shell runs it).
 game_pid() {
   local shell
-  shell=$(tmux -L "$SOCKET" display-message -p -t "$SESSION" '#{pane_pid}')
+  shell=$(tmux -L "${1:-$SOCKET}" display-message -p -t "$SESSION" '#{pane_pid}')
   pgrep -P "$shell"
 }
 
