@@ -39,7 +39,6 @@ class HeadlessFrontend : public Frontend {
   // A hang-up signal arrives: as the next key, or during the n-th pause from now (an animation).
   void PushHangup();
   void HangUpInSleep(int n) { sleeps_before_hangup_ = n; }
-  bool hung_up() const { return hung_up_; }
   size_t pending_keys() const { return keys_.size(); }
 
   void set_has_title_bar(bool value) { has_title_bar_ = value; }
