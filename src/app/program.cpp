@@ -88,7 +88,7 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
     }
     return window.Run(options.seed, sandbox, hero, nullptr, options.load);
   } catch (const platform::InputEnded&) {
-    // The keys ran out (a script, or the terminal went away): end as a close would.
+    // The scripted keys ran out: end as a close would.
     return 0;
   }
 }

@@ -45,6 +45,12 @@ void WaitForEntry(Game& game) {
   game.control.prompt_state = prompt::kWaiting;
   while (game.control.prompt_state == prompt::kWaiting) {
     const platform::Key key = game.session.io->NextKey();
+    if (key.kind == platform::KeyKind::kHangup) {
+      // Nobody answers: as an empty entry, which every asker takes for "nothing".
+      game.view.number_input.text.clear();
+      game.control.prompt_state = prompt::kIdle;
+      break;
+    }
     AnswerList& chat = game.view.chat;
     const int answers = static_cast<int>(chat.lines.size());
     if (chat.visible && answers > 0 && (key.code == keys::kUp || key.code == keys::kDown)) {
@@ -89,6 +95,10 @@ void Log(Game& game, std::string_view text) {
 bool ServeWaitKey(Game& game, const platform::Key& key) {
   if (game.control.prompt_state == prompt::kIdle || game.control.prompt_state == prompt::kGameOver)
     return false;
+  if (key.kind == platform::KeyKind::kHangup) {
+    game.control.prompt_state = prompt::kIdle;
+    return true;
+  }
   if (key.kind != platform::KeyKind::kKey) return false;
   if (key.code == keys::kSpace) {
     game.control.prompt_state = prompt::kIdle;

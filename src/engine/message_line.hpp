@@ -32,7 +32,8 @@ bool TakeYes(Game& game);
 void ClearMessageLine(Game& game);
 
 // How a key ends a pending wait. Space and n end it; y answers yes while waiting; with the
-// any-key option every other key ends it too. Returns true when the key was taken by the wait.
+// any-key option every other key ends it too; a hang-up ends it as Space does (a question is
+// refused). Returns true when the key was taken by the wait.
 bool ServeWaitKey(Game& game, const platform::Key& key);
 
 }  // namespace zaldrun

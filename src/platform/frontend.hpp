@@ -10,7 +10,7 @@
 
 namespace platform {
 
-// Thrown by a front end whose input has ended for good (scripted keys used up, terminal gone).
+// Thrown by a front end whose input has ended for good (the scripted keys are used up).
 // The program unwinds to its top level and ends cleanly.
 class InputEnded : public std::runtime_error {
  public:
@@ -24,6 +24,7 @@ class Frontend {
   // Shows the grid. The front end keeps a copy to redraw it when the window is exposed or resized.
   virtual void Present(const Grid& grid) = 0;
   // Blocks until the next key press, click or close request. Redraws the last grid while it waits.
+  // Once hung up, returns a hang-up at once every time, and pauses no longer pause.
   virtual Key NextKey() = 0;
   virtual void SleepMs(int ms) = 0;
   virtual void Beep() = 0;

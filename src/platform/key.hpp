@@ -33,7 +33,10 @@ constexpr bool IsDirection(int code) { return code >= kPageUp && code <= kDown; 
 enum class KeyKind : uint8_t {
   kKey,           // a key press
   kMouseClick,    // a left click on cell (x, y) of the grid
-  kCloseRequest,  // the window's close button, or the terminal's hang-up
+  kCloseRequest,  // the window's close button: the player is asked whether to save
+  // The terminal went away or the program was told to end (SIGHUP, SIGTERM, SIGINT): nobody will
+  // answer any more; the game is saved without a question and the program ends.
+  kHangup,
 };
 
 struct Key {
@@ -48,6 +51,7 @@ struct Key {
   int y = -1;
 
   static Key Code(int code) { return Key{.code = code}; }
+  static Key Of(KeyKind kind) { return Key{.kind = kind}; }
 };
 
 }  // namespace platform

@@ -171,11 +171,12 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
   while (true) {
     menu_.SetEnabled(MenuItem::kNewGame, !game_.session.game_in_progress);
     const platform::Key key = screen_.NextIdleKey();
-    if (HandleIdleKey(key)) return 0;
+    if (HandleIdleKey(key)) return exit_code_;
   }
 }
 
 bool MainWindow::HandleIdleKey(const platform::Key& key) {
+  if (key.kind == platform::KeyKind::kHangup) return CloseOnHangup();
   if (key.kind == platform::KeyKind::kCloseRequest) return Close(true);
   if (key.kind == platform::KeyKind::kMouseClick) {
     if (const auto item = menu_.ItemAt(key.x, key.y)) Choose(*item);
@@ -187,11 +188,29 @@ bool MainWindow::HandleIdleKey(const platform::Key& key) {
     RunMenu();
     return false;
   }
-  if (game_.session.game_in_progress) {
-    HandleGameKey(game_, screen_, key);
-    if (game_.session.unload_requested) return Close(false);
-  }
+  if (game_.session.game_in_progress) return PlayKey(key);
   return false;
+}
+
+bool MainWindow::PlayKey(const platform::Key& key) {
+  const int place = game_.world.current_place;
+  const int level = game_.world.current_level;
+  HandleGameKey(game_, screen_, key);
+  // The player's own end (S, Q, a key after death) stands even when a hang-up followed it.
+  if (game_.session.unload_requested) return Close(false);
+  // A hang-up during the command let it run to its end, every question refused.
+  if (screen_.hung_up()) return CloseOnHangup();
+  // At the end of the command the world is whole: nothing is half done.
+  if (game_.world.current_place != place || game_.world.current_level != level) WriteCheckpoint();
+  return false;
+}
+
+void MainWindow::WriteCheckpoint() {
+  if (!GameCanBeSaved(game_)) return;
+  std::string error;
+  if (!SaveCheckpoint(game_, &error)) {
+    ShowMessage(game_, "Не удалось сохранить игру при входе на уровень: " + error);
+  }
 }
 
 void MainWindow::RunMenu() {
@@ -239,6 +258,8 @@ bool MainWindow::Close(bool from_window) {
     game_.session.saved = false;
   } else if (from_window) {
     ShowMessage(game_, "Сохранить игру?", msg::kQuestion);
+    // A hang-up refused the question: the player never saw it.
+    if (screen_.hung_up()) return CloseOnHangup();
     if (TakeYes(game_)) {
       std::string error;
       if (!SaveCurrentGame(game_, &error)) {
@@ -254,6 +275,25 @@ bool MainWindow::Close(bool from_window) {
   }
   const std::string error = UnloadGame(game_);
   if (!error.empty()) screen_.MessageBox(error, kCaption);
+  return true;
+}
+
+bool MainWindow::CloseOnHangup() {
+  if (GameCanBeSaved(game_)) {
+    std::string error;
+    if (!SaveCurrentGame(game_, &error)) {
+      // The save on disk, if any, stays as it was (the last checkpoint, maybe); the log tells.
+      ShowMessage(game_, "Игра не сохранена: " + error);
+      exit_code_ = 1;
+    }
+    // Either way no record is due: the hero is not lost.
+    game_.session.saved = true;
+  } else {
+    // No game, a sandbox, or a dead hero: the game ends as it would by a key.
+    game_.session.saved = !game_.session.game_in_progress || !game_.GameOver();
+  }
+  const std::string error = UnloadGame(game_);
+  if (!error.empty()) ShowMessage(game_, error);
   return true;
 }
 

@@ -22,9 +22,10 @@ class MainWindow : public Layer {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Start-up, then keys until the program closes. Returns the process exit code. With a sandbox
-  // level, play starts on it at once; with a new-game start, a new game begins at once; with the
-  // name of a saved hero, his game is loaded at once.
+  // Start-up, then keys until the program closes. Returns the process exit code (1 when the game
+  // could not be saved on a hang-up). With a sandbox level, play starts on it at once; with a
+  // new-game start, a new game begins at once; with the name of a saved hero, his game is loaded
+  // at once.
   int Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox = nullptr,
           const HeroChoice* hero = nullptr, const NewGameStart* new_game = nullptr,
           std::string_view load = {});
@@ -36,11 +37,18 @@ class MainWindow : public Layer {
  private:
   // Returns true when the program should end.
   bool HandleIdleKey(const platform::Key& key);
+  // A command key of the game in progress, then the checkpoint when it took the hero to another
+  // level, or the end when it ended the game or met a hang-up.
+  bool PlayKey(const platform::Key& key);
   void Choose(MenuItem item);
   void RunMenu();
   // The close query (from the window's close button) and the unload steps; returns true when the
   // window closes.
   bool Close(bool from_window);
+  // After a hang-up nobody answers: a game that saves is saved as S saves it, and the window
+  // closes.
+  bool CloseOnHangup();
+  void WriteCheckpoint();
 
   void DrawMessageLine(platform::Grid& grid) const;
   void DrawStatusPanel(platform::Grid& grid) const;
@@ -52,6 +60,7 @@ class MainWindow : public Layer {
   Screen& screen_;
   MenuBar menu_;
   WaitingMessage waiting_message_;
+  int exit_code_ = 0;
 };
 
 }  // namespace zaldrun

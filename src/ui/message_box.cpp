@@ -52,6 +52,7 @@ void RunOkDialog(Screen& screen, const Layer& layer, const ui::Rect& ok, bool cl
     const platform::Key key = closes_on_request ? screen.NextWindowKey() : screen.NextKey();
     switch (key.kind) {
       case platform::KeyKind::kCloseRequest:
+      case platform::KeyKind::kHangup:
         return;
       case platform::KeyKind::kMouseClick:
         if (ok.Contains(key.x, key.y)) return;

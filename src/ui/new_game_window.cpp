@@ -230,6 +230,7 @@ bool NewGameWindow::HitTest(int x, int y, Stop* stop, int* entry) const {
 bool NewGameWindow::HandleKey(const platform::Key& key) {
   switch (key.kind) {
     case platform::KeyKind::kCloseRequest:
+    case platform::KeyKind::kHangup:
       return true;
     case platform::KeyKind::kMouseClick: {
       Stop stop = kName;

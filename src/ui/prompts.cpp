@@ -50,6 +50,7 @@ Prologue ServePrologue(Game& game, const platform::Key& key, bool cursor) {
 std::optional<platform::Key> PromptKey(Game& game, bool cursor) {
   while (true) {
     const platform::Key key = game.session.io->NextKey();
+    if (key.kind == platform::KeyKind::kHangup) return std::nullopt;  // as if Escape
     if (key.kind != platform::KeyKind::kKey) continue;
     switch (ServePrologue(game, key, cursor)) {
       case Prologue::kEnd:

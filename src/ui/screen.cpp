@@ -25,36 +25,39 @@ const platform::Grid& Screen::Compose() {
 
 void Screen::Present() { frontend_.Present(Compose()); }
 
-platform::Key Screen::NextKey() {
+platform::Key Screen::FrontendKey() {
+  if (hung_up_) return platform::Key::Of(platform::KeyKind::kHangup);
   Present();
+  const platform::Key key = frontend_.NextKey();
+  hung_up_ = key.kind == platform::KeyKind::kHangup;
+  return key;
+}
+
+platform::Key Screen::NextKey() {
   while (true) {
-    const platform::Key key = frontend_.NextKey();
+    const platform::Key key = FrontendKey();
     if (key.kind != platform::KeyKind::kCloseRequest) return key;
     close_requested_ = true;
   }
 }
 
 platform::Key Screen::NextIdleKey() {
-  if (close_requested_) {
+  if (close_requested_ && !hung_up_) {
     close_requested_ = false;
-    platform::Key key;
-    key.kind = platform::KeyKind::kCloseRequest;
-    return key;
+    return platform::Key::Of(platform::KeyKind::kCloseRequest);
   }
-  Present();
-  return frontend_.NextKey();
+  return FrontendKey();
 }
 
 platform::Key Screen::NextWindowKey() {
-  platform::Key key;
   if (!close_requested_) {
-    Present();
-    key = frontend_.NextKey();
-    if (key.kind != platform::KeyKind::kCloseRequest) return key;
+    const platform::Key key = FrontendKey();
+    if (key.kind == platform::KeyKind::kKey || key.kind == platform::KeyKind::kMouseClick) {
+      return key;
+    }
     close_requested_ = true;
   }
-  key.kind = platform::KeyKind::kCloseRequest;
-  return key;
+  return platform::Key::Of(platform::KeyKind::kCloseRequest);
 }
 
 void Screen::MessageBox(std::string_view text, std::string_view title) {

@@ -34,20 +34,27 @@ class Screen : public Io {
   // Whether a window is open over the main window (the first layer).
   bool WindowOpen() const { return layers_.size() > 1; }
 
-  // Io: the key of an ongoing action; close requests are held back until the game is idle.
+  // Io: the key of an ongoing action; close requests are held back until the game is idle. A
+  // hang-up comes back at once, and from then on every wait gets one without asking the front
+  // end: the action runs to its end as if each question were refused.
   platform::Key NextKey() override;
   void Present() override;
-  void SleepMs(int ms) override { frontend_.SleepMs(ms); }
+  void SleepMs(int ms) override {
+    if (!hung_up_) frontend_.SleepMs(ms);
+  }
   void Beep() override { frontend_.Beep(); }
   void MessageBox(std::string_view text, std::string_view title) override;
 
   // The next key while the game is idle or a window waits for input: delivers a close request,
-  // one held back earlier included.
+  // one held back earlier included, and a hang-up.
   platform::Key NextIdleKey();
-  // The next key of a window open over the main window: a close request (new, or held back) comes
-  // back as a key and stays pending so that the idle loop closes the program afterwards.
+  // The next key of a window open over the main window: a close request (new, or held back) or a
+  // hang-up comes back as a close request and stays pending so that the idle loop closes the
+  // program afterwards.
   platform::Key NextWindowKey();
   bool close_requested() const { return close_requested_; }
+  // A hang-up has come: nobody will answer any more.
+  bool hung_up() const { return hung_up_; }
   void ClearCloseRequest() { close_requested_ = false; }
 
   const platform::Grid& Compose();
@@ -57,7 +64,11 @@ class Screen : public Io {
   platform::Grid grid_;
   std::vector<const Layer*> layers_;
   const Layer* topmost_ = nullptr;
+  // The key of the front end, a hang-up remembered.
+  platform::Key FrontendKey();
+
   bool close_requested_ = false;
+  bool hung_up_ = false;
 };
 
 // The screen a game in the main window draws on (its Io); null for a game run without one.

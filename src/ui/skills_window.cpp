@@ -100,6 +100,7 @@ void SkillsWindow::MoveSelection(int key_code) {
 bool SkillsWindow::HandleKey(const platform::Key& key) {
   switch (key.kind) {
     case platform::KeyKind::kCloseRequest:
+    case platform::KeyKind::kHangup:
       return true;
     case platform::KeyKind::kMouseClick:
       if (close_.Contains(key.x, key.y)) return true;

@@ -1,12 +1,15 @@
 #include "world/save_game.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
+#include <span>
 #include <system_error>
 
 #include "base/file_io.hpp"
 #include "engine/attributes.hpp"
 #include "engine/condition.hpp"
+#include "engine/message_line.hpp"
 #include "items/pack.hpp"
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
@@ -15,12 +18,49 @@
 #include "world/hero_names.hpp"
 #include "world/level_change.hpp"
 #include "world/new_game.hpp"
+#include "world/sandbox.hpp"
 
 namespace zaldrun {
 namespace {
 
 // The largest save file read: the hero, and a few hundred levels of ordinary size.
 constexpr size_t kMaxSaveBytes = 256u << 20;
+
+// A checkpoint's mark: Save/<name>.chk beside the save, holding the hash of the save's bytes. It
+// speaks for that save only, so a crash between writing the two, or an S save over a
+// checkpoint, never passes an S save off as a checkpoint.
+constexpr std::string_view kCheckpointExtension = ".chk";
+constexpr size_t kCheckpointMarkBytes = 16;
+
+std::filesystem::path CheckpointMarkPath(const std::filesystem::path& save_folder,
+                                         std::string_view name) {
+  return save_folder / (std::string(name) + std::string(kCheckpointExtension));
+}
+
+// FNV-1a, 64 bits, in hexadecimal.
+std::string SaveHash(std::span<const uint8_t> bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const uint8_t byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  char text[kCheckpointMarkBytes + 1];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+// Marks the save about to be written as a checkpoint, or takes the mark away. The mark only
+// tells the player where a loaded game comes from, so a mark that cannot be written is let be.
+void MarkCheckpoint(const std::filesystem::path& save_folder, std::string_view name,
+                    const std::vector<uint8_t>* checkpoint_bytes) {
+  const std::filesystem::path mark = CheckpointMarkPath(save_folder, name);
+  std::error_code ec;
+  if (checkpoint_bytes == nullptr) {
+    std::filesystem::remove(mark, ec);
+    return;
+  }
+  const std::string hash = SaveHash(*checkpoint_bytes);
+  std::string ignored;
+  ReplaceFile(mark, std::span(reinterpret_cast<const uint8_t*>(hash.data()), hash.size()),
+              &ignored);
+}
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
@@ -100,8 +140,10 @@ void ApplySaveImage(Game& game, const SaveImage& image, std::string_view name) {
   ReweighBurden(game);
 }
 
-// Writes the save of the game with these level files (the current level among them).
-bool WriteSave(const Game& game, std::vector<SavedLevel> levels, std::string* error) {
+// Writes the save of the game with these level files (the current level among them), marked as
+// a checkpoint or not.
+bool WriteSave(const Game& game, std::vector<SavedLevel> levels, bool checkpoint,
+               std::string* error) {
   const std::string& name = game.world.hero.name;
   const auto normal = NormalHeroName(name, nullptr);
   if (name.empty() || !normal || *normal != name) {
@@ -128,8 +170,28 @@ bool WriteSave(const Game& game, std::vector<SavedLevel> levels, std::string* er
     return false;
   }
   const std::filesystem::path save_folder = game.session.SaveFolder();
+  MarkCheckpoint(save_folder, name, checkpoint ? &bytes : nullptr);
   return WriteFileAtomically(SaveFilePath(save_folder, name), bytes, error,
                              BackupFilePath(save_folder, name));
+}
+
+// The save of the level files in the Save folder and the current level as it stands now.
+bool SaveAsItStands(Game& game, bool checkpoint, std::string* error) {
+  std::vector<SavedLevel> levels;
+  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
+  // The level the hero stands on goes in as it is now, in its place in the order.
+  const World& world = game.world;
+  SavedLevel current{world.current_place, world.current_level, EncodeLevel(game)};
+  const auto at =
+      std::lower_bound(levels.begin(), levels.end(), current, [](const auto& a, const auto& b) {
+        return std::make_pair(a.place, a.level) < std::make_pair(b.place, b.level);
+      });
+  if (at != levels.end() && at->place == current.place && at->level == current.level) {
+    at->bytes = std::move(current.bytes);
+  } else {
+    levels.insert(at, std::move(current));
+  }
+  return WriteSave(game, std::move(levels), checkpoint, error);
 }
 
 void RemoveLevelFiles(const Game& game) {
@@ -205,25 +267,26 @@ std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folde
 bool SaveGame(const Game& game, std::string* error) {
   std::vector<SavedLevel> levels;
   if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
-  return WriteSave(game, std::move(levels), error);
+  return WriteSave(game, std::move(levels), false, error);
 }
 
-bool SaveCurrentGame(Game& game, std::string* error) {
-  std::vector<SavedLevel> levels;
-  if (!GatherLevelFiles(game.session.SaveFolder(), &levels, error)) return false;
-  // The level the hero stands on goes in as it is now, in its place in the order.
-  const World& world = game.world;
-  SavedLevel current{world.current_place, world.current_level, EncodeLevel(game)};
-  const auto at =
-      std::lower_bound(levels.begin(), levels.end(), current, [](const auto& a, const auto& b) {
-        return std::make_pair(a.place, a.level) < std::make_pair(b.place, b.level);
-      });
-  if (at != levels.end() && at->place == current.place && at->level == current.level) {
-    at->bytes = std::move(current.bytes);
-  } else {
-    levels.insert(at, std::move(current));
-  }
-  return WriteSave(game, std::move(levels), error);
+bool SaveCurrentGame(Game& game, std::string* error) { return SaveAsItStands(game, false, error); }
+
+bool SaveCheckpoint(Game& game, std::string* error) { return SaveAsItStands(game, true, error); }
+
+bool GameCanBeSaved(const Game& game) {
+  const std::string& name = game.world.hero.name;
+  const auto normal = NormalHeroName(name, nullptr);
+  return game.session.game_in_progress && !game.GameOver() && !name.empty() && normal &&
+         *normal == name && game.world.current_place != kSandboxPlace;
+}
+
+bool SaveIsCheckpoint(const std::filesystem::path& save_folder, std::string_view name) {
+  const auto mark =
+      ReadWholeFile(CheckpointMarkPath(save_folder, name), kCheckpointMarkBytes, nullptr);
+  if (!mark) return false;
+  const auto bytes = ReadWholeFile(SaveFilePath(save_folder, name), kMaxSaveBytes, nullptr);
+  return bytes && SaveHash(*bytes) == std::string(mark->begin(), mark->end());
 }
 
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
@@ -254,6 +317,7 @@ bool LoadGame(Game& game, std::string_view name, std::string* error) {
   const std::filesystem::path save_folder = game.session.SaveFolder();
   const auto image = ReadSaveFile(save_folder, name, error);
   if (!image) return false;
+  const bool checkpoint = SaveIsCheckpoint(save_folder, name);
   RemoveLevelFiles(game);
   for (const SavedLevel& level : image->levels) {
     std::string why;
@@ -277,6 +341,7 @@ bool LoadGame(Game& game, std::string_view name, std::string* error) {
     return false;
   }
   BeginPlay(game);
+  if (checkpoint) ShowMessage(game, kRestoredFromCheckpoint);
   return true;
 }
 
@@ -284,6 +349,7 @@ void DeleteSave(const std::filesystem::path& save_folder, std::string_view name)
   std::error_code ec;
   std::filesystem::remove(SaveFilePath(save_folder, name), ec);
   std::filesystem::remove(BackupFilePath(save_folder, name), ec);
+  std::filesystem::remove(CheckpointMarkPath(save_folder, name), ec);
 }
 
 std::string UnloadGame(Game& game) {

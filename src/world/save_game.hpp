@@ -44,6 +44,16 @@ bool SaveGame(const Game& game, std::string* error);
 // current level as it stands now (its level file may be older). False, with the reason in *error,
 // when it could not be written (the old save is then untouched).
 bool SaveCurrentGame(Game& game, std::string* error);
+// The same save, marked as a checkpoint (written when the hero has entered another level).
+bool SaveCheckpoint(Game& game, std::string* error);
+// Whether the game in progress is one that saves: a hero with a name, alive, not in a sandbox.
+bool GameCanBeSaved(const Game& game);
+// Whether the hero's save on disk is a checkpoint rather than a save the player made.
+bool SaveIsCheckpoint(const std::filesystem::path& save_folder, std::string_view name);
+
+// What the message line says when a loaded save is a checkpoint.
+inline constexpr std::string_view kRestoredFromCheckpoint =
+    "Игра восстановлена с момента входа на этот уровень.";
 
 // Reads and checks the hero's save file without changing anything.
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
@@ -51,12 +61,13 @@ std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
 
 // Loads the saved hero `name`: the file is read and checked first; then the level files are
 // re-created, the data files loaded, the hero, his pack, knowledge, events and kills restored,
-// and the saved level entered with the hero on his cell. False, with the reason in *error and
+// and the saved level entered with the hero on his cell; a checkpoint says so on the message
+// line. False, with the reason in *error and
 // the game as it was, when the file is missing or damaged (it stays on disk) or the level files
 // cannot be written.
 bool LoadGame(Game& game, std::string_view name, std::string* error);
 
-// Removes a lost hero's save file and its backup.
+// Removes a lost hero's save file, its backup and its checkpoint mark.
 void DeleteSave(const std::filesystem::path& save_folder, std::string_view name);
 
 // The unload step of closing the main window: a game that ends unsaved leaves its character

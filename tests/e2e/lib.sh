@@ -11,7 +11,13 @@ WORK=$(mktemp -d)
 SESSION=game
 
 cleanup() {
-  for i in $(seq 0 "$RUNS"); do tmux -L "$SOCKET_BASE-$i" kill-server 2>/dev/null || true; done
+  local pids=""
+  for i in $(seq 0 "$RUNS"); do
+    pids="$pids $(game_pid "$SOCKET_BASE-$i" 2>/dev/null || true)"
+    tmux -L "$SOCKET_BASE-$i" kill-server 2>/dev/null || true
+  done
+  # A game still running saves itself on the hang-up: the folder goes once it has ended.
+  for pid in $pids; do wait_gone "$pid" 5 || true; done
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -43,6 +49,29 @@ room_map() {
 wait_for_file() { for _ in $(seq 1 50); do [ -e "$1" ] && return 0; sleep 0.1; done; }
 
 screen() { tmux -L "$SOCKET" capture-pane -p -t "$SESSION"; }
+
+# The map cell (x, y) as the screen shows it: map row y is screen line 5 + y, column x is 1 + x.
+cell() { screen | sed -n "$(($2 + 5))p" | cut -c"$(($1 + 1))"; }
+
+# The game's process in the tmux server of the socket given, or of the current one (the pane's
+# shell runs it).
+game_pid() {
+  local shell
+  shell=$(tmux -L "${1:-$SOCKET}" display-message -p -t "$SESSION" '#{pane_pid}')
+  pgrep -P "$shell"
+}
+
+# Waits (up to the seconds given) until the process has ended (a zombie waiting for whoever
+# reaps orphans has ended too).
+wait_gone() {
+  local state
+  for _ in $(seq 1 $(($2 * 20))); do
+    state=$(ps -o stat= -p "$1" 2>/dev/null || true)
+    case $state in "" | Z*) return 0 ;; esac
+    sleep 0.05
+  done
+  return 1
+}
 
 # Waits (up to 15 s) until the screen shows the text.
 wait_for() {

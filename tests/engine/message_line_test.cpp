@@ -67,7 +67,7 @@ TEST(MessageLine, YesNoQuestions) {
   const Case cases[] = {{"y", false, prompt::kYes},        {"n", false, prompt::kIdle},
                         {"{Space}", false, prompt::kIdle}, {"Y", false, prompt::kWaiting},
                         {"д", false, prompt::kWaiting},    {"q", true, prompt::kIdle},
-                        {"{Up}", true, prompt::kIdle}};
+                        {"{Up}", true, prompt::kIdle},     {"{Hangup}", false, prompt::kIdle}};
   for (const Case& c : cases) {
     GameFixture fixture(kRoom);
     fixture.game().session.settings.fast_more = c.fast_more ? 1 : 0;
@@ -103,6 +103,13 @@ TEST(MessageLine, EntryBoxTakesTypedTextOrTheAnswerListsChoice) {
       fixture.Keys("{Down}{Enter}").Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
   EXPECT_EQ(fixture.game().view.number_input.text, "Нет.");
   EXPECT_FALSE(fixture.game().view.chat.visible) << "tag 0 hides the list after a choice";
+
+  // A hang-up answers with nothing, whatever was typed or offered.
+  fixture.game().view.chat = AnswerList{true, 0, {"Да.", "Нет."}, 0};
+  fixture.game().view.number_input.preset = "1";
+  ASSERT_TRUE(fixture.Keys("5{Hangup}").Act([](Game& g) { ShowMessage(g, "Ну?", msg::kEntry); }));
+  EXPECT_EQ(fixture.game().view.number_input.text, "");
+  EXPECT_EQ(fixture.game().control.prompt_state, prompt::kIdle);
 }
 
 TEST(MessageLine, NothingAfterTheGameIsOver) {

@@ -14,6 +14,7 @@ inline std::string Fields(const Key& key) {
   std::snprintf(text, sizeof text, "%scode=%d ch=U+%04X cp1251=%d%s%s%s x=%d y=%d",
                 key.kind == KeyKind::kMouseClick     ? "click "
                 : key.kind == KeyKind::kCloseRequest ? "close "
+                : key.kind == KeyKind::kHangup       ? "hangup "
                                                      : "",
                 key.code, static_cast<unsigned>(key.ch), key.cp1251, key.shift ? " shift" : "",
                 key.ctrl ? " ctrl" : "", key.alt ? " alt" : "", key.x, key.y);

@@ -4,12 +4,15 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/key_fields.hpp"
 #include "platform/sdl_events.hpp"
@@ -221,6 +224,22 @@ TEST_F(SdlFrontendTest, SleepKeepsTheKeysPressedMeanwhileAndBeepNeverFails) {
   EXPECT_EQ(frontend->NextKey().ch, U'b');
   frontend->Beep();
   frontend->Beep();
+}
+
+// A desktop's SIGTERM at log-out (or SIGHUP, SIGINT) is a hang-up, never the close button's
+// question: the wait for a key ends within a second, and so does every pause after it.
+TEST_F(SdlFrontendTest, EndSignalsEndTheWaitWithoutAQuestion) {
+  for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    auto frontend = Open();
+    const Uint64 start = SDL_GetTicks64();
+    std::jthread sender([signal] {
+      SDL_Delay(50);
+      kill(getpid(), signal);
+    });
+    EXPECT_EQ(frontend->NextKey().kind, KeyKind::kHangup) << signal;
+    frontend->SleepMs(5000);
+    EXPECT_LT(SDL_GetTicks64() - start, 1000u) << signal;
+  }
 }
 
 TEST_F(SdlFrontendTest, ResizedAndFullScreenWindowsCentreTheGridAndMapClicks) {

@@ -299,19 +299,30 @@ TEST_F(TerminalFrontendTest, LeftClickGivesTheCell) {
   EXPECT_EQ(frontend->NextKey().code, 'Z');
 }
 
-TEST_F(TerminalFrontendTest, EndOfInputEndsTheGame) {
+TEST_F(TerminalFrontendTest, AGoneTerminalIsAHangupForEveryWait) {
   auto frontend = Open("xterm-256color");
   pty_.HangUp();
-  EXPECT_THROW(frontend->NextKey(), InputEnded);
+  EXPECT_EQ(frontend->NextKey().kind, KeyKind::kHangup);
+  EXPECT_EQ(frontend->NextKey().kind, KeyKind::kHangup);
 }
 
-TEST_F(TerminalFrontendTest, HangupSignalAsksToCloseThenEndsInput) {
-  TerminalOptions options = pty_.Options("xterm-256color");
-  options.guard_signals = true;
-  auto frontend = Open(options);
-  raise(SIGHUP);
-  EXPECT_EQ(frontend->NextKey().kind, KeyKind::kCloseRequest);
-  EXPECT_THROW(frontend->NextKey(), InputEnded);
+// A signal that ends the program wakes the wait for a key within a second, whenever it comes,
+// and every wait and pause after it ends at once.
+TEST_F(TerminalFrontendTest, EndSignalsWakeTheWaitForAKeyAndEveryWaitAfter) {
+  for (const int signal : {SIGHUP, SIGTERM, SIGINT}) {
+    TerminalOptions options = pty_.Options("xterm-256color");
+    options.guard_signals = true;
+    auto frontend = Open(options);
+    const auto start = std::chrono::steady_clock::now();
+    std::jthread sender([signal] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      kill(getpid(), signal);  // any thread may take it, not only the one that reads
+    });
+    EXPECT_EQ(frontend->NextKey().kind, KeyKind::kHangup) << signal;
+    EXPECT_EQ(frontend->NextKey().kind, KeyKind::kHangup) << signal;
+    frontend->SleepMs(5000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << signal;
+  }
 }
 
 TEST_F(TerminalFrontendTest, TerminalModesComeBackWhenClosed) {

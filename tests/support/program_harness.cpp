@@ -16,6 +16,16 @@ int ProgramHarness::Run(uint64_t seed, const SandboxLevel* sandbox, const HeroCh
   }
 }
 
+int ProgramHarness::RunNewGame(const HeroChoice& hero, uint64_t seed) {
+  NewGameStart start;
+  start.hero = hero;
+  try {
+    return window_.Run(seed, nullptr, &hero, &start);
+  } catch (const platform::InputEnded&) {
+    return -1;
+  }
+}
+
 bool ProgramHarness::ScreenHas(std::string_view text) const {
   return ScreenText().find(text) != std::string::npos;
 }

@@ -30,6 +30,8 @@ class ProgramHarness {
   // keys ran out first.
   int Run(uint64_t seed = 1, const SandboxLevel* sandbox = nullptr,
           const HeroChoice* hero = nullptr);
+  // The same with a new game of this hero begun at once on the overworld (as --hero does).
+  int RunNewGame(const HeroChoice& hero, uint64_t seed = 1);
 
   // The text of the last screen shown.
   std::string ScreenText() const { return frontend_.ScreenText(); }

@@ -4,8 +4,11 @@
 
 #include <filesystem>
 
+#include "base/cp1251.hpp"
 #include "model/game.hpp"
+#include "support/game_fixture.hpp"
 #include "support/program_harness.hpp"
+#include "world/sandbox.hpp"
 #include "world/save_game.hpp"
 
 namespace zaldrun {
@@ -84,6 +87,114 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   EXPECT_EQ(loaded.view.labels.money, saved.view.labels.money);
   EXPECT_EQ(FirstDifference(ReadFileText(SaveOf(first, "Вася")), bytes), -1);
   EXPECT_EQ(FirstDifference(ReadFileText(first.folder() / "Save" / "Вася.bak"), bytes), -1);
+}
+
+// A hang-up anywhere lets the command run to its end, every question refused, and saves what S
+// would save, byte for byte; no key after it is read.
+TEST(Closing, AHangupAnywhereSavesWhatSWouldSave) {
+  ProgramHarness reference;
+  ASSERT_EQ(reference.Keys(kCreate).Keys("Sy").Run(), 0);
+  const std::string s_save = ReadFileText(SaveOf(reference, "Вася"));
+  const struct {
+    const char* where;
+    std::string_view keys;
+  } kCases[] = {
+      {"idle", "{Hangup}"},
+      {"at the direction prompt", "k{Hangup}"},
+      {"at the save question", "S{Hangup}"},
+      {"at the quit question", "Q{Hangup}"},
+      {"at the close question", "{Close}{Hangup}"},
+      {"in the drop window", "d{Hangup}"},
+      {"in the menu", "{F10}{Hangup}"},
+  };
+  for (const auto& c : kCases) {
+    ProgramHarness program;
+    EXPECT_EQ(program.Keys(kCreate).Keys(c.keys).Keys("y").Run(), 0) << c.where;
+    EXPECT_EQ(program.frontend().pending_keys(), 1u) << c.where;
+    EXPECT_EQ(FirstDifference(ReadFileText(SaveOf(program, "Вася")), s_save), -1) << c.where;
+    EXPECT_FALSE(fs::exists(program.folder() / "Вася.txt")) << c.where;
+    EXPECT_FALSE(AnyLevelFiles(program)) << c.where;
+  }
+}
+
+// A missile in flight when the hang-up comes lands without the pauses, the shot is paid for, and
+// then the game is saved: never half a shot.
+TEST(Closing, AHangupDuringAFlightLetsTheShotEndThenSaves) {
+  const HeroChoice archer{1, 2, 1, 1};
+  ProgramHarness before;
+  EXPECT_EQ(before.RunNewGame(archer), -1);
+  const int16_t arrows = before.game().world.hero.equipment[equipment_slot::kAmmunition].count;
+  ASSERT_GT(arrows, 1);
+
+  ProgramHarness program;
+  program.frontend().HangUpInSleep(1);  // at the flight's first pause
+  EXPECT_EQ(program.Keys("t{Right}{Right}{Right}{Right}{Enter}{Right}").RunNewGame(archer), 0);
+  EXPECT_EQ(program.frontend().slept_ms(), 0);
+  EXPECT_EQ(program.frontend().pending_keys(), 1u);
+  std::string error;
+  const auto image = ReadSaveFile(program.folder() / "Save", "Вася", &error);
+  ASSERT_TRUE(image.has_value()) << error;
+  EXPECT_EQ(image->hero.equipment[equipment_slot::kAmmunition].count, arrows - 1);
+  EXPECT_EQ(image->hero.x, 4);
+}
+
+// With nothing to save -- no game, a sandbox, a dead hero -- a hang-up ends the program as a key
+// would, at once.
+TEST(Closing, AHangupWithNothingToSaveJustEnds) {
+  ProgramHarness no_game;
+  EXPECT_EQ(no_game.Keys("{Hangup}").Run(), 0);
+  ProgramHarness choosing;
+  EXPECT_EQ(choosing.Keys("{F10}{Enter}{Hangup}").Run(), 0) << "in the new-game window";
+  const SandboxLevel sandbox = testing::PictureLevel({"AAAA", "A@CA", "AAAA"});
+  ProgramHarness trying;
+  EXPECT_EQ(trying.Keys("{Hangup}").Run(1, &sandbox), 0);
+  for (const ProgramHarness* program : {&no_game, &choosing, &trying}) {
+    EXPECT_TRUE(fs::is_empty(program->folder() / "Save"));
+  }
+
+  ProgramHarness dead;
+  EXPECT_EQ(dead.Keys(kCreate).Run(), -1);
+  dead.game().control.prompt_state = prompt::kGameOver;
+  dead.game().control.end_reason = 9;
+  EXPECT_EQ(dead.Keys("{Hangup}").Run(), 0);
+  EXPECT_FALSE(fs::exists(SaveOf(dead, "Вася")));
+  EXPECT_NE(ReadFileText(dead.folder() / "Вася.txt").find("умер от голода"), std::string::npos);
+}
+
+// Entering another level leaves a checkpoint: a crash after it loses nothing, and loading it
+// says where the game resumes. A save made with S is no checkpoint; Q removes it all.
+TEST(Closing, EnteringAnotherLevelLeavesACheckpoint) {
+  ProgramHarness fresh;
+  EXPECT_EQ(fresh.Keys(kCreate).Keys("{Right}").Run(), -1);
+  EXPECT_FALSE(fs::exists(SaveOf(fresh, "Вася"))) << "the first level of a new game is not saved";
+  // The program dies (the keys run out) in the village it has just entered.
+  ProgramHarness first;
+  EXPECT_EQ(first.Keys(kCreate).Keys("{PgDn}{Right}{Right}{Right}{Right}{Right}{Right}>").Run(),
+            -1);
+  const Game& crashed = first.game();
+  ASSERT_FALSE(crashed.world.OnOverworld());
+  const fs::path save_folder = first.folder() / "Save";
+  ASSERT_TRUE(SaveIsCheckpoint(save_folder, "Вася"));
+
+  ProgramHarness restored;
+  UseFolderOf(restored, first);
+  EXPECT_EQ(restored.Keys(kLoadFirst).Run(), -1);
+  EXPECT_EQ(restored.game().world.hero.x, crashed.world.hero.x);
+  EXPECT_EQ(restored.game().world.hero.y, crashed.world.hero.y);
+  EXPECT_TRUE(restored.ScreenHas(kRestoredFromCheckpoint)) << restored.ScreenText();
+
+  ProgramHarness saved;
+  UseFolderOf(saved, first);
+  EXPECT_EQ(saved.Keys(kLoadFirst).Keys("Sy").Run(), 0);
+  EXPECT_FALSE(SaveIsCheckpoint(save_folder, "Вася"));
+  ProgramHarness quitter;
+  UseFolderOf(quitter, first);
+  EXPECT_EQ(quitter.Keys(kLoadFirst).Keys("Qy").Run(), 0);
+  EXPECT_EQ(
+      ReadFileText(first.folder() / "Messages.log").find(Utf8ToCp1251(kRestoredFromCheckpoint)),
+      std::string::npos)
+      << "an S save is no checkpoint";
+  EXPECT_TRUE(fs::is_empty(save_folder)) << "no save, backup or mark is left";
 }
 
 // Quitting a loaded hero with Q: e2e/save_load_terminal.sh.

@@ -37,5 +37,20 @@ TEST(Screen, WindowsSeeACloseRequestAndLeaveItForTheIdleLoop) {
   EXPECT_FALSE(screen.close_requested());
 }
 
+TEST(Screen, AfterAHangupEveryWaitEndsAtOnceAndNoKeyIsRead) {
+  platform::HeadlessFrontend frontend;
+  Screen screen(frontend);
+  frontend.PushClose();
+  frontend.PushHangup();
+  frontend.PushScript("a");
+  EXPECT_EQ(screen.NextKey().kind, platform::KeyKind::kHangup) << "the close request waits";
+  EXPECT_EQ(screen.NextKey().kind, platform::KeyKind::kHangup);
+  EXPECT_EQ(screen.NextWindowKey().kind, platform::KeyKind::kCloseRequest) << "windows close";
+  EXPECT_EQ(screen.NextIdleKey().kind, platform::KeyKind::kHangup) << "no question is asked";
+  screen.SleepMs(100);
+  EXPECT_EQ(frontend.slept_ms(), 0);
+  EXPECT_EQ(frontend.pending_keys(), 1u);
+}
+
 }  // namespace
 }  // namespace zaldrun

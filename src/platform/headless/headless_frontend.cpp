@@ -13,10 +13,17 @@ void HeadlessFrontend::Present(const Grid& grid) {
 }
 
 Key HeadlessFrontend::NextKey() {
+  if (hung_up_) return Key::Of(KeyKind::kHangup);
   if (keys_.empty()) throw InputEnded();
-  Key key = keys_.front();
+  const Key key = keys_.front();
   keys_.pop_front();
+  hung_up_ = key.kind == KeyKind::kHangup;
   return key;
+}
+
+void HeadlessFrontend::SleepMs(int ms) {
+  if (sleeps_before_hangup_ > 0 && --sleeps_before_hangup_ == 0) hung_up_ = true;
+  if (!hung_up_) slept_ms_ += ms;
 }
 
 void HeadlessFrontend::PushCode(int code) {
@@ -50,6 +57,8 @@ void HeadlessFrontend::PushScript(std::string_view script) {
       const std::string_view name = script.substr(i + 1, close - i - 1);
       if (name == "Close") {
         PushClose();
+      } else if (name == "Hangup") {
+        PushHangup();
       } else if (name == "Shift+Tab") {
         Key key = Key::Code(keys::kTab);
         key.shift = true;
@@ -89,11 +98,9 @@ void HeadlessFrontend::PushClick(int x, int y) {
   keys_.push_back(key);
 }
 
-void HeadlessFrontend::PushClose() {
-  Key key;
-  key.kind = KeyKind::kCloseRequest;
-  keys_.push_back(key);
-}
+void HeadlessFrontend::PushClose() { keys_.push_back(Key::Of(KeyKind::kCloseRequest)); }
+
+void HeadlessFrontend::PushHangup() { keys_.push_back(Key::Of(KeyKind::kHangup)); }
 
 std::string HeadlessFrontend::ScreenText() const {
   return last_grid_ ? last_grid_->Text() : std::string();

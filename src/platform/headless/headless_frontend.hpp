@@ -17,9 +17,10 @@ class HeadlessFrontend : public Frontend {
   HeadlessFrontend() = default;
 
   void Present(const Grid& grid) override;
-  // Returns the next scripted key; throws InputEnded when the script is used up.
+  // Returns the next scripted key; throws InputEnded when the script is used up. After a
+  // scripted hang-up, a hang-up every time, the keys left in the script untouched.
   Key NextKey() override;
-  void SleepMs(int ms) override { slept_ms_ += ms; }
+  void SleepMs(int ms) override;
   void Beep() override { ++beeps_; }
   void SetTitle(const std::string& utf8) override { title_ = utf8; }
   bool HasTitleBar() const override { return has_title_bar_; }
@@ -31,10 +32,13 @@ class HeadlessFrontend : public Frontend {
   void PushText(std::string_view utf8);
   // A compact script: plain characters are typed; {Name} is a fixed key
   // ({Enter} {Esc} {Space} {Up} {Down} {Left} {Right} {Home} {End} {PgUp} {PgDn} {Clear} {Tab}
-  // {Backspace} {F10} {Close}, {Shift+Tab} and {Ctrl+X}).
+  // {Backspace} {F10} {Close} {Hangup}, {Shift+Tab} and {Ctrl+X}).
   void PushScript(std::string_view script);
   void PushClick(int x, int y);
   void PushClose();
+  // A hang-up signal arrives: as the next key, or during the n-th pause from now (an animation).
+  void PushHangup();
+  void HangUpInSleep(int n) { sleeps_before_hangup_ = n; }
   size_t pending_keys() const { return keys_.size(); }
 
   void set_has_title_bar(bool value) { has_title_bar_ = value; }
@@ -43,6 +47,7 @@ class HeadlessFrontend : public Frontend {
   const std::optional<Grid>& last_grid() const { return last_grid_; }
   std::string ScreenText() const;
   int presents() const { return presents_; }
+  // Time paused, hung-up pauses not counted.
   long slept_ms() const { return slept_ms_; }
   int beeps() const { return beeps_; }
   const std::string& title() const { return title_; }
@@ -55,6 +60,8 @@ class HeadlessFrontend : public Frontend {
   int presents_ = 0;
   long slept_ms_ = 0;
   int beeps_ = 0;
+  bool hung_up_ = false;
+  int sleeps_before_hangup_ = 0;
 };
 
 // The key a front end delivers for a typed character (code derived from the character for letters,

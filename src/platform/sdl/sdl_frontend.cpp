@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/hangup_signals.hpp"
 #include "platform/png_writer.hpp"
 #include "platform/sdl/cell_font.hpp"
 #include "platform/sdl/glyph_atlas.hpp"
@@ -27,6 +28,8 @@ constexpr const char* kTryTerminal = ". Запустите игру в терм�
 constexpr Uint32 kTextWaitMs = 10;
 // How often a pause looks at the window.
 constexpr Uint32 kSleepSliceMs = 5;
+// How often a wait for a key looks for a hang-up signal.
+constexpr int kHangupCheckMs = 100;
 
 bool EnvironmentSet(const char* name) {
   const char* value = std::getenv(name);
@@ -84,6 +87,7 @@ class SdlFrontend final : public Frontend {
   double PixelsPerPoint() const;
   CellSize Cell() const { return {font_->cell_width(), font_->cell_height()}; }
 
+  bool signals_caught_ = false;
   bool video_started_ = false;
   bool ttf_started_ = false;
   SDL_Window* window_ = nullptr;
@@ -126,6 +130,11 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(const SdlOptions& options, std:
 bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   // A desktop program should not switch off the desktop's compositor.
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // SIGTERM and SIGINT would come as SDL_QUIT, which asks the player a question; a signal saves
+  // without one, and so does SIGHUP, which SDL leaves deadly.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  InstallHangupSignals();
+  signals_caught_ = true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
     return false;
@@ -182,6 +191,7 @@ SdlFrontend::~SdlFrontend() {
   if (ttf_started_) TTF_Quit();
   if (video_started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+  if (signals_caught_) RemoveHangupSignals();
 }
 
 void SdlFrontend::Present(const Grid& grid) {
@@ -202,6 +212,7 @@ void SdlFrontend::Present(const Grid& grid) {
 
 Key SdlFrontend::NextKey() {
   for (;;) {
+    if (HangupSignalled()) return Key::Of(KeyKind::kHangup);
     while (std::optional<TranslatedInput> input = translator_.Pop()) {
       if (input->command == WindowCommand::kNone) return input->key;
       RunCommand(input->command);
@@ -214,7 +225,7 @@ Key SdlFrontend::NextKey() {
       }
     } else {
       if (needs_redraw_ && !SDL_PollEvent(nullptr)) Redraw();
-      if (!SDL_WaitEvent(&event)) throw InputEnded();
+      if (!SDL_WaitEventTimeout(&event, kHangupCheckMs)) continue;
     }
     if (!HandleWindowEvent(event)) translator_.Feed(event);
   }
@@ -225,7 +236,7 @@ void SdlFrontend::SleepMs(int ms) {
   for (;;) {
     ServiceWindow();
     const Uint64 now = SDL_GetTicks64();
-    if (now >= deadline) return;
+    if (now >= deadline || HangupSignalled()) return;
     SDL_Delay(static_cast<Uint32>(std::min<Uint64>(deadline - now, kSleepSliceMs)));
   }
 }

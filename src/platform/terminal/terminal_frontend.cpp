@@ -5,6 +5,7 @@
 #include <langinfo.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/hangup_signals.hpp"
 #include "platform/terminal/terminal_keys.hpp"
 #include "platform/terminal/terminal_layout.hpp"
 #include "platform/terminal/terminal_signals.hpp"
@@ -24,6 +26,9 @@ namespace {
 constexpr int kReadErrorLimit = 64;
 // ESC followed by a letter within this time is Alt+letter; a lone Escape is reported after it.
 constexpr int kEscapeDelayMs = 25;
+// A wait for a key looks for a hang-up this often: a signal that came just before the read began
+// does not wake it.
+constexpr int kHangupCheckMs = 200;
 
 TerminalFrontend* g_open_frontend = nullptr;
 
@@ -72,7 +77,7 @@ struct TerminalFrontend::State {
   bool clear_terminal = false;
   int cells_drawn = 0;
   int read_errors = 0;
-  bool close_reported = false;
+  bool terminal_gone = false;  // reads keep failing: nobody is there to answer
   std::vector<cchar_t> run;
 
   std::optional<Style> StyleFor(const Cell& cell);
@@ -139,6 +144,7 @@ std::unique_ptr<TerminalFrontend> TerminalFrontend::Open(const TerminalOptions& 
   nonl();
   meta(stdscr, TRUE);
   keypad(stdscr, TRUE);
+  wtimeout(stdscr, kHangupCheckMs);
   set_escdelay(kEscapeDelayMs);
   curs_set(0);
   leaveok(stdscr, TRUE);
@@ -241,21 +247,26 @@ bool TerminalFrontend::DrawCells(const Grid& wanted, const Grid* shown, bool all
   return true;
 }
 
+bool TerminalFrontend::HungUp() const {
+  return state_->terminal_gone || (state_->guards && HangupSignalled());
+}
+
 Key TerminalFrontend::NextKey() {
   State& s = *state_;
   set_term(s.screen);
   for (;;) {
-    if (s.guards && HangupReceived()) {
-      if (s.close_reported) throw InputEnded();
-      s.close_reported = true;
-      Key close;
-      close.kind = KeyKind::kCloseRequest;
-      return close;
-    }
+    if (HungUp()) return Key::Of(KeyKind::kHangup);
     wint_t value = 0;
+    const auto start = std::chrono::steady_clock::now();
     const int status = wget_wch(stdscr, &value);
     if (status == ERR) {
-      if (++s.read_errors >= kReadErrorLimit) throw InputEnded();
+      // A read that waited out its time is no fault; a failing one comes back at once.
+      const auto waited = std::chrono::steady_clock::now() - start;
+      if (waited >= std::chrono::milliseconds(kHangupCheckMs / 2)) {
+        s.read_errors = 0;
+      } else if (++s.read_errors >= kReadErrorLimit) {
+        s.terminal_gone = true;
+      }
       continue;
     }
     s.read_errors = 0;
@@ -287,7 +298,7 @@ std::optional<char32_t> TerminalFrontend::ReadBufferedChar() {
   nodelay(stdscr, TRUE);
   wint_t value = 0;
   const int status = wget_wch(stdscr, &value);
-  nodelay(stdscr, FALSE);
+  wtimeout(stdscr, kHangupCheckMs);
   if (status == KEY_CODE_YES) ungetch(static_cast<int>(value));
   if (status != OK) return std::nullopt;
   return static_cast<char32_t>(value);
@@ -331,7 +342,8 @@ std::optional<Key> TerminalFrontend::ReadClick() {
 }
 
 void TerminalFrontend::SleepMs(int ms) {
-  if (ms > 0) napms(ms);
+  // Nobody watches an animation after a hang-up.
+  if (ms > 0 && !HungUp()) napms(ms);
 }
 
 void TerminalFrontend::Beep() { beep(); }

@@ -23,8 +23,7 @@ struct TerminalOptions {
   // The size to assume when the output is not a terminal (benchmarks); 0 keeps curses' idea.
   int columns = 0;
   int lines = 0;
-  // Restore the terminal on fatal signals; SIGHUP/SIGTERM become a close request, then the end
-  // of input.
+  // Restore the terminal on fatal signals; SIGHUP, SIGTERM and SIGINT become a hang-up.
   bool guard_signals = true;
   bool mouse = true;
 };
@@ -39,8 +38,8 @@ class TerminalFrontend : public Frontend {
 
   // Draws the cells that changed since the last frame; everything after a resize.
   void Present(const Grid& grid) override;
-  // Blocks for the next key; redraws on resize. After a hang-up it returns one close request
-  // and then throws InputEnded, as it does when the input has ended.
+  // Blocks for the next key; redraws on resize. After a hang-up signal, or once the terminal is
+  // gone (reads keep failing), every call returns a hang-up at once.
   Key NextKey() override;
   void SleepMs(int ms) override;
   void Beep() override;
@@ -56,6 +55,7 @@ class TerminalFrontend : public Frontend {
   struct State;
   explicit TerminalFrontend(std::unique_ptr<State> state);
 
+  bool HungUp() const;
   void Draw();
   bool DrawCells(const Grid& wanted, const Grid* shown, bool allow_default_pair);
   // Escape, Alt+key, or nothing for an unknown escape sequence.

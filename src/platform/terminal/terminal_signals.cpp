@@ -7,15 +7,16 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "platform/hangup_signals.hpp"
+
 namespace platform {
 namespace {
 
 constexpr std::array kFaultSignals = {SIGSEGV, SIGBUS, SIGFPE, SIGILL};
-constexpr std::array kDeadlySignals = {SIGABRT, SIGINT, SIGQUIT};
-constexpr std::array kHangupSignals = {SIGHUP, SIGTERM};
+// SIGINT, SIGHUP and SIGTERM end the program with the game saved (platform/hangup_signals).
+constexpr std::array kDeadlySignals = {SIGABRT, SIGQUIT};
 
 volatile sig_atomic_t g_curses_active = 0;
-volatile sig_atomic_t g_hangup = 0;
 int g_install_depth = 0;
 bool g_exit_handler_registered = false;
 
@@ -23,8 +24,7 @@ struct SavedAction {
   int signal;
   struct sigaction action;
 };
-std::array<SavedAction, kFaultSignals.size() + kDeadlySignals.size() + kHangupSignals.size()>
-    g_saved{};
+std::array<SavedAction, kFaultSignals.size() + kDeadlySignals.size()> g_saved{};
 
 struct sigaction* SavedFor(int signal) {
   for (SavedAction& saved : g_saved) {
@@ -51,8 +51,6 @@ void OnFatalSignal(int signal, siginfo_t* info, void*) {
   if (!is_fault || info == nullptr || info->si_code <= 0) raise(signal);
 }
 
-void OnHangup(int, siginfo_t*, void*) { g_hangup = 1; }
-
 void OnExit() { RestoreTerminal(); }
 
 template <size_t N>
@@ -62,7 +60,6 @@ void Catch(const std::array<int, N>& signals, void (*handler)(int, siginfo_t*, v
     struct sigaction action {};
     action.sa_sigaction = handler;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a hang-up must interrupt the blocking read of the next key.
     action.sa_flags = SA_SIGINFO;
     g_saved[slot].signal = signal;
     sigaction(signal, &action, &g_saved[slot].action);
@@ -78,11 +75,10 @@ void Catch(const std::array<int, N>& signals, void (*handler)(int, siginfo_t*, v
 
 void InstallTerminalGuards() {
   if (g_install_depth++ > 0) return;
-  g_hangup = 0;
   size_t slot = 0;
   Catch(kFaultSignals, OnFatalSignal, slot);
   Catch(kDeadlySignals, OnFatalSignal, slot);
-  Catch(kHangupSignals, OnHangup, slot);
+  InstallHangupSignals();
   if (!g_exit_handler_registered) {
     g_exit_handler_registered = std::atexit(OnExit) == 0;
   }
@@ -91,10 +87,9 @@ void InstallTerminalGuards() {
 void RemoveTerminalGuards() {
   if (g_install_depth == 0 || --g_install_depth > 0) return;
   for (const SavedAction& saved : g_saved) sigaction(saved.signal, &saved.action, nullptr);
+  RemoveHangupSignals();
 }
 
 void SetCursesActive(bool active) { g_curses_active = active ? 1 : 0; }
-
-bool HangupReceived() { return g_hangup != 0; }
 
 }  // namespace platform

@@ -3,16 +3,13 @@
 
 namespace platform {
 
-// Catches the fatal signals (the terminal is restored, then the signal takes its usual course),
-// SIGHUP and SIGTERM (remembered as a hang-up), and registers an exit handler once. Calls nest;
-// the last RemoveTerminalGuards puts the previous handlers back.
+// Catches the fatal signals (the terminal is restored, then the signal takes its usual course)
+// and the hang-up signals (platform/hangup_signals), and registers an exit handler once. Calls
+// nest; the last RemoveTerminalGuards puts the previous handlers back.
 void InstallTerminalGuards();
 void RemoveTerminalGuards();
 
 // Whether curses owns the terminal now; the handlers restore it only then.
 void SetCursesActive(bool active);
-
-// A SIGHUP or SIGTERM arrived since the guards were installed.
-bool HangupReceived();
 
 }  // namespace platform
