@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, play and test.
 # Idempotent: only packages that are missing are installed. Extra packages may be named as
-# arguments (the fuzzing build asks for clang this way).
+# arguments (the fuzzing build asks for clang this way, the tests and `make deb` for their tools).
 set -euo pipefail
 
 packages=(

@@ -24,12 +24,13 @@ fail() {
 }
 
 # Starts the game in the terminal front end inside a 110 x 50 tmux window (a tmux server of its
-# own for every run).
+# own for every run). GAME_ENV goes before the program (e.g. "env HOME=..."); GAME_FOLDER_ARGS
+# replaces "--dir $WORK" (empty: the folders the program chooses itself).
 start_game() {
   RUNS=$((RUNS + 1))
   SOCKET="$SOCKET_BASE-$RUNS"
   tmux -L "$SOCKET" -f /dev/null new-session -d -s "$SESSION" -x 110 -y 50 \
-    "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 $BIN --terminal --dir $WORK $*; sleep 30"
+    "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 ${GAME_ENV:-} $BIN --terminal ${GAME_FOLDER_ARGS---dir $WORK} $*; sleep 30"
 }
 
 # Writes a sandbox map of the rows given, padded with stone wall to 80 x 40; prints its path.
