@@ -56,18 +56,11 @@ send F10 Enter
 wait_for "Имя: Вася"
 send Enter
 wait_for "Exp: 0("
-before=$(screen | grep -n "@" || true)
+before=$(hero_row)
 [ -f "$CONFIG/Zaldrun.ini" ] || fail "no settings in $CONFIG"
-send S
-wait_for "Сохранить и выйти?"
-send y
-wait_for_file "$DATA/Save/Вася.sav"
-[ -f "$DATA/Save/Вася.sav" ] || fail "no save under the home folder after S"
+save_and_quit "$DATA/Save/Вася.sav"
 
-start_game --load Вася
-wait_for "Exp: 0("
-after=$(screen | grep -n "@" || true)
-[ "$before" = "$after" ] || fail "the hero is elsewhere: '$before' then '$after'"
+resume_hero Вася "$before"
 send Q
 wait_for "Действительно выйти?"
 send y

@@ -72,5 +72,25 @@ send() {
   settle
 }
 
+# The lines of the screen that show the hero, with their numbers: where he stands.
+hero_row() { screen | grep -n "@" || true; }
+
+# Saves with S and a yes; fails unless the save file ($1) appears.
+save_and_quit() {
+  send S
+  wait_for "Сохранить и выйти?"
+  send y
+  wait_for_file "$1"
+  [ -f "$1" ] || fail "no save after S: $1"
+}
+
+# Starts the program again with --load NAME ($1); fails unless the hero stands where he stood
+# ($2, from hero_row).
+resume_hero() {
+  start_game --load "$1"
+  wait_for "Exp: 0("
+  [ "$(hero_row)" = "$2" ] || fail "the hero is elsewhere: '$2' then '$(hero_row)'"
+}
+
 # The message log as UTF-8.
 log_text() { iconv -f CP1251 -t UTF-8 "$WORK/Messages.log" 2>/dev/null || true; }
