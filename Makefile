@@ -4,16 +4,31 @@
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play test deps build-release build-asan bench soak fuzz format clean
+.PHONY: play test install deb deps build-release build-asan bench soak fuzz format clean
 
 play: deps build-release
 	./build/release/zaldrun $(ARGS)
 
+# The install test checks the desktop entry, the AppStream data and the manual page with these.
 test: deps build-asan
+	@./scripts/install-deps.sh desktop-file-utils appstream man-db
 	ctest --preset asan -j $(JOBS)
 
 deps:
 	@./scripts/install-deps.sh
+
+# Installs the game under PREFIX (DESTDIR for a staging folder): bin/zaldrun, share/zaldrun/*.dat,
+# the desktop entry, icons, AppStream data and the manual page.
+PREFIX ?= /usr/local
+install: deps build-release
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# The Debian package of the release build, zaldrun_<version>_<arch>.deb, left in this folder.
+deb: deps build-release
+	@./scripts/install-deps.sh dpkg-dev file
+	rm -f build/release/zaldrun_*.deb
+	cd build/release && cpack -G DEB
+	cp build/release/zaldrun_*.deb .
 
 build-release:
 	cmake --preset release >/dev/null
@@ -46,4 +61,4 @@ format:
 	find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build zaldrun_*.deb

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, play and test.
 # Idempotent: only packages that are missing are installed. Extra packages may be named as
-# arguments (the fuzzing build asks for clang this way).
+# arguments (the fuzzing build asks for clang this way, the tests and `make deb` for their tools).
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config ninja-build
-  libsdl2-dev libsdl2-ttf-dev fonts-terminus-otb fonts-dejavu-core
+  libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-terminus-otb fonts-dejavu-core
   libncurses-dev ncurses-term tmux xvfb xauth
   libtomlplusplus-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -13,7 +13,7 @@ enum class FrontendChoice { kAuto, kWindow, kTerminal };
 
 struct Options {
   FrontendChoice frontend = FrontendChoice::kAuto;
-  std::string folder;  // empty: the executable's folder
+  std::string folder;  // --dir: one folder for all the player's files; empty: chosen at start
   std::optional<uint64_t> seed;
   std::string map_file;          // a sandbox level to play in
   std::string hero = "1,1,1,0";  // the hero: race, class, weapon, missile

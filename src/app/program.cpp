@@ -1,19 +1,15 @@
 #include "app/program.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <exception>
 #include <memory>
 #include <ostream>
-#include <system_error>
 
 #include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
-#include "world/game_data.hpp"
 #include "world/save_game.hpp"
 
 namespace zaldrun {
@@ -45,34 +41,12 @@ std::unique_ptr<platform::Frontend> OpenFrontend(FrontendChoice choice, std::ost
 
 }  // namespace
 
-std::filesystem::path ProgramFolder(const Options& options, std::string* error) {
-  std::error_code ec;
-  if (!options.folder.empty()) {
-    const std::filesystem::path folder = std::filesystem::absolute(options.folder, ec);
-    if (!ec) std::filesystem::create_directories(folder, ec);
-    if (ec || !std::filesystem::is_directory(folder)) {
-      if (error) *error = "Не удалось открыть папку " + options.folder + ": " + ec.message();
-      return {};
-    }
-    return folder;
-  }
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) {
-    if (error) *error = "Не удалось найти папку программы: " + ec.message();
-    return {};
-  }
-  return exe.parent_path();
-}
-
-int RunGame(const Options& options, const std::filesystem::path& folder,
-            platform::Frontend& frontend, const SandboxLevel* sandbox, const HeroChoice* hero) {
+int RunGame(const Options& options, const Folders& folders, platform::Frontend& frontend,
+            const SandboxLevel* sandbox, const HeroChoice* hero) {
   auto game = std::make_unique<Game>();
-  game->session.folder = folder;
-  // The data files come with the program; a folder given with --dir need not hold copies.
-  std::error_code ec;
-  const std::filesystem::path executable_folder =
-      std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-  if (!HasDataFiles(folder) && !ec) game->session.data_folder = executable_folder;
+  game->session.folder = folders.user;
+  game->session.settings_folder = folders.settings;
+  game->session.data_folder = folders.data;
   Screen screen(frontend);
   game->session.io = &screen;
   MainWindow window(*game, screen);
@@ -94,17 +68,17 @@ int RunGame(const Options& options, const std::filesystem::path& folder,
 }
 
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<Folders> folders = ChooseFolders(options, ReadSurroundings(), &error);
   if (options.help) {
-    out << UsageText();
+    out << UsageText() << "\n" << (folders ? FoldersText(*folders) : error + "\n");
     return 0;
   }
   if (options.version) {
     out << "Залдрун " << ZALDRUN_VERSION << "\n";
     return 0;
   }
-  std::string error;
-  const std::filesystem::path folder = ProgramFolder(options, &error);
-  if (folder.empty()) {
+  if (!folders || !CreateFolders(*folders, &error)) {
     err << error << "\n";
     return 1;
   }
@@ -128,7 +102,7 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   // plainly.
   Options run = options;
   if (!options.load.empty()) {
-    const std::filesystem::path save_folder = folder / "Save";
+    const std::filesystem::path save_folder = folders->user / "Save";
     const auto name = FindSavedHero(save_folder, options.load);
     if (!name) {
       err << "zaldrun: нет сохранённого героя \"" << options.load << "\" в папке "
@@ -143,7 +117,7 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   }
   std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
   if (!frontend) return 2;
-  return RunGame(run, folder, *frontend, sandbox.get(), &hero);
+  return RunGame(run, *folders, *frontend, sandbox.get(), &hero);
 }
 
 }  // namespace zaldrun

@@ -36,12 +36,16 @@ inline constexpr uint8_t kGameOver = 166;
 using EventHandler = void (*)(Game& game);
 using BehaviourHandler = void (*)(Game& game, int slot);
 
-// The program around a game: its folder, settings and screen, and whether a game runs.
+// The program around a game: its folders, settings and screen, and whether a game runs.
 struct Session {
-  // The program folder: data files, Zaldrun.ini, Messages.log, Save/.
+  // The player's files: Save/, Messages.log, the character records. In a build folder or with
+  // --dir this one folder holds the settings and the data files too.
   std::filesystem::path folder;
-  // Where the data files are read from when not from the program folder (the build folder for a
-  // game run with --dir, or for tests).
+  // Where Zaldrun.ini lives when not in `folder` (an installed game keeps it in the player's
+  // settings folder).
+  std::filesystem::path settings_folder;
+  // Where the data files are read from when not from `folder` (an installed game's share folder,
+  // the build folder for a game run with --dir, or for tests).
   std::filesystem::path data_folder;
   Settings settings = DefaultSettings();
   Io* io = nullptr;
@@ -61,7 +65,12 @@ struct Session {
   // Data faults already written to the log (each is written once).
   std::set<std::string> reported_faults;
 
-  std::filesystem::path SettingsPath() const { return folder / std::string(kSettingsFileName); }
+  const std::filesystem::path& SettingsFolder() const {
+    return settings_folder.empty() ? folder : settings_folder;
+  }
+  std::filesystem::path SettingsPath() const {
+    return SettingsFolder() / std::string(kSettingsFileName);
+  }
   std::filesystem::path LogPath() const { return folder / "Messages.log"; }
   std::filesystem::path SaveFolder() const { return folder / "Save"; }
   const std::filesystem::path& DataFolder() const {

@@ -13,9 +13,23 @@ namespace {
 
 constexpr std::string_view kFolderTitle = "Залдрун";
 
-std::string FolderAdvice(const Game& game, const std::string& reason) {
-  return "Игре нужна папка, в которую можно писать: " + game.session.folder.string() + ". " +
-         reason + " Укажите другую папку: zaldrun --dir ПАПКА";
+std::string FolderAdvice(const std::filesystem::path& folder, const std::string& reason) {
+  return "Игре нужна папка, в которую можно писать: " + folder.string() + ". " + reason +
+         " Укажите другую папку: zaldrun --dir ПАПКА";
+}
+
+// The player's folder and the settings folder (one and the same but in an installed game) must
+// take files; false, with the message shown, when one cannot.
+bool FoldersAreWritable(const Game& game, Io& io) {
+  for (const std::filesystem::path* folder :
+       {&game.session.folder, &game.session.SettingsFolder()}) {
+    std::string error;
+    if (!FolderIsWritable(*folder, &error)) {
+      io.MessageBox(FolderAdvice(*folder, error), kFolderTitle);
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -26,16 +40,13 @@ bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed) {
   // 2. Chance.
   game.random.Seed(seed ? *seed : Random::ClockSeed());
   // 3. Default settings when there are none; the folder must take files.
+  if (!FoldersAreWritable(game, io)) return false;
   std::string error;
-  if (!FolderIsWritable(game.session.folder, &error)) {
-    io.MessageBox(FolderAdvice(game, error), kFolderTitle);
-    return false;
-  }
   std::error_code ec;
   if (!std::filesystem::exists(game.session.SettingsPath(), ec)) {
     error = WriteAllSettings(game.session.SettingsPath(), DefaultSettings());
     if (!error.empty()) {
-      io.MessageBox(FolderAdvice(game, error), kFolderTitle);
+      io.MessageBox(FolderAdvice(game.session.SettingsFolder(), error), kFolderTitle);
       return false;
     }
   }
@@ -43,8 +54,9 @@ bool StartUp(Game& game, Io& io, std::optional<uint64_t> seed) {
   if (!std::filesystem::is_directory(game.session.SaveFolder(), ec)) {
     std::filesystem::create_directory(game.session.SaveFolder(), ec);
     if (ec) {
-      io.MessageBox(FolderAdvice(game, "Не удалось создать папку Save: " + ec.message() + "."),
-                    kFolderTitle);
+      io.MessageBox(
+          FolderAdvice(game.session.folder, "Не удалось создать папку Save: " + ec.message() + "."),
+          kFolderTitle);
       return false;
     }
   }

@@ -78,6 +78,12 @@ TEST(Program, HelpAndVersionNeedNoScreen) {
   options.help = true;
   EXPECT_EQ(RunProgram(options, out, err), 0);
   EXPECT_NE(out.str().find("--terminal"), std::string::npos);
+  testing::TempFolder folder;
+  options.folder = folder.path().string();
+  std::ostringstream folders;
+  EXPECT_EQ(RunProgram(options, folders, err), 0);
+  EXPECT_NE(folders.str().find("файлы игрока:  " + options.folder), std::string::npos)
+      << folders.str();
   options = Options{};
   options.version = true;
   EXPECT_EQ(RunProgram(options, out, err), 0);

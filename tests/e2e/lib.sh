@@ -30,12 +30,13 @@ fail() {
 }
 
 # Starts the game in the terminal front end inside a 110 x 50 tmux window (a tmux server of its
-# own for every run).
+# own for every run). GAME_ENV goes before the program (e.g. "env HOME=..."); GAME_FOLDER_ARGS
+# replaces "--dir $WORK" (empty: the folders the program chooses itself).
 start_game() {
   RUNS=$((RUNS + 1))
   SOCKET="$SOCKET_BASE-$RUNS"
   tmux -L "$SOCKET" -f /dev/null new-session -d -s "$SESSION" -x 110 -y 50 \
-    "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 $BIN --terminal --dir $WORK $*; sleep 30"
+    "TERM=${GAME_TERM:-tmux-256color} ASAN_OPTIONS=detect_leaks=0 ${GAME_ENV:-} $BIN --terminal ${GAME_FOLDER_ARGS---dir $WORK} $*; sleep 30"
 }
 
 # Writes a sandbox map of the rows given, padded with stone wall to 80 x 40; prints its path.
@@ -98,6 +99,26 @@ settle() {
 send() {
   tmux -L "$SOCKET" send-keys -t "$SESSION" "$@"
   settle
+}
+
+# The lines of the screen that show the hero, with their numbers: where he stands.
+hero_row() { screen | grep -n "@" || true; }
+
+# Saves with S and a yes; fails unless the save file ($1) appears.
+save_and_quit() {
+  send S
+  wait_for "Сохранить и выйти?"
+  send y
+  wait_for_file "$1"
+  [ -f "$1" ] || fail "no save after S: $1"
+}
+
+# Starts the program again with --load NAME ($1); fails unless the hero stands where he stood
+# ($2, from hero_row).
+resume_hero() {
+  start_game --load "$1"
+  wait_for "Exp: 0("
+  [ "$(hero_row)" = "$2" ] || fail "the hero is elsewhere: '$2' then '$(hero_row)'"
 }
 
 # The message log as UTF-8.

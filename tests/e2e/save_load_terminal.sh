@@ -17,21 +17,14 @@ send PageDown Right Right Right Right Right Right '>'
 send Down
 wait_for "Покинуть эту локацию?"
 send y
-before=$(screen | grep -n "@" || true)
+before=$(hero_row)
 [ -n "$before" ] || fail "no hero on the map"
 
-send S
-wait_for "Сохранить и выйти?"
-send y
-wait_for_file "$WORK/Save/Вася.sav"
-[ -f "$WORK/Save/Вася.sav" ] || fail "no save after S"
+save_and_quit "$WORK/Save/Вася.sav"
 ls "$WORK"/Save/*.lev >/dev/null 2>&1 && fail "level files left behind"
 [ -f "$WORK/Вася.txt" ] && fail "a saved game wrote a record"
 
-start_game --load Вася
-wait_for "Exp: 0("
-after=$(screen | grep -n "@" || true)
-[ "$before" = "$after" ] || fail "the hero is elsewhere: '$before' then '$after'"
+resume_hero Вася "$before"
 
 send Q
 wait_for "Действительно выйти?"

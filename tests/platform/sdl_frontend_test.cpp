@@ -68,7 +68,7 @@ class SdlFrontendTest : public ::testing::Test {
     const std::string path = (folder_ / ("shot" + std::to_string(++shots_) + ".png")).string();
     std::string error;
     EXPECT_TRUE(SaveSdlScreenshot(frontend, path, &error)) << error;
-    std::optional<DecodedPng> png = testing::ReadStoredPng(path, &error);
+    std::optional<DecodedPng> png = testing::ReadPng(path, &error);
     EXPECT_TRUE(png.has_value()) << error;
     return png.value_or(DecodedPng{});
   }

@@ -1,10 +1,8 @@
-// Test helper: reads back the PNG files the screenshot writer makes (RGB, stored deflate blocks),
-// checking every CRC, the zlib header and the Adler-32 on the way.
+// Test helper: reads back the PNG files the screenshot writer makes, as 8-bit RGB (libpng).
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -28,8 +26,7 @@ struct DecodedPng {
   }
 };
 
-// Nothing, with the reason in *error, for anything but a well-formed file of that kind.
-std::optional<DecodedPng> DecodeStoredPng(std::span<const uint8_t> bytes, std::string* error);
-std::optional<DecodedPng> ReadStoredPng(const std::string& path, std::string* error);
+// Nothing, with the reason in *error, for anything but a well-formed PNG file.
+std::optional<DecodedPng> ReadPng(const std::string& path, std::string* error);
 
 }  // namespace platform::testing

@@ -42,7 +42,7 @@ TEST(MainWindowPicture, TheWindowShowsTheMainWindow) {
   EXPECT_STREQ(SDL_GetWindowTitle(platform::SdlWindowOf(*frontend)), "Залдрун");
   const std::string png = (folder / "main.png").string();
   ASSERT_TRUE(platform::SaveSdlScreenshot(*frontend, png, &error)) << error;
-  const auto picture = platform::testing::ReadStoredPng(png, &error);
+  const auto picture = platform::testing::ReadPng(png, &error);
   ASSERT_TRUE(picture) << error;
   const platform::CellSize cell = platform::CellPixelSize(*frontend);
   ASSERT_GT(cell.width, 0);

@@ -78,6 +78,24 @@ TEST(MainWindow, StartUpPreparesTheProgramFolder) {
   EXPECT_EQ(program.game().session.settings.name, "Вася");
 }
 
+// An installed game keeps its settings apart from the player's other files.
+TEST(MainWindow, StartUpWritesTheSettingsIntoTheSettingsFolder) {
+  ProgramHarness program;
+  const fs::path config = program.folder() / "config";
+  fs::create_directory(config);
+  program.game().session.settings_folder = config;
+  EXPECT_EQ(program.Keys("{Esc}").Run(), -1);
+  EXPECT_TRUE(fs::exists(config / "Zaldrun.ini"));
+  EXPECT_FALSE(fs::exists(program.folder() / "Zaldrun.ini"));
+  EXPECT_TRUE(fs::is_directory(program.folder() / "Save"));
+
+  ProgramHarness unwritable;
+  testing::WriteFileText(unwritable.folder() / "plain-file", "");
+  unwritable.game().session.settings_folder = unwritable.folder() / "plain-file";
+  EXPECT_EQ(unwritable.Run(), -1);  // waits on the message box
+  EXPECT_TRUE(unwritable.ScreenHas("plain-file")) << unwritable.ScreenText();
+}
+
 TEST(MainWindow, BadSettingsAreReplacedByDefaultsWithAMessageNamingTheFile) {
   for (const bool dismissed : {false, true}) {
     ProgramHarness program;
