@@ -75,6 +75,7 @@ void TurnBody(Game& game, int elapsed, int cost) {
 
 void AdvanceTime(Game& game, int16_t& elapsed, int cost) {
   if (game.GameOver()) return;
+  ++game.control.turns;
   Hero& hero = game.world.hero;
   // A speed of 0 or below would stop time for good; the hero always moves at least a little.
   const int speed = std::max(1, hero.speed_base + hero.speed_bonus);

@@ -126,6 +126,9 @@ struct Control {
   InventoryState inventory;
   // Slots removed while the monster pass runs, so it neither skips nor repeats a monster.
   std::vector<int> removed_monster_slots;
+  // The hero's actions since the game was begun or, when `resumed`, loaded: no save keeps them.
+  int32_t turns = 0;
+  bool resumed = false;
 };
 
 struct Game {

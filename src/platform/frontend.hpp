@@ -2,6 +2,7 @@
 // beep.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -16,6 +17,10 @@ class InputEnded : public std::runtime_error {
  public:
   InputEnded() : std::runtime_error("input ended") {}
 };
+
+// The faces a window may draw its cells in; "Настройки" offers them by these numbers.
+enum class FontFace : uint8_t { kPtMono = 0, kDejaVuSansMono = 1, kTerminus = 2 };
+inline constexpr int kFontFaceCount = 3;
 
 class Frontend {
  public:
@@ -32,6 +37,8 @@ class Frontend {
   // row.
   virtual void SetTitle(const std::string& utf8) = 0;
   virtual bool HasTitleBar() const = 0;
+  // Draws the cells in another face from now on; front ends without fonts ignore it.
+  virtual void SetFontFace(FontFace /*face*/) {}
 };
 
 }  // namespace platform

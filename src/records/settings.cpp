@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view kControls = "Controls";
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kCharacter = "Character";
+constexpr std::string_view kWindowFontKey = "WindowFont";
 
 constexpr uint8_t kDefaultFastMore = 0;
 constexpr int16_t kDefaultFlyDelay = 100;
@@ -30,6 +31,7 @@ void PutControls(IniFile& file, const Settings& settings) {
   }
   file.Set(kGeneral, "FastMore", std::to_string(settings.fast_more));
   file.Set(kGeneral, "FlyDelay", std::to_string(settings.fly_delay));
+  file.Set(kGeneral, kWindowFontKey, std::to_string(settings.window_font));
 }
 
 void PutCharacter(IniFile& file, const Settings& settings) {
@@ -172,6 +174,10 @@ bool ParseSettings(std::string_view bytes, Settings* out) {
   if (!read_byte(kGeneral, "FastMore", &s.fast_more)) return false;
   if (!read_byte(kGeneral, "FlyDelay", &fly_delay)) return false;
   s.fly_delay = fly_delay;
+  // Optional: older files lack it; a face the game does not know is the first one.
+  if (!read_byte(kGeneral, kWindowFontKey, &s.window_font) || s.window_font >= kWindowFontCount) {
+    s.window_font = 0;
+  }
   // A missing name reads as an empty one, which is accepted.
   s.name = Utf8Prefix(file->Get(kCharacter, "Name").value_or(""), Settings::kNameLength);
   const auto fields = CharacterFields(s);

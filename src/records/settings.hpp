@@ -59,6 +59,9 @@ struct Settings {
   std::array<uint8_t, kCommandCount> bindings{};
   uint8_t fast_more = 0;
   int16_t fly_delay = 100;
+  // The window's font face: 0 PT Mono, 1 DejaVu Sans Mono, 2 Terminus. Files written before it
+  // was kept lack the key and read as 0.
+  uint8_t window_font = 0;
   std::string name;  // UTF-8, at most kNameLength characters
   uint8_t race = 1;
   uint8_t hero_class = 1;
@@ -72,6 +75,8 @@ struct Settings {
 };
 
 Settings DefaultSettings();
+
+inline constexpr uint8_t kWindowFontCount = 3;
 
 inline constexpr std::string_view kSettingsFileName = "Zaldrun.ini";
 inline constexpr std::string_view kSettingsErrorText =

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "base/cp1251.hpp"
+#include "base/utf8.hpp"
 #include "engine/message_line.hpp"
 #include "actions/movement.hpp"
 #include "engine/search.hpp"
@@ -127,6 +129,16 @@ void Look(Game& game) {
   RunCursorPrompt(game);
 }
 
+// Quitting loses the hero for good; the save key is named before the question is asked.
+void WarnOfLoss(Game& game) {
+  std::string save_key;
+  AppendUtf8(save_key, Cp1251ToUnicode(game.session.settings.Binding(Command::kSave)));
+  ShowMessage(game,
+              "Выход без сохранения: герой будет потерян навсегда! Чтобы сохранить его и выйти, "
+              "нажми " + save_key + ".",
+              msg::kNoLog);
+}
+
 void AskAndEnd(Game& game, const char* question, bool save) {
   ShowMessage(game, question, msg::kQuestion);
   if (!TakeYes(game)) return;
@@ -248,6 +260,7 @@ void RunCommand(Game& game, Command command) {
       GoDown(game);
       break;
     case Command::kQuit:
+      WarnOfLoss(game);
       AskAndEnd(game, "Действительно выйти?", false);
       break;
     case Command::kLook:

@@ -9,6 +9,8 @@
 #include "model/game.hpp"
 #include "ui/about_window.hpp"
 #include "ui/commands.hpp"
+#include "ui/end_screen.hpp"
+#include "ui/hall_of_fame_window.hpp"
 #include "ui/layout.hpp"
 #include "ui/message_view.hpp"
 #include "ui/new_game_window.hpp"
@@ -138,6 +140,12 @@ void MainWindow::DrawStatusPanel(platform::Grid& grid) const {
 }
 
 void MainWindow::DrawHints(platform::Grid& grid) const {
+  // An open menu says so where the eye goes after a key: keys now drive the menu, not the hero.
+  if (menu_.open()) {
+    grid.PutText(1, layout::kHintRow, std::string(" ") + kMenuOpenHint + " ", ui::palette::kFocusFg,
+                 ui::palette::kFocusBg);
+    return;
+  }
   grid.PutText(1, layout::kHintRow, "F10 или Esc — меню    Ctrl+Q — выход", kHintColour,
                platform::colors::kBlack);
 }
@@ -147,6 +155,7 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
+  screen_.frontend().SetFontFace(static_cast<platform::FontFace>(game_.session.settings.window_font));
   if (sandbox != nullptr || new_game != nullptr) {
     const std::string error = LoadGameData(game_);
     if (!error.empty()) {
@@ -172,6 +181,10 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
     menu_.SetEnabled(MenuItem::kNewGame, !game_.session.game_in_progress);
     const platform::Key key = screen_.NextIdleKey();
     if (HandleIdleKey(key)) return exit_code_;
+    if (exit_chosen_) {
+      exit_chosen_ = false;
+      if (Close(true)) return exit_code_;
+    }
   }
 }
 
@@ -182,7 +195,10 @@ bool MainWindow::HandleIdleKey(const platform::Key& key) {
     if (const auto item = menu_.ItemAt(key.x, key.y)) Choose(*item);
     return false;
   }
-  if (game_.GameOver()) return Close(false);  // after death every key ends the game
+  if (game_.GameOver()) {  // after death a key shows how the game ended
+    EndHero();
+    return false;
+  }
   if (key.ctrl && key.code == 'Q') return Close(true);
   if (key.code == keys::kF10 || key.code == keys::kEscape) {
     RunMenu();
@@ -196,8 +212,13 @@ bool MainWindow::PlayKey(const platform::Key& key) {
   const int place = game_.world.current_place;
   const int level = game_.world.current_level;
   HandleGameKey(game_, screen_, key);
-  // The player's own end (S, Q, a key after death) stands even when a hang-up followed it.
-  if (game_.session.unload_requested) return Close(false);
+  // The player's own end (S, Q, death) stands even when a hang-up followed it; with nobody there
+  // to see the end screen, the program ends.
+  if (game_.session.unload_requested || game_.GameOver()) {
+    if (screen_.hung_up()) return Close(false);
+    EndHero();
+    return false;
+  }
   // A hang-up during the command let it run to its end, every question refused.
   if (screen_.hung_up()) return CloseOnHangup();
   // At the end of the command the world is whole: nothing is half done.
@@ -243,10 +264,33 @@ void MainWindow::Choose(MenuItem item) {
     case MenuItem::kSettings:
       RunSettingsWindow(game_, screen_);
       break;
+    case MenuItem::kHallOfFame:
+      RunHallOfFameWindow(game_, screen_);
+      break;
     case MenuItem::kAbout:
       RunAboutWindow(screen_);
       break;
+    case MenuItem::kExit:
+      exit_chosen_ = true;
+      break;
   }
+}
+
+void MainWindow::EndHero() {
+  if (game_.GameOver()) game_.session.saved = false;  // the record tells how he died
+  std::string record;
+  const std::string report = UnloadGame(game_, &record);
+  RunEndScreen(screen_, game_.session.saved ? kSavedTitle : kEndTitle,
+               EndScreenLines(game_, record, report));
+  // The world of the ended game goes; the program stands as it did at start-up.
+  game_.world = World{};
+  game_.control = Control{};
+  game_.view = View{};
+  game_.session.game_in_progress = false;
+  game_.session.unload_requested = false;
+  game_.session.saved = true;
+  menu_.SetEnabled(MenuItem::kNewGame, true);
+  RunMenu();
 }
 
 bool MainWindow::Close(bool from_window) {

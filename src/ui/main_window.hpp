@@ -33,6 +33,8 @@ class MainWindow : public Layer {
   void Draw(platform::Grid& grid) const override;
 
   static constexpr const char* kCaption = "Залдрун";
+  static constexpr const char* kMenuOpenHint =
+      "Меню открыто: стрелки — выбор, Enter — выбрать, Esc — закрыть меню";
 
  private:
   // Returns true when the program should end.
@@ -48,6 +50,9 @@ class MainWindow : public Layer {
   // After a hang-up nobody answers: a game that saves is saved as S saves it, and the window
   // closes.
   bool CloseOnHangup();
+  // The player's own end of the hero (death, Q, S): the unload step, the end screen over the
+  // map, then the main menu ready for a new game. The program goes on.
+  void EndHero();
   void WriteCheckpoint();
 
   void DrawMessageLine(platform::Grid& grid) const;
@@ -61,6 +66,7 @@ class MainWindow : public Layer {
   MenuBar menu_;
   WaitingMessage waiting_message_;
   int exit_code_ = 0;
+  bool exit_chosen_ = false;  // "Выход" in the menu: the window closes as its close button does
 };
 
 }  // namespace zaldrun

@@ -14,9 +14,11 @@ struct Entry {
   MenuItem item;
   const char* caption;
 };
-constexpr std::array<Entry, 3> kEntries = {{{MenuItem::kNewGame, "Начать Игру"},
-                                            {MenuItem::kSettings, "Настройки"},
-                                            {MenuItem::kAbout, "О программе"}}};
+constexpr std::array<Entry, kMenuItemCount> kEntries = {{{MenuItem::kNewGame, "Начать Игру"},
+                                                         {MenuItem::kSettings, "Настройки"},
+                                                         {MenuItem::kHallOfFame, "Зал славы"},
+                                                         {MenuItem::kAbout, "О программе"},
+                                                         {MenuItem::kExit, "Выход"}}};
 constexpr const char* kCaption = "Залдрун";
 constexpr int kFirstColumn = 1;
 constexpr platform::Color kDisabledFg{110, 110, 110};

@@ -1,4 +1,5 @@
-// The main window's menu: "Начать Игру", "Настройки", "О программе" on the top row.
+// The main window's menu on the top row: "Начать Игру", "Настройки", "Зал славы", "О программе",
+// "Выход".
 #pragma once
 
 #include <array>
@@ -9,7 +10,8 @@
 
 namespace zaldrun {
 
-enum class MenuItem { kNewGame, kSettings, kAbout };
+enum class MenuItem { kNewGame, kSettings, kHallOfFame, kAbout, kExit };
+inline constexpr size_t kMenuItemCount = 5;
 
 class MenuBar {
  public:
@@ -45,7 +47,7 @@ class MenuBar {
  private:
   bool open_ = false;
   int selected_ = 0;
-  std::array<bool, 3> disabled_{};
+  std::array<bool, kMenuItemCount> disabled_{};
 };
 
 }  // namespace zaldrun

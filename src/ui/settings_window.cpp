@@ -24,6 +24,7 @@ constexpr size_t kDelayTextLimit = 10;
 
 constexpr const char* kCheckBoxCaption = "Прокрутка сообщений любой кнопкой";
 constexpr const char* kDelayCaption = "Задержка полёта объекта (мс/клетка)";
+constexpr const char* kFontCaption = "Шрифт окна (Enter — другой): ";
 constexpr const char* kOkCaption = "OK";
 constexpr const char* kCancelCaption = "Отмена";
 
@@ -48,6 +49,7 @@ SettingsWindow::SettingsWindow(Game& game, Screen& screen) : game_(game), screen
   }
   fast_more_ = game_.session.settings.fast_more != 0;
   delay_text_ = std::to_string(game_.session.settings.fly_delay);
+  window_font_ = game_.session.settings.window_font;
 }
 
 void SettingsWindow::Draw(platform::Grid& grid) const {
@@ -88,6 +90,14 @@ void SettingsWindow::Draw(platform::Grid& grid) const {
   field.resize(std::max(field.size(), kDelayTextLimit + 1), ' ');
   grid.PutText(field_x, y, field, platform::colors::kBlack, platform::colors::kWhite);
   stop_rects_[kDelayBox] = ui::Rect{x, y, field_x - x + static_cast<int>(kDelayTextLimit) + 1, 1};
+
+  y += 2;
+  const bool font_focus = focus_ == kFontBox;
+  grid.PutText(x, y, font_focus ? "►" : " ", ui::palette::kTitle, bg);
+  const int font_width =
+      grid.PutText(x + 2, y, std::string(kFontCaption) + "< " + kFontNames[window_font_] + " >",
+                   font_focus ? ui::palette::kFocusFg : fg, bg);
+  stop_rects_[kFontBox] = ui::Rect{x, y, font_width + 2, 1};
 
   const int buttons_y = rect.y + rect.h - 2;
   const int ok_width = ui::ButtonWidth(kOkCaption);
@@ -172,6 +182,8 @@ void SettingsWindow::Accept() {
     screen_.MessageBox(kDelayMustBePositive, kSettingsTitle);
     settings.fly_delay = 100;
   }
+  settings.window_font = window_font_;
+  screen_.frontend().SetFontFace(static_cast<platform::FontFace>(window_font_));
   const std::string error = WriteControls(game_.session.SettingsPath(), settings);
   if (!error.empty()) screen_.MessageBox(error, kSettingsTitle);
 }
@@ -187,6 +199,9 @@ bool SettingsWindow::Activate(int stop) {
       return false;
     case kDelayBox:
       focus_ = kOk;
+      return false;
+    case kFontBox:
+      window_font_ = static_cast<uint8_t>((window_font_ + 1) % kWindowFontCount);
       return false;
     case kOk:
       Accept();

@@ -1,4 +1,5 @@
-// The settings window "Настройки": key bindings, the message option and the flight delay.
+// The settings window "Настройки": key bindings, the message option, the flight delay and the
+// window's font.
 #pragma once
 
 #include <array>
@@ -30,18 +31,21 @@ class SettingsWindow : public Layer {
   int selected_slot() const { return selected_; }
   uint8_t SlotChar(int slot) const { return slots_[static_cast<size_t>(slot)]; }
 
+  static constexpr std::array<const char*, kWindowFontCount> kFontNames = {
+      "PT Mono", "DejaVu Sans Mono", "Terminus"};
   static constexpr const char* kRefusal = "Эту кнопку нельзя переназначить!";
   static constexpr const char* kDelayMustBePositive = "Задержка должна быть положительной!";
   static constexpr const char* kDelayTooLarge =
       "Задержка не может быть больше 255 мс/клетка! Поставлено 255.";
 
  private:
-  // Focus stops: the slots, then the check box, the delay box and the two buttons.
+  // Focus stops: the slots, then the check box, the delay box, the font and the two buttons.
   static constexpr int kCheckBox = kDialogSlots;
   static constexpr int kDelayBox = kDialogSlots + 1;
-  static constexpr int kOk = kDialogSlots + 2;
-  static constexpr int kCancel = kDialogSlots + 3;
-  static constexpr int kStops = kDialogSlots + 4;
+  static constexpr int kFontBox = kDialogSlots + 2;
+  static constexpr int kOk = kDialogSlots + 3;
+  static constexpr int kCancel = kDialogSlots + 4;
+  static constexpr int kStops = kDialogSlots + 5;
 
   void SelectSlot(int slot);
   void TypeIntoSlot(const platform::Key& key);
@@ -60,6 +64,7 @@ class SettingsWindow : public Layer {
   int focus_ = 0;
   bool fast_more_ = false;
   std::string delay_text_;
+  uint8_t window_font_ = 0;
 
   // Where each stop was drawn, for mouse clicks.
   mutable std::array<ui::Rect, kStops> stop_rects_{};

@@ -226,15 +226,17 @@ std::string CharacterRecordText(Game& game) {
   return out;
 }
 
-bool WriteCharacterRecord(Game& game, std::string* error) {
+bool WriteCharacterRecord(Game& game, std::string* error, std::string* file_name) {
   const std::string name(TrimRight(game.world.hero.name));
   const auto normal = NormalHeroName(name, nullptr);
   if (name.empty() || !normal || *normal != name) {
     if (error) *error = "У героя нет имени, под которым можно записать его историю.";
     return false;
   }
-  return WriteFileAtomically(RecordFilePath(game.session.folder, name), CharacterRecordText(game),
-                             error);
+  const std::filesystem::path path = FreeRecordPath(game.session.folder, name);
+  if (!WriteFileAtomically(path, CharacterRecordText(game), error)) return false;
+  if (file_name) *file_name = path.filename().string();
+  return true;
 }
 
 }  // namespace zaldrun

@@ -16,8 +16,9 @@ std::string EndReasonPhrase(const Game& game, int reason, int monster_type);
 // The record's text, lines ending in "\n". Every item listed is made fully known, and stays so.
 std::string CharacterRecordText(Game& game);
 
-// Writes the record to <program folder>/<hero name>.txt, replacing an older one. False, with the
-// reason in *error, when it could not be written.
-bool WriteCharacterRecord(Game& game, std::string* error);
+// Writes the record beside the program as <hero name>.txt, or, when an earlier hero of that name
+// left his there, as "<hero name> (2).txt" and so on; the name taken goes to *file_name. False,
+// with the reason in *error, when it could not be written.
+bool WriteCharacterRecord(Game& game, std::string* error, std::string* file_name = nullptr);
 
 }  // namespace zaldrun

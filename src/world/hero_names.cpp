@@ -87,4 +87,13 @@ std::filesystem::path RecordFilePath(const std::filesystem::path& folder, std::s
   return folder / (std::string(name) + ".txt");
 }
 
+std::filesystem::path FreeRecordPath(const std::filesystem::path& folder, std::string_view name) {
+  std::filesystem::path path = RecordFilePath(folder, name);
+  std::error_code ec;
+  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(path, ec)); ++n) {
+    path = RecordFilePath(folder, std::string(name) + " (" + std::to_string(n) + ")");
+  }
+  return path;
+}
+
 }  // namespace zaldrun

@@ -37,5 +37,9 @@ std::filesystem::path SaveFilePath(const std::filesystem::path& save_folder, std
 std::filesystem::path BackupFilePath(const std::filesystem::path& save_folder,
                                      std::string_view name);
 std::filesystem::path RecordFilePath(const std::filesystem::path& folder, std::string_view name);
+// The first record name no file holds yet: <name>.txt, then "<name> (2).txt", "<name> (3).txt"...
+// An earlier hero's story is never written over (a hero's name holds no brackets, so these names
+// are no other hero's own).
+std::filesystem::path FreeRecordPath(const std::filesystem::path& folder, std::string_view name);
 
 }  // namespace zaldrun

@@ -14,6 +14,7 @@
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
 #include "world/character_record.hpp"
+#include "world/hall_of_fame.hpp"
 #include "world/game_data.hpp"
 #include "world/hero_names.hpp"
 #include "world/level_change.hpp"
@@ -127,6 +128,7 @@ void ApplySaveImage(Game& game, const SaveImage& image, std::string_view name) {
   world.current_level = 0;
 
   game.control = Control{};
+  game.control.resumed = true;
   game.view = View{};
   StatusLabels& labels = game.view.labels;
   for (size_t i = 0; i < kSavedConditions.size(); ++i) {
@@ -352,15 +354,20 @@ void DeleteSave(const std::filesystem::path& save_folder, std::string_view name)
   std::filesystem::remove(CheckpointMarkPath(save_folder, name), ec);
 }
 
-std::string UnloadGame(Game& game) {
+std::string UnloadGame(Game& game, std::string* record_file) {
   std::string error;
   // A hero without a name (a sandbox level's) has neither a record nor a save.
   const std::string& name = game.world.hero.name;
   const auto normal = NormalHeroName(name, nullptr);
   if (!game.session.saved && !name.empty() && normal && *normal == name) {
-    if (!WriteCharacterRecord(game, &error)) {
+    std::string record;
+    if (!WriteCharacterRecord(game, &error, &record)) {
       error = "Не удалось записать историю героя: " + error;
     }
+    std::string fame;
+    AddToHallOfFame(game.session.folder, FameEntryOf(game, record, TodayText()), &fame);
+    if (!fame.empty()) error += (error.empty() ? "" : " ") + fame;
+    if (record_file) *record_file = record;
     DeleteSave(game.session.SaveFolder(), name);
   }
   RemoveLevelFiles(game);

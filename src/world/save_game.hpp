@@ -70,9 +70,10 @@ bool LoadGame(Game& game, std::string_view name, std::string* error);
 // Removes a lost hero's save file, its backup and its checkpoint mark.
 void DeleteSave(const std::filesystem::path& save_folder, std::string_view name);
 
-// The unload step of closing the main window: a game that ends unsaved leaves its character
-// record and loses its save; then every level file goes. Returns what kept the record from being
-// written (empty when nothing did); the rest of the step runs regardless.
-std::string UnloadGame(Game& game);
+// The unload step of ending a game: a game that ends unsaved leaves its character record (under
+// a name no earlier record holds, which goes to *record_file), enters the hall of fame and loses
+// its save; then every level file goes. Returns what kept the record or the hall of fame from
+// being written (empty when nothing did); the rest of the step runs regardless.
+std::string UnloadGame(Game& game, std::string* record_file = nullptr);
 
 }  // namespace zaldrun

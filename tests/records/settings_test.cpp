@@ -15,7 +15,8 @@ constexpr const char* kDefaultFile =
     "[Controls]\r\nPickUp=44\r\nDrop=100\r\nEquip=105\r\nInv=73\r\nKick=107\r\nOpen=111\r\n"
     "Read=114\r\nDrink=113\r\nEat=101\r\nZap=122\r\nInfo=64\r\nSearch=115\r\nDip=33\r\n"
     "Skills=65\r\nGoDown=62\r\nQuit=81\r\nSave=83\r\nLook=108\r\nCast=90\r\nShoot=116\r\n"
-    "Chat=67\r\nNotes=78\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\n[Character]\r\n"
+    "Chat=67\r\nNotes=78\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\nWindowFont=0\r\n"
+    "[Character]\r\n"
     "Name=\xC2\xE0\xF1\xFF\r\nRace=1\r\nClass=1\r\nWeapon=1\r\nMissile=1\r\n";
 
 TEST(SettingsFile, DefaultsAreWrittenInTheirFixedOrderByteForByte) {
@@ -76,6 +77,23 @@ TEST(SettingsFile, ValuesAreReadLeniently) {
   ASSERT_TRUE(ReadSettings(path, &read));
   EXPECT_EQ(read.Binding(Command::kDrop), 2) << "2.5 rounds to the even 2";
   EXPECT_EQ(read.name, "") << "an empty name is accepted";
+}
+
+// The window font came later: a file without it, or with a face unknown, still loads.
+TEST(SettingsFile, TheWindowFontIsOptional) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  const std::pair<std::string, int> cases[] = {
+      {"", 0}, {"WindowFont=2\r\n", 2}, {"WindowFont=7\r\n", 0}, {"WindowFont=x\r\n", 0}};
+  for (const auto& [line, face] : cases) {
+    std::string text = kDefaultFile;
+    text.replace(text.find("WindowFont=0\r\n"), 14, line);
+    WriteFileText(path, text);
+    Settings read;
+    read.window_font = 1;
+    ASSERT_TRUE(ReadSettings(path, &read)) << line;
+    EXPECT_EQ(read.window_font, face) << line;
+  }
 }
 
 TEST(SettingsFile, WriteControlsKeepsTheCharacterSection) {

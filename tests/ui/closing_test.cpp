@@ -5,9 +5,13 @@
 #include <filesystem>
 
 #include "base/cp1251.hpp"
+#include "engine/condition.hpp"
 #include "model/game.hpp"
 #include "support/game_fixture.hpp"
 #include "support/program_harness.hpp"
+#include "ui/end_screen.hpp"
+#include "ui/main_window.hpp"
+#include "world/hall_of_fame.hpp"
 #include "world/sandbox.hpp"
 #include "world/save_game.hpp"
 
@@ -54,7 +58,7 @@ void UseFolderOf(ProgramHarness& later, const ProgramHarness& earlier) {
 
 TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   ProgramHarness first;
-  EXPECT_EQ(first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy").Run(), 0);
+  EXPECT_EQ(first.Keys(kCreate).Keys(kVillageAndBack).Keys("Sy").Run(), -1);  // the end screen
   const Game& saved = first.game();
   ASSERT_TRUE(saved.session.saved);
   EXPECT_EQ(saved.world.hero.x, 11);
@@ -80,7 +84,7 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   // hero's place, figures, pack and equipment are all in them).
   ProgramHarness second;
   UseFolderOf(second, first);
-  EXPECT_EQ(second.Keys(kLoadFirst).Keys("Sy").Run(), 0);
+  EXPECT_EQ(second.Keys(kLoadFirst).Keys("Sy").Run(), -1);
   const Game& loaded = second.game();
   EXPECT_EQ(loaded.world.hero.name, "Вася");
   EXPECT_TRUE(loaded.world.OnOverworld());
@@ -93,7 +97,7 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
 // would save, byte for byte; no key after it is read.
 TEST(Closing, AHangupAnywhereSavesWhatSWouldSave) {
   ProgramHarness reference;
-  ASSERT_EQ(reference.Keys(kCreate).Keys("Sy").Run(), 0);
+  ASSERT_EQ(reference.Keys(kCreate).Keys("Sy").Run(), -1);
   const std::string s_save = ReadFileText(SaveOf(reference, "Вася"));
   const struct {
     const char* where;
@@ -185,11 +189,11 @@ TEST(Closing, EnteringAnotherLevelLeavesACheckpoint) {
 
   ProgramHarness saved;
   UseFolderOf(saved, first);
-  EXPECT_EQ(saved.Keys(kLoadFirst).Keys("Sy").Run(), 0);
+  EXPECT_EQ(saved.Keys(kLoadFirst).Keys("Sy").Run(), -1);
   EXPECT_FALSE(SaveIsCheckpoint(save_folder, "Вася"));
   ProgramHarness quitter;
   UseFolderOf(quitter, first);
-  EXPECT_EQ(quitter.Keys(kLoadFirst).Keys("Qy").Run(), 0);
+  EXPECT_EQ(quitter.Keys(kLoadFirst).Keys("Qy").Run(), -1);
   EXPECT_EQ(
       ReadFileText(first.folder() / "Messages.log").find(Utf8ToCp1251(kRestoredFromCheckpoint)),
       std::string::npos)
@@ -229,7 +233,7 @@ TEST(Closing, AfterDeathNothingIsAskedAndTheRecordTellsHowTheHeroDied) {
 
 TEST(Closing, AFailedSaveSaysSoAndTheGameGoesOn) {
   ProgramHarness program;
-  EXPECT_EQ(program.Keys(kCreate).Keys("Sy").Run(), 0);
+  EXPECT_EQ(program.Keys(kCreate).Keys("Sy").Run(), -1);
   const std::string old_save = ReadFileText(SaveOf(program, "Вася"));
 
   // The disk refuses the new save: the temporary file cannot be made.
@@ -246,12 +250,73 @@ TEST(Closing, AFailedSaveSaysSoAndTheGameGoesOn) {
 
 TEST(Closing, ARecordThatCannotBeWrittenIsReportedAndTheRestIsDone) {
   ProgramHarness program;
-  fs::create_directory(program.folder() / "Вася.txt");  // the record's place is taken
-  EXPECT_EQ(program.Keys(kCreate).Keys(kVillageAndBack).Keys("Qy").Run(),
-            -1);  // waits on the message box
+  fs::create_directory(program.folder() / "Вася.txt.tmp");  // the record cannot be made
+  EXPECT_EQ(program.Keys(kCreate).Keys(kVillageAndBack).Keys("Qy").Run(), -1);  // the end screen
   EXPECT_TRUE(program.ScreenHas("Не удалось записать историю героя")) << program.ScreenText();
   EXPECT_FALSE(AnyLevelFiles(program));
   EXPECT_FALSE(fs::exists(SaveOf(program, "Вася")));
+}
+
+// Death, Q and S each end the hero, not the program: the end screen tells how, then the menu is
+// open on "Начать Игру". A hero who died or quit enters the hall of fame with his record; a
+// second hero of his name gets a record of his own.
+TEST(Closing, EveryEndOfTheHeroShowsTheEndScreenThenTheMenu) {
+  const struct {
+    bool starves;
+    const char* keys;
+    const char* title;
+    const char* told;
+    bool famous;
+  } kCases[] = {
+      {true, "{Space}", kEndTitle, "Вася, Человек Воин, умер от голода.", true},
+      {false, "Qy", kEndTitle, "Вася, Человек Воин, просто вышел из игры.", true},
+      {false, "Sy", kSavedTitle, "Он проснётся там, где уснул: карта мира.", false},
+  };
+  // The keys run out where the program waits: a run for each step, each in a folder of its own.
+  const auto run = [](ProgramHarness& program, bool starves, std::string_view keys) {
+    EXPECT_EQ(program.Keys(kCreate).Keys("{Right}").Run(), -1);
+    if (starves) {
+      program.game().control.prompt_state = prompt::kGameOver;
+      program.game().control.end_reason = end_reason::kStarved;
+    }
+    EXPECT_EQ(program.Keys(keys).Run(), -1) << keys;
+  };
+  for (const auto& c : kCases) {
+    ProgramHarness ended;
+    run(ended, c.starves, c.keys);
+    for (const char* told : {c.title, c.told, "Ходов: 1", "Место: карта мира"}) {
+      EXPECT_TRUE(ended.ScreenHas(told)) << told << "\n" << ended.ScreenText();
+    }
+    EXPECT_EQ(ended.ScreenHas("«Вася.txt»"), c.famous);
+    EXPECT_TRUE(ended.game().session.game_in_progress) << "the map stays behind the end screen";
+
+    ProgramHarness menu;
+    run(menu, c.starves, std::string(c.keys) + "{Enter}");
+    EXPECT_TRUE(menu.ScreenHas(MainWindow::kMenuOpenHint)) << menu.ScreenText();
+    EXPECT_FALSE(menu.game().session.game_in_progress);
+    std::string error;
+    const auto hall = ReadHallOfFame(menu.folder().path(), &error);
+    ASSERT_TRUE(hall) << error;
+    ASSERT_EQ(hall->size(), c.famous ? 1u : 0u) << c.title;
+    if (!c.famous) continue;
+    EXPECT_EQ((*hall)[0].record, "Вася.txt");
+
+    // A new hero of the same name from the menu, without starting the program again.
+    ProgramHarness again;
+    run(again, c.starves, std::string(c.keys) + "{Enter}{Enter}{Enter}{Right}Qy{Enter}{Esc}");
+    EXPECT_TRUE(fs::exists(again.folder() / "Вася (2).txt"));
+    const auto later = ReadHallOfFame(again.folder().path(), &error);
+    ASSERT_TRUE(later && later->size() == 2u) << error;
+    EXPECT_TRUE((*later)[0].record == "Вася (2).txt" || (*later)[1].record == "Вася (2).txt");
+  }
+}
+
+TEST(Closing, QWarnsThatTheHeroIsLostAndNamesTheSaveKey) {
+  ProgramHarness program;
+  EXPECT_EQ(program.Keys(kCreate).Keys("Q").Run(), -1);
+  EXPECT_TRUE(program.ScreenHas("герой будет потерян навсегда")) << program.ScreenText();
+  EXPECT_TRUE(program.ScreenHas("нажми S.")) << program.ScreenText();
+  EXPECT_TRUE(program.ScreenHas("Действительно выйти?(Y/N)"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "engine/message_line.hpp"
 #include "support/game_fixture.hpp"
 #include "support/program_harness.hpp"
+#include "support/temp_folder.hpp"
 
 namespace zaldrun {
 namespace {
@@ -127,12 +128,12 @@ TEST(MainWindow, ClosingWithoutAGameDeletesLevelFilesAndWritesNoRecord) {
 
 TEST(MainWindow, MenuOpensTheAboutWindowByKeysAndByMouse) {
   ProgramHarness program;
-  EXPECT_EQ(program.Keys("{F10}{Right}{Right}{Enter}").Run(), -1);
+  EXPECT_EQ(program.Keys("{F10}{Right}{Right}{Right}{Enter}").Run(), -1);
   EXPECT_TRUE(program.ScreenHas("Пошаговая игра-исследование подземелий."));
   EXPECT_TRUE(program.ScreenHas("█"));
 
   ProgramHarness clicked;
-  clicked.frontend().PushClick(28, 0);  // "О программе" on the menu row
+  clicked.frontend().PushClick(40, 0);  // "О программе" on the menu row
   EXPECT_EQ(clicked.Run(), -1);
   EXPECT_TRUE(clicked.ScreenHas("Пошаговая игра-исследование подземелий."));
 }
@@ -141,6 +142,59 @@ TEST(MainWindow, EscapeClosesTheMenuWithoutChoosing) {
   ProgramHarness program;
   EXPECT_EQ(program.Keys("{Esc}{Esc}{Ctrl+Q}").Run(), 0);
   EXPECT_FALSE(program.ScreenHas("Прокрутка"));
+}
+
+// While the menu is open it says so, and keys drive it rather than the hero; Esc closes it and
+// keys are the hero's again. "Выход" closes the program as the window's close button does.
+TEST(MainWindow, AnOpenMenuShowsItselfAndExitClosesTheProgram) {
+  constexpr std::string_view kPlay = "{F10}{Enter}{Enter}";
+  ProgramHarness opened;
+  EXPECT_EQ(opened.Keys(kPlay).Keys("{Esc}").Run(), -1);
+  EXPECT_TRUE(opened.ScreenHas(MainWindow::kMenuOpenHint)) << opened.ScreenText();
+  const int x = opened.game().world.hero.x;
+  ProgramHarness closed;
+  EXPECT_EQ(closed.Keys(kPlay).Keys("{Esc}{Right}{Esc}").Run(), -1);
+  EXPECT_FALSE(closed.ScreenHas(MainWindow::kMenuOpenHint));
+  EXPECT_EQ(closed.game().world.hero.x, x) << "the arrow moved the menu, not the hero";
+  ProgramHarness walked;
+  EXPECT_EQ(walked.Keys(kPlay).Keys("{Esc}{Right}{Esc}{Right}").Run(), -1);
+  EXPECT_EQ(walked.game().world.hero.x, x + 1);
+
+  ProgramHarness asked;
+  EXPECT_EQ(asked.Keys(kPlay).Keys("{F10}{Left}{Enter}").Run(), -1);
+  EXPECT_TRUE(asked.ScreenHas("Сохранить игру?(Y/N)")) << asked.ScreenText();
+  ProgramHarness idle;
+  EXPECT_EQ(idle.Keys("{F10}{Left}{Enter}").Run(), 0);
+}
+
+// The hall of fame lists the heroes best first; a damaged file is told and left as it is.
+TEST(MainWindow, HallOfFameWindowListsHeroesBestFirstOrTellsOfDamage) {
+  const std::string header = "Залдрун: зал славы, версия 1\n";
+  const std::string heroes = header +
+      "10\t1\tВася\t1\t1\tдеревня Мухоморово\tпросто вышел из игры\t2024-05-30\tВася.txt\n"
+      "900\t4\tБорис\t2\t2\tтёмная пещера, уровень 2\tумер от голода\t2024-05-31\t"
+      "Борис (2).txt\n";
+  const struct {
+    std::string file;
+    std::vector<const char*> shown;
+  } kCases[] = {
+      {heroes, {"1. Борис — Эльф Лучник, уровень 4, опыт 900", "2. Вася — Человек Воин",
+                "тёмная пещера, уровень 2: умер от голода. Запись: Борис (2).txt", "2024-05-31"}},
+      {header + "10\tВася\n", {"Файл «Зал славы.tsv» повреждён: строка 2", "оставлен как есть"}},
+      {"", {}},
+  };
+  for (const auto& c : kCases) {
+    ProgramHarness program;
+    if (!c.file.empty()) testing::WriteFileText(program.folder() / "Зал славы.tsv", c.file);
+    EXPECT_EQ(program.Keys("{F10}{Right}{Right}{Enter}").Run(), -1);
+    EXPECT_TRUE(program.ScreenHas("Зал славы")) << program.ScreenText();
+    for (const char* text : c.shown) EXPECT_TRUE(program.ScreenHas(text)) << text;
+    if (c.file.empty()) {
+      EXPECT_TRUE(program.ScreenHas("Здесь пока никого нет"));
+    } else {
+      EXPECT_EQ(testing::ReadFileText(program.folder() / "Зал славы.tsv"), c.file);
+    }
+  }
 }
 
 TEST(MainWindow, UnwritableFolderEndsWithAClearMessage) {

@@ -89,12 +89,16 @@ TEST(SettingsWindow, CheckBoxAndCancel) {
   ProgramHarness program;
   std::string keys;
   for (int i = 0; i < 21; ++i) keys += "{Down}";
-  Settings s = RunSettings(program, keys + "{Space}{Down}{Down}{Down}{Enter}");
+  Settings s = RunSettings(program, keys + "{Space}{Down}{Down}{Enter}{Down}{Down}{Enter}");
   EXPECT_EQ(s.fast_more, 0) << "Отмена writes nothing";
+  EXPECT_EQ(s.window_font, 0);
 
+  // The font box steps through the faces: PT Mono, DejaVu Sans Mono, Terminus.
   ProgramHarness accepted;
-  s = RunSettings(accepted, keys + "{Space}{Down}{Down}{Enter}");
+  s = RunSettings(accepted, keys + "{Space}{Down}{Down}{Enter}{Enter}{Down}{Enter}");
   EXPECT_EQ(s.fast_more, 1);
+  EXPECT_EQ(s.window_font, 2);
+  EXPECT_EQ(accepted.game().session.settings.window_font, 2);
 }
 
 TEST(SettingsWindow, CastKeepsItsValueThroughTheWindow) {

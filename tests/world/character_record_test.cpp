@@ -198,5 +198,21 @@ TEST_F(CharacterRecordTest, WrittenBesideTheProgram) {
   EXPECT_FALSE(fs::exists(folder_.path().parent_path() / "Вася.txt"));
 }
 
+// Heroes of one name each keep their story: the later ones are numbered, the first stays as it
+// was.
+TEST_F(CharacterRecordTest, ARecordNeverOverwritesAnEarlierOne) {
+  std::string error;
+  std::string file_name;
+  for (const char* expected : {"Вася.txt", "Вася (2).txt", "Вася (3).txt"}) {
+    game_->control.end_reason = file_name.empty() ? end_reason::kQuit : end_reason::kStarved;
+    ASSERT_TRUE(WriteCharacterRecord(*game_, &error, &file_name)) << error;
+    EXPECT_EQ(file_name, expected);
+  }
+  EXPECT_NE(testing::ReadFileText(folder_.path() / "Вася.txt").find("просто вышел из игры"),
+            std::string::npos);
+  EXPECT_NE(testing::ReadFileText(folder_.path() / "Вася (3).txt").find("умер от голода"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace zaldrun

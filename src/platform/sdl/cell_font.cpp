@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -52,21 +53,36 @@ std::unique_ptr<CellFont> CellFont::Open(int pixel_height, const FontFiles& file
   std::unique_ptr<CellFont> cell_font(new CellFont());
   pixel_height = std::clamp(pixel_height, kFontSizes.front(), kFontSizes.back());
 
-  if (TTF_Font* bitmap = OpenBitmapStrike(files.bitmap, pixel_height)) {
-    cell_font->bitmap_strike_ = true;
-    cell_font->primary_.font = bitmap;
-    cell_font->fallback_.font = OpenScalableFitting(files.scalable, pixel_height);
-  } else {
-    cell_font->primary_.font = OpenScalableFitting(files.scalable, pixel_height);
+  // The faces in the order they are tried for the cells; the first that opens draws them, the
+  // next that opens draws what it lacks.
+  TTF_Font* bitmap = files.bitmap.empty() ? nullptr : OpenBitmapStrike(files.bitmap, pixel_height);
+  std::vector<TTF_Font*> faces = {bitmap};
+  for (const std::string* path : {&files.scalable, &files.fallback}) {
+    if (!path->empty()) faces.push_back(OpenScalableFitting(*path, pixel_height));
   }
-  TTF_Font* primary = cell_font->primary_.font;
-  if (primary == nullptr || Advance(primary) <= 0) {
+  std::erase_if(faces, [](TTF_Font* font) {
+    if (font != nullptr && Advance(font) > 0) return false;
+    if (font != nullptr) TTF_CloseFont(font);
+    return true;
+  });
+  while (faces.size() > 2) {
+    TTF_CloseFont(faces.back());
+    faces.pop_back();
+  }
+  if (faces.empty()) {
     if (error) {
-      *error = "Не удалось открыть шрифт " + files.bitmap + " или " + files.scalable + ": " +
-               TTF_GetError();
+      std::string tried;
+      for (const std::string* path : {&files.bitmap, &files.scalable, &files.fallback}) {
+        if (!path->empty()) tried += (tried.empty() ? "" : ", ") + *path;
+      }
+      *error = "Не удалось открыть шрифт (" + tried + "): " + TTF_GetError();
     }
     return nullptr;
   }
+  cell_font->primary_.font = faces[0];
+  cell_font->bitmap_strike_ = bitmap != nullptr && faces[0] == bitmap;
+  if (faces.size() > 1) cell_font->fallback_.font = faces[1];
+  TTF_Font* primary = cell_font->primary_.font;
 
   cell_font->cell_width_ = Advance(primary);
   cell_font->cell_height_ = TTF_FontHeight(primary);
@@ -113,6 +129,18 @@ void CellFont::DrawGlyph(char32_t ch, SDL_Surface* cell) const {
   SDL_SetSurfaceBlendMode(glyph, SDL_BLENDMODE_NONE);
   SDL_BlitSurface(glyph, nullptr, cell, &to);  // the blit clips to the cell
   SDL_FreeSurface(glyph);
+}
+
+FontFiles FontFilesOf(FontFace face) {
+  switch (face) {
+    case FontFace::kTerminus:
+      return FontFiles{kTerminusFile, kDejaVuMonoFile, ""};
+    case FontFace::kDejaVuSansMono:
+      return FontFiles{"", kDejaVuMonoFile, ""};
+    case FontFace::kPtMono:
+    default:
+      return FontFiles{"", kPtMonoFile, kDejaVuMonoFile};
+  }
 }
 
 int NextFontSize(int pixel_height, int step) {

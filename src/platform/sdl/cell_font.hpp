@@ -8,12 +8,27 @@
 #include <memory>
 #include <string>
 
+#include "platform/frontend.hpp"
+
 namespace platform {
 
+inline constexpr const char* kTerminusFile = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+inline constexpr const char* kDejaVuMonoFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+inline constexpr const char* kPtMonoFile = "/usr/share/fonts/truetype/paratype/PTM55F.ttf";
+
+// The fonts of one face choice: a bitmap font (none when empty) at its built-in sizes, the
+// scalable font for the other sizes, and a scalable font for characters the first lacks (and for
+// everything when the first does not open).
 struct FontFiles {
-  std::string bitmap = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
-  std::string scalable = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+  std::string bitmap = kTerminusFile;
+  std::string scalable = kDejaVuMonoFile;
+  std::string fallback;
+
+  bool operator==(const FontFiles&) const = default;
 };
+
+// The files of a face the settings offer.
+FontFiles FontFilesOf(FontFace face);
 
 class CellFont {
  public:

@@ -47,6 +47,7 @@ class SdlFrontend final : public Frontend {
   void Beep() override { beeper_->Play(); }
   void SetTitle(const std::string& utf8) override { SDL_SetWindowTitle(window_, utf8.c_str()); }
   bool HasTitleBar() const override { return true; }
+  void SetFontFace(FontFace face) override;
 
   bool SaveScreenshot(const std::string& png_path, std::string* error);
   CellSize cell_size() const { return {font_->cell_width(), font_->cell_height()}; }
@@ -146,7 +147,7 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   }
   ttf_started_ = true;
 
-  font_files_ = FontFiles{options.bitmap_font, options.scalable_font};
+  font_files_ = FontFiles{options.bitmap_font, options.scalable_font, options.fallback_font};
   columns_ = std::max(1, options.columns);
   rows_ = std::max(1, options.rows);
   // The window stays hidden until the font that fits the screen is chosen and the window sized
@@ -329,6 +330,18 @@ void SdlFrontend::RunCommand(WindowCommand command) {
     case WindowCommand::kNone:
       break;
   }
+}
+
+void SdlFrontend::SetFontFace(FontFace face) {
+  const FontFiles files = FontFilesOf(face);
+  if (files == font_files_) return;
+  std::string error;
+  std::unique_ptr<CellFont> font = CellFont::Open(font_px_, files, &error);
+  if (font == nullptr) return;  // the face in use stays
+  font_files_ = files;
+  UseFont(std::move(font), font_px_, &error);
+  // Cells of another face have another size: the grid must still fit the screen.
+  FitFontToScreen(font_px_, &error);
 }
 
 void SdlFrontend::ChangeFontSize(int step) {

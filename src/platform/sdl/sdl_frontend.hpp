@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/frontend.hpp"
+#include "platform/sdl/cell_font.hpp"
 #include "platform/sdl/screen_fit.hpp"
 
 struct SDL_Window;
@@ -14,15 +15,17 @@ namespace platform {
 struct SdlOptions {
   int columns = 100;  // grid size the window is first opened for
   int rows = 45;
-  // Font pixel height; 20 uses Terminus's native 10 x 20 glyphs. On a screen too small for the
-  // grid at this size the window opens with the largest smaller step that fits.
+  // Font pixel height. On a screen too small for the grid at this size the window opens with the
+  // largest smaller step that fits.
   int font_px = 20;
   // Software renderer (tests and benchmarks under the dummy video driver).
   bool software = false;
-  // The bitmap font with its built-in sizes, and the scalable font for other sizes and for the
-  // characters the bitmap font lacks.
-  std::string bitmap_font = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
-  std::string scalable_font = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+  // The fonts (FontFiles): a bitmap font with its built-in sizes (none by default), the scalable
+  // font for other sizes, and the one for characters the first lacks. The default is PT Mono, a
+  // face drawn for Cyrillic, with DejaVu Sans Mono behind it.
+  std::string bitmap_font;
+  std::string scalable_font = kPtMonoFile;
+  std::string fallback_font = kDejaVuMonoFile;
 };
 
 // Opens the window. Returns nothing, with a message for the player in *error, when there is no
