@@ -19,7 +19,7 @@ class InputEnded : public std::runtime_error {
 };
 
 // The faces a window may draw its cells in; "Настройки" offers them by these numbers.
-enum class FontFace : uint8_t { kPtMono = 0, kDejaVuSansMono = 1, kTerminus = 2 };
+enum class FontFace : uint8_t { kDejaVuSansMono = 0, kPtMono = 1, kTerminus = 2 };
 inline constexpr int kFontFaceCount = 3;
 
 class Frontend {

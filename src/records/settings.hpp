@@ -59,7 +59,7 @@ struct Settings {
   std::array<uint8_t, kCommandCount> bindings{};
   uint8_t fast_more = 0;
   int16_t fly_delay = 100;
-  // The window's font face: 0 PT Mono, 1 DejaVu Sans Mono, 2 Terminus. Files written before it
+  // The window's font face: 0 DejaVu Sans Mono, 1 PT Mono, 2 Terminus. Files written before it
   // was kept lack the key and read as 0.
   uint8_t window_font = 0;
   std::string name;  // UTF-8, at most kNameLength characters

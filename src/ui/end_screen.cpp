@@ -37,7 +37,7 @@ class EndScreenLayer : public Layer {
     size_t widest = ui::ButtonWidth(kOk);
     for (const std::string& row : rows_) widest = std::max(widest, Utf8Length(row));
     const ui::Rect rect =
-        ui::CentredRect(grid, static_cast<int>(widest) + 6, static_cast<int>(rows_.size()) + 6);
+        ui::CentredRect(grid, static_cast<int>(widest) + 6, static_cast<int>(rows_.size()) + 5);
     ui::DrawWindow(grid, rect, title_);
     for (size_t i = 0; i < rows_.size(); ++i) {
       grid.PutText(rect.x + 3, rect.y + 2 + static_cast<int>(i), rows_[i],

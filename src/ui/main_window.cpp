@@ -278,6 +278,7 @@ void MainWindow::Choose(MenuItem item) {
 
 void MainWindow::EndHero() {
   if (game_.GameOver()) game_.session.saved = false;  // the record tells how he died
+  ClearMessageLine(game_);  // the question that ended the game is answered
   std::string record;
   const std::string report = UnloadGame(game_, &record);
   RunEndScreen(screen_, game_.session.saved ? kSavedTitle : kEndTitle,

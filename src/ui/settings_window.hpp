@@ -32,7 +32,7 @@ class SettingsWindow : public Layer {
   uint8_t SlotChar(int slot) const { return slots_[static_cast<size_t>(slot)]; }
 
   static constexpr std::array<const char*, kWindowFontCount> kFontNames = {
-      "PT Mono", "DejaVu Sans Mono", "Terminus"};
+      "DejaVu Sans Mono", "PT Mono", "Terminus"};
   static constexpr const char* kRefusal = "Эту кнопку нельзя переназначить!";
   static constexpr const char* kDelayMustBePositive = "Задержка должна быть положительной!";
   static constexpr const char* kDelayTooLarge =

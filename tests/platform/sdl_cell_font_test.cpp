@@ -2,6 +2,7 @@
 // window's tests read back what it draws at 20, 22, 18 and 36 pixels.
 #include <gtest/gtest.h>
 
+#include "base/cp1251.hpp"
 #include "platform/sdl/cell_font.hpp"
 
 namespace platform {
@@ -16,6 +17,30 @@ TEST(SdlCellFont, BitmapStrikesServeOnlyTheirOwnHeights) {
     EXPECT_EQ(font->bitmap_strike(), px != 13) << px;
     EXPECT_LE(font->cell_height(), px);
     EXPECT_GE(font->cell_height(), px - 3);
+  }
+  TTF_Quit();
+}
+
+// The map's glyphs are code-page characters; the windows add frames, the banner's block and the
+// focus mark. The faces drawn for text must have each of their own, at the smallest size and the
+// largest offered.
+TEST(SdlCellFont, TheTextFacesHaveEveryGlyphTheGameShows) {
+  ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
+  std::u32string glyphs = U"─│┌┐└┘█►";
+  for (int byte = 0x21; byte <= 0xFF; ++byte) {
+    const char32_t ch = zaldrun::Cp1251ToUnicode(static_cast<uint8_t>(byte));
+    if (ch != 0x7F && ch != 0x98 && ch != 0xFFFD) glyphs += ch;
+  }
+  for (const FontFace face : {FontFace::kDejaVuSansMono, FontFace::kPtMono}) {
+    for (const int px : {12, 40}) {
+      std::string error;
+      const std::unique_ptr<CellFont> font = CellFont::Open(px, FontFilesOf(face), &error);
+      ASSERT_NE(font, nullptr) << error;
+      for (const char32_t ch : glyphs) {
+        EXPECT_TRUE(font->HasOwnGlyph(ch)) << static_cast<int>(face) << " U+" << std::hex
+                                           << static_cast<uint32_t>(ch);
+      }
+    }
   }
   TTF_Quit();
 }

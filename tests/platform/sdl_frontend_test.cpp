@@ -56,8 +56,11 @@ const SDL_Event kEscape = KeyDown(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
 
 class SdlFrontendTest : public ::testing::Test {
  protected:
+  // The window's sizes are pinned on Terminus's exact strikes (with DejaVu Sans Mono, the default
+  // face, at the other sizes), unless a test names its fonts.
   std::unique_ptr<Frontend> Open(SdlOptions options = {}) {
     options.software = true;
+    if (options.bitmap_font.empty()) options.bitmap_font = kTerminusFile;
     std::string error;
     std::unique_ptr<Frontend> frontend = CreateSdlFrontend(options, &error);
     if (frontend == nullptr) throw std::runtime_error(error);  // fails the test
@@ -290,7 +293,8 @@ TEST_F(SdlFrontendTest, OpeningFailsWithAMessageInsteadOfCrashing) {
   }
   const SdlOptions no_fonts{.software = true,
                             .bitmap_font = (folder_ / "none.otb").string(),
-                            .scalable_font = (folder_ / "none.ttf").string()};
+                            .scalable_font = (folder_ / "none.ttf").string(),
+                            .fallback_font = (folder_ / "none.ttf").string()};
   EXPECT_EQ(CreateSdlFrontend(no_fonts, &error), nullptr);
   EXPECT_NE(error.find("шрифт"), std::string::npos) << error;
   // Without the bitmap font the scalable one serves; and a window opens after the failures.

@@ -93,7 +93,7 @@ TEST(SettingsWindow, CheckBoxAndCancel) {
   EXPECT_EQ(s.fast_more, 0) << "Отмена writes nothing";
   EXPECT_EQ(s.window_font, 0);
 
-  // The font box steps through the faces: PT Mono, DejaVu Sans Mono, Terminus.
+  // The font box steps through the faces: DejaVu Sans Mono, PT Mono, Terminus.
   ProgramHarness accepted;
   s = RunSettings(accepted, keys + "{Space}{Down}{Down}{Enter}{Enter}{Down}{Enter}");
   EXPECT_EQ(s.fast_more, 1);

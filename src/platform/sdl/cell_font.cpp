@@ -135,11 +135,11 @@ FontFiles FontFilesOf(FontFace face) {
   switch (face) {
     case FontFace::kTerminus:
       return FontFiles{kTerminusFile, kDejaVuMonoFile, ""};
-    case FontFace::kDejaVuSansMono:
-      return FontFiles{"", kDejaVuMonoFile, ""};
     case FontFace::kPtMono:
-    default:
       return FontFiles{"", kPtMonoFile, kDejaVuMonoFile};
+    case FontFace::kDejaVuSansMono:
+    default:
+      return FontFiles{"", kDejaVuMonoFile, ""};
   }
 }
 

@@ -43,6 +43,8 @@ class CellFont {
 
   int cell_width() const { return cell_width_; }
   int cell_height() const { return cell_height_; }
+  // Whether the font that draws the cells has the character (not only the one behind it).
+  bool HasOwnGlyph(char32_t ch) const { return TTF_GlyphIsProvided32(primary_.font, ch) != 0; }
   // True when the cells come from the bitmap font's built-in strike.
   bool bitmap_strike() const { return bitmap_strike_; }
 

@@ -21,11 +21,12 @@ struct SdlOptions {
   // Software renderer (tests and benchmarks under the dummy video driver).
   bool software = false;
   // The fonts (FontFiles): a bitmap font with its built-in sizes (none by default), the scalable
-  // font for other sizes, and the one for characters the first lacks. The default is PT Mono, a
-  // face drawn for Cyrillic, with DejaVu Sans Mono behind it.
+  // font for other sizes, and one for characters the first lacks. The default, DejaVu Sans Mono,
+  // draws Cyrillic as print does, has every glyph the game shows, and its box lines join from
+  // cell to cell (PT Mono's leave gaps).
   std::string bitmap_font;
-  std::string scalable_font = kPtMonoFile;
-  std::string fallback_font = kDejaVuMonoFile;
+  std::string scalable_font = kDejaVuMonoFile;
+  std::string fallback_font;
 };
 
 // Opens the window. Returns nothing, with a message for the player in *error, when there is no
