@@ -266,18 +266,27 @@ TEST_F(SdlFrontendTest, ResizedAndFullScreenWindowsCentreTheGridAndMapClicks) {
   EXPECT_EQ(testing::Fields(frontend->NextKey()), "click code=0 ch=U+0000 cp1251=0 x=2 y=2");
   EXPECT_EQ(frontend->NextKey().code, keys::kEscape);
 
-  // Alt+Enter stays with the window: full screen, the grid in its middle, and back.
+  // Alt+Enter stays with the window: full screen, the whole grid as large as the screen takes it
+  // (the largest step) in its middle, and back.
   Push({KeyDown(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT), kEscape});
   EXPECT_EQ(frontend->NextKey().code, keys::kEscape);
   EXPECT_TRUE(SDL_GetWindowFlags(SdlWindowOf(*frontend)) & SDL_WINDOW_FULLSCREEN);
   const DecodedPng full = Shot(*frontend);
+  const CellSize large = CellPixelSize(*frontend);
   ASSERT_GT(full.width, 140);
-  EXPECT_EQ(full.At(full.width / 2, full.height / 2), teal);
-  EXPECT_EQ(full.At(full.width / 2 - 51, full.height / 2), kBlackPixel);
+  EXPECT_EQ(large.height, 40);
+  const int half_w = 5 * large.width;
+  const int half_h = 5 * large.height / 2;
+  const int mid_x = full.width / 2;
+  const int mid_y = full.height / 2;
+  EXPECT_EQ(full.At(mid_x - half_w, mid_y - half_h), teal) << "the grid's first cell";
+  EXPECT_EQ(full.At(mid_x + half_w - 1, mid_y + half_h - 1), teal) << "its last";
+  EXPECT_EQ(full.At(mid_x - half_w - 1, mid_y), kBlackPixel);
+  EXPECT_EQ(full.At(mid_x + half_w + 1, mid_y), kBlackPixel);
   Push({KeyDown(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, KMOD_RALT), kEscape});
   EXPECT_EQ(frontend->NextKey().code, keys::kEscape);
   EXPECT_FALSE(SDL_GetWindowFlags(SdlWindowOf(*frontend)) & SDL_WINDOW_FULLSCREEN);
-  // With the font unchanged, the window gets back the size the player gave it.
+  // The font it had, and the size the player gave it.
   const DecodedPng back = Shot(*frontend);
   EXPECT_EQ(back.width, 140);
   EXPECT_EQ(back.height, 130);

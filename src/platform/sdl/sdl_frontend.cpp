@@ -67,6 +67,8 @@ class SdlFrontend final : public Frontend {
   // Handles the window events waiting in the queue and redraws if needed; input stays queued.
   void ServiceWindow();
   void RunCommand(WindowCommand command);
+  // Alt+Enter: full screen with the grid as large as the screen takes it, and back.
+  void ToggleFullScreen();
   void ChangeFontSize(int step);
   // Takes `font` (of `font_px` pixels) for the cells; false when its atlas cannot be made.
   bool UseFont(std::unique_ptr<CellFont> font, int font_px, std::string* error);
@@ -105,6 +107,7 @@ class SdlFrontend final : public Frontend {
   FontFiles font_files_;
   int font_px_ = 0;
   int font_px_before_full_screen_ = 0;
+  int font_px_full_screen_ = 0;  // the step chosen on entering full screen
   WindowSize size_before_full_screen_;
   std::unique_ptr<CellFont> font_;
   GlyphAtlas atlas_;
@@ -307,29 +310,38 @@ void SdlFrontend::RunCommand(WindowCommand command) {
     case WindowCommand::kFontSmaller:
       ChangeFontSize(-1);
       break;
-    case WindowCommand::kToggleFullScreen: {
-      const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-      if (!full) {
-        font_px_before_full_screen_ = font_px_;
-        SDL_GetWindowSize(window_, &size_before_full_screen_.width,
-                          &size_before_full_screen_.height);
-      }
-      SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-      if (full) {
-        // Back in a window: the size it had, or, when the font changed meanwhile, the grid's size;
-        // within the screen either way.
-        if (font_px_ != font_px_before_full_screen_) {
-          FitWindowToGrid();
-        } else {
-          PlaceWindow(size_before_full_screen_);
-        }
-      }
-      needs_redraw_ = true;
+    case WindowCommand::kToggleFullScreen:
+      ToggleFullScreen();
       break;
-    }
     case WindowCommand::kNone:
       break;
   }
+}
+
+void SdlFrontend::ToggleFullScreen() {
+  std::string ignored;  // a font that does not open leaves the one in use
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0) {
+    font_px_before_full_screen_ = font_px_;
+    SDL_GetWindowSize(window_, &size_before_full_screen_.width, &size_before_full_screen_.height);
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // The whole layout grows with the screen: the largest step whose grid fits it.
+    FitFontToScreen(NextFontSize(std::numeric_limits<int>::max(), -1), &ignored);
+    font_px_full_screen_ = font_px_;
+  } else {
+    SDL_SetWindowFullscreen(window_, 0);
+    // Back in a window: the font and the size it had, or, when the player chose another size
+    // meanwhile, the grid's size at that one; within the screen either way.
+    if (font_px_ != font_px_full_screen_) {
+      FitWindowToGrid();
+    } else {
+      if (std::unique_ptr<CellFont> font =
+              CellFont::Open(font_px_before_full_screen_, font_files_, &ignored)) {
+        UseFont(std::move(font), font_px_before_full_screen_, &ignored);
+      }
+      PlaceWindow(size_before_full_screen_);
+    }
+  }
+  needs_redraw_ = true;
 }
 
 void SdlFrontend::SetFontFace(FontFace face) {
@@ -430,24 +442,25 @@ void SdlFrontend::CenterWindow() {
 std::optional<ScreenRect> SdlFrontend::UsableArea() {
   int display = SDL_GetWindowDisplayIndex(window_);
   if (display < 0) display = 0;
+  // A full-screen window covers the panels too.
+  const bool full_screen = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
   SDL_Rect usable{};
-  if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) {
-    return std::nullopt;
-  }
+  const int failed = full_screen ? SDL_GetDisplayBounds(display, &usable)
+                                 : SDL_GetDisplayUsableBounds(display, &usable);
+  if (failed != 0 || usable.w <= 0 || usable.h <= 0) return std::nullopt;
   // A full-screen window has no frame; the one it has in a window is what counts.
-  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0) {
-    int top = 0;
-    int left = 0;
-    int bottom = 0;
-    int right = 0;
-    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0 &&
-        top + left + bottom + right > 0) {
-      frame_top_ = top;
-      frame_left_ = left;
-      frame_bottom_ = bottom;
-      frame_right_ = right;
-      frame_known_ = true;
-    }
+  if (full_screen) return ScreenRect{usable.x, usable.y, usable.w, usable.h};
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
+  if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0 &&
+      top + left + bottom + right > 0) {
+    frame_top_ = top;
+    frame_left_ = left;
+    frame_bottom_ = bottom;
+    frame_right_ = right;
+    frame_known_ = true;
   }
   return ScreenRect{usable.x + frame_left_, usable.y + frame_top_,
                     std::max(1, usable.w - frame_left_ - frame_right_),
