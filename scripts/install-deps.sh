@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config ninja-build
-  libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-terminus-otb fonts-dejavu-core
+  libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-terminus-otb fonts-dejavu-core fonts-paratype
   libncurses-dev ncurses-term tmux xvfb xauth
   libtomlplusplus-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
