@@ -111,6 +111,7 @@ save_and_quit() {
   send y
   wait_for_file "$1"
   [ -f "$1" ] || fail "no save after S: $1"
+  wait_for "Игра сохранена"
 }
 
 # Starts the program again with --load NAME ($1); fails unless the hero stands where he stood

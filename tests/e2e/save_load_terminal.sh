@@ -34,4 +34,11 @@ sleep 0.3  # the save and the level files go right after the record
 grep -q "Вася, Человек Воин, просто вышел из игры." "$WORK/Вася.txt" || fail "no record"
 [ -f "$WORK/Save/Вася.sav" ] && fail "the save of a quitter is still there"
 ls "$WORK"/Save/*.lev >/dev/null 2>&1 && fail "level files left behind after Q"
+# The end screen tells how the game ended; then the menu waits for a new game.
+wait_for "Конец игры"
+wait_for "«Вася.txt»"
+send Enter
+wait_for "Меню открыто"
+send Enter
+wait_for "Новая Игра"
 echo "save and load terminal: ok"

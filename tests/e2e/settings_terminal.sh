@@ -19,7 +19,8 @@ send Down Enter e
 # The check box: from slot 2 down past the other slots.
 for _ in $(seq 1 20); do send Down; done
 send Space
-send Down Down Enter
+# Past the delay box and the font to OK.
+send Down Down Down Enter
 sleep 0.3
 settings=$(iconv -f CP1251 -t UTF-8 "$WORK/Zaldrun.ini")
 grep -q "^Drop=101" <<<"$settings" || fail "Drop was not bound to e: $settings"
