@@ -54,7 +54,6 @@ const SDL_Event kEscape = KeyDown(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
 class SdlFrontendTest : public ::testing::Test {
  protected:
   std::unique_ptr<Frontend> Open(SdlOptions options = {}) {
-    options.software = true;
     std::string error;
     std::unique_ptr<Frontend> frontend = CreateSdlFrontend(options, &error);
     if (frontend == nullptr) throw std::runtime_error(error);  // fails the test
@@ -265,12 +264,11 @@ TEST_F(SdlFrontendTest, OpeningFailsWithAMessageInsteadOfCrashing) {
   std::string error;
   {
     ScopedEnv driver("SDL_VIDEODRIVER", "no-such-driver");
-    EXPECT_EQ(CreateSdlFrontend(SdlOptions{.software = true}, &error), nullptr);
+    EXPECT_EQ(CreateSdlFrontend(SdlOptions{}, &error), nullptr);
     EXPECT_NE(error.find("Не удалось открыть окно"), std::string::npos) << error;
     EXPECT_NE(error.find("zaldrun --terminal"), std::string::npos) << error;
   }
-  const SdlOptions no_fonts{.software = true,
-                            .bitmap_font = (folder_ / "none.otb").string(),
+  const SdlOptions no_fonts{.bitmap_font = (folder_ / "none.otb").string(),
                             .scalable_font = (folder_ / "none.ttf").string()};
   EXPECT_EQ(CreateSdlFrontend(no_fonts, &error), nullptr);
   EXPECT_NE(error.find("шрифт"), std::string::npos) << error;

@@ -17,8 +17,6 @@ struct SdlOptions {
   // Font pixel height; 20 uses Terminus's native 10 x 20 glyphs. On a screen too small for the
   // grid at this size the window opens with the largest smaller step that fits.
   int font_px = 20;
-  // Software renderer (tests and benchmarks under the dummy video driver).
-  bool software = false;
   // The bitmap font with its built-in sizes, and the scalable font for other sizes and for the
   // characters the bitmap font lacks.
   std::string bitmap_font = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
