@@ -10,7 +10,7 @@
 #include "levelgen/build_level.hpp"
 #include "levelgen/places.hpp"
 #include "model/game.hpp"
-#include "world/game_data.hpp"
+#include "support/bench_games.hpp"
 #include "world/level_file.hpp"
 
 namespace zaldrun {
@@ -18,15 +18,8 @@ namespace {
 
 // A game with the data files loaded and a scratch program folder of its own.
 std::unique_ptr<Game> WorldGame() {
-  auto game = std::make_unique<Game>();
-  game->session.folder =
-      std::filesystem::temp_directory_path() / ("zaldrun-bench-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(game->session.folder);
-  game->session.data_folder = ZALDRUN_BINARY_DIR;
-  game->random.Seed(42);
-  const std::string error = LoadGameData(*game);
-  if (!error.empty()) return nullptr;
-  return game;
+  return bench::GameWithData(
+      std::filesystem::temp_directory_path() / ("zaldrun-bench-" + std::to_string(::getpid())), 42);
 }
 
 void BM_BuildEndlessLevels1To40(benchmark::State& state) {

@@ -1,5 +1,5 @@
-// Saving and loading a game with 20 visited levels: the overworld, the village and eighteen
-// levels of the endless dungeon.
+// Saving and loading a game with 20 or 100 visited levels: the overworld, the village and 18 or
+// 98 levels of the endless dungeon.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -16,11 +16,12 @@ namespace zaldrun {
 namespace {
 
 constexpr int kEndlessPlace = 5;
-constexpr int kDungeonLevels = 18;
 
-// A game that has visited 20 levels and stands on the overworld, in its own folder; nullptr (with
-// the reason) when the data files or the level change fail.
-std::unique_ptr<Game> TravelledGame(const std::filesystem::path& folder, std::string* error) {
+// A game that has visited the overworld, the village and `dungeon_levels` levels of the endless
+// dungeon and stands on the overworld, in its own folder; nullptr (with the reason) when the data
+// files or the level change fail.
+std::unique_ptr<Game> TravelledGame(const std::filesystem::path& folder, int dungeon_levels,
+                                    std::string* error) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder / "Save");
   auto game = std::make_unique<Game>();
@@ -33,21 +34,24 @@ std::unique_ptr<Game> TravelledGame(const std::filesystem::path& folder, std::st
   SetUpNewHero(*game, HeroChoice{1, 1, 1, 0});
   bool entered = ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 4, 20) &&
                  ChangeLevel(*game, kOverworldPlace, 1, 7, 38);
-  for (int level = 1; level <= kDungeonLevels && entered; ++level) {
+  for (int level = 1; level <= dungeon_levels && entered; ++level) {
     entered = ChangeLevel(*game, kEndlessPlace, level, 0, 0);
   }
   entered = entered && ChangeLevel(*game, kOverworldPlace, kOverworldLevel, 11, 21);
   if (!entered) {
-    *error = "the journey through 20 levels failed";
+    *error = "the journey through the levels failed";
     return nullptr;
   }
   return game;
 }
 
-void BM_SaveGame20Levels(benchmark::State& state) {
+// Levels visited beside the dungeon's: the overworld and the village.
+constexpr int kOtherLevels = 2;
+
+void BM_SaveGame(benchmark::State& state) {
   const auto folder = std::filesystem::temp_directory_path() / "zaldrun-bench-save";
   std::string error;
-  auto game = TravelledGame(folder, &error);
+  auto game = TravelledGame(folder, static_cast<int>(state.range(0)) - kOtherLevels, &error);
   if (!game) {
     state.SkipWithError(error.c_str());
     return;
@@ -62,12 +66,12 @@ void BM_SaveGame20Levels(benchmark::State& state) {
       static_cast<double>(std::filesystem::file_size(folder / "Save" / "Вася.sav"));
   std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_SaveGame20Levels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveGame)->ArgName("levels")->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
 
-void BM_LoadGame20Levels(benchmark::State& state) {
+void BM_LoadGame(benchmark::State& state) {
   const auto folder = std::filesystem::temp_directory_path() / "zaldrun-bench-load";
   std::string error;
-  auto game = TravelledGame(folder, &error);
+  auto game = TravelledGame(folder, static_cast<int>(state.range(0)) - kOtherLevels, &error);
   if (!game || !SaveCurrentGame(*game, &error)) {
     state.SkipWithError(error.c_str());
     return;
@@ -80,7 +84,7 @@ void BM_LoadGame20Levels(benchmark::State& state) {
   }
   std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_LoadGame20Levels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGame)->ArgName("levels")->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zaldrun

@@ -53,7 +53,6 @@ void RunFrames(benchmark::State& state, bool every_background_differs) {
   SdlOptions options;
   options.columns = kColumns;
   options.rows = kRows;
-  options.software = true;
   std::string error;
   std::unique_ptr<Frontend> frontend = CreateSdlFrontend(options, &error);
   if (frontend == nullptr) {

@@ -26,7 +26,6 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
     std::string error;
     platform::SdlOptions options;
-    options.software = true;
     auto frontend = platform::CreateSdlFrontend(options, &error);
     if (!frontend) {
       state.SkipWithError(error.c_str());

@@ -68,8 +68,9 @@ void Practise(Game& game, int gain) {
 void ShootMonster(Game& game, int slot, int ammo_skill) {
   MonsterRecord& monster = game.world.level.Monster(slot);
   monster.peaceful = 0;
-  if (!LoadMonsterType(game, monster.type)) return;
-  const MonsterTypeRecord type = game.data.monsters.current;
+  const MonsterTypeRecord* found = FindMonsterType(game, monster.type);
+  if (found == nullptr) return;
+  const MonsterTypeRecord& type = *found;
   Hero& hero = game.world.hero;
   const float r = game.random.Next();
   const int to_hit = hero.attack.to_hit[hand::kMissile] + hero.to_hit;

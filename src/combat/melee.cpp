@@ -102,8 +102,9 @@ bool HeroMeleeBlow(Game& game, int slot, int which_hand) {
   if (!game.data.monsters.loaded) return false;
   const MonsterRecord& monster = game.world.level.Monster(slot);
   const int type_number = monster.type;
-  if (!LoadMonsterType(game, type_number)) return false;
-  const MonsterTypeRecord type = game.data.monsters.current;
+  const MonsterTypeRecord* found = FindMonsterType(game, type_number);
+  if (found == nullptr) return false;
+  const MonsterTypeRecord& type = *found;
   Hero& hero = game.world.hero;
   const int striking = which_hand == hand::kLeft ? hand::kLeft : hand::kRight;
   bool killed = false;

@@ -93,9 +93,10 @@ void MonsterMeleeBlow(Game& game, int slot, int attack, int kind) {
   if (game.GameOver() || slot < 1 || slot > game.world.level.monster_count) return;
   MonsterRecord& monster = game.world.level.Monster(slot);
   const int type_number = monster.type;
-  if (!LoadMonsterType(game, type_number)) return;
-  // A copy: what the hit sets off (a drained attribute, a message) must not change it under us.
-  const MonsterTypeRecord type = game.data.monsters.current;
+  // Read in place: the loaded records never change in play.
+  const MonsterTypeRecord* found = FindMonsterType(game, type_number);
+  if (found == nullptr) return;
+  const MonsterTypeRecord& type = *found;
   const MonsterTypeEntry& constants = MonsterTypeConstants(type_number);
   const int gender = constants.gender;
   const size_t a = static_cast<size_t>(std::clamp(attack, 0, kMonsterAttackSlots - 1));

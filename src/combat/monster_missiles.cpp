@@ -64,8 +64,9 @@ void PayAttack(Game& game, int slot, int type_number) {
 void MonsterMissile(Game& game, int slot, const ItemRecord& item, int attack, int kind) {
   if (game.GameOver() || !Present(game, slot)) return;
   const MonsterRecord monster = game.world.level.Monster(slot);
-  if (!LoadMonsterType(game, monster.type)) return;
-  const MonsterTypeRecord type = game.data.monsters.current;
+  const MonsterTypeRecord* found = FindMonsterType(game, monster.type);
+  if (found == nullptr) return;
+  const MonsterTypeRecord& type = *found;
   const MonsterTypeEntry& constants = MonsterTypeConstants(monster.type);
   const int gender = constants.gender;
   Hero& hero = game.world.hero;
@@ -112,8 +113,9 @@ void MonsterMissile(Game& game, int slot, const ItemRecord& item, int attack, in
 void AcidSpit(Game& game, int slot) {
   if (game.GameOver() || !Present(game, slot)) return;
   const MonsterRecord monster = game.world.level.Monster(slot);
-  if (!LoadMonsterType(game, monster.type)) return;
-  const MonsterTypeRecord type = game.data.monsters.current;
+  const MonsterTypeRecord* found = FindMonsterType(game, monster.type);
+  if (found == nullptr) return;
+  const MonsterTypeRecord& type = *found;
   const int gender = MonsterTypeConstants(monster.type).gender;
   Hero& hero = game.world.hero;
   FlyObject(game, monster.x, monster.y, hero.x, hero.y, kSpitGlyph, kAcidColour);

@@ -289,7 +289,7 @@ void TrapAt(Game& game, int x, int y) {
   }
   const int slot = cell.monster;
   if (slot < 1 || slot > level.monster_count) return;
-  if ((LoadMonsterFlags(game, level.Monster(slot).type) & monster_flag::kAvoidsTraps) != 0) return;
+  if ((MonsterFlags(game, level.Monster(slot).type) & monster_flag::kAvoidsTraps) != 0) return;
   TrapUnderMonster(game, slot, x, y, kind);
 }
 

@@ -13,6 +13,7 @@
 #include "field/sight.hpp"
 #include "model/chance.hpp"
 #include "model/game.hpp"
+#include "model/monster_types.hpp"
 #include "records/game_enums.hpp"
 #include "records/monster_type_table.hpp"
 
@@ -35,11 +36,6 @@ constexpr int kSummonMany = 44;
 
 bool Present(const Game& game, int slot) {
   return slot >= 1 && slot <= game.world.level.monster_count;
-}
-
-const MonsterTypeRecord* TypeRecord(const Game& game, int type) {
-  if (!game.data.monsters.loaded || type < 1 || type > kMonsterTypeCount) return nullptr;
-  return &game.data.monsters.records[static_cast<size_t>(type)];
 }
 
 // Fewer monsters than limit + 2 within radius 5 (the caster among them), and the hero near in
@@ -77,18 +73,40 @@ void RaiseAlarm(Game& game) {
   }
 }
 
-void Act(Game& game, int slot, const MonsterSight& sight) {
-  const ActionChoices choices = ChekActions(game, slot, sight);
-  if (choices.actions.empty()) {
+ActionChoices ChekActions(Game& game, int slot, const MonsterTypeRecord& type,
+                          const MonsterSight& sight) {
+  ActionChoices choices;
+  for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
+    const int code = type.action_codes[i];
+    const int weight = type.action_weights[i];
+    if (code == kSpendTurn && weight == 0) continue;  // an empty entry
+    if (!Applicable(game, slot, code, weight, type.action_limits[i], sight)) continue;
+    choices.actions[choices.count] = static_cast<uint8_t>(code);
+    choices.weights[choices.count++] = static_cast<uint8_t>(weight);
+  }
+  return choices;
+}
+
+// Without a type record nothing applies and the monster approaches.
+void Act(Game& game, int slot, const MonsterTypeRecord* type, const MonsterSight& sight) {
+  const ActionChoices choices = type != nullptr ? ChekActions(game, slot, *type, sight) : ActionChoices{};
+  if (choices.count == 0) {
     MoveToHero(game, slot, 1);
     return;
   }
-  std::string list = choices.actions;
-  const std::string picked = PickFromList(game, list, choices.weights, 1, false);
-  DoAction(game, static_cast<unsigned char>(picked.empty() ? 0 : picked[0]), slot);
+  // Weights that are all 0 choose action 0, which spends the turn.
+  const int picked = PickWeighted(game, choices.Weights());
+  DoAction(game, picked < 0 ? 0 : choices.actions[static_cast<size_t>(picked)], slot);
 }
 
 }  // namespace
+
+int MonsterSight::distance() const {
+  if (distance_ < 0) {
+    distance_ = game_ != nullptr ? Distance(x_, y_, game_->world.hero.x, game_->world.hero.y) : 0;
+  }
+  return distance_;
+}
 
 bool MonsterSight::SeesHero() const {
   if (sees_ < 0) {
@@ -107,7 +125,7 @@ MonsterSight LookAtHero(const Game& game, int slot) {
   sight.game_ = &game;
   sight.x_ = monster.x;
   sight.y_ = monster.y;
-  sight.distance_ = HeroDistance(game, monster);
+  sight.distance_ = -1;
   sight.sees_ = -1;
   return sight;
 }
@@ -129,7 +147,7 @@ void StndAI(Game& game, int slot) {
     if (now != 0) game.world.level.Monster(now).energy = 0;
     return;
   }
-  const MonsterTypeRecord* type = TypeRecord(game, monster.type);
+  const MonsterTypeRecord* type = FindMonsterType(game, monster.type);
   if (type != nullptr && type->HasFlag(monster_flag::kAlarm)) RaiseAlarm(game);
   bool first = true;
   while (!game.GameOver()) {
@@ -138,7 +156,7 @@ void StndAI(Game& game, int slot) {
     // The hero and the monster may have moved since the last action.
     if (!first) sight = LookAtHero(game, slot);
     first = false;
-    Act(game, slot, sight);
+    Act(game, slot, type, sight);
   }
 }
 
@@ -178,19 +196,9 @@ void ShopKeeper(Game& game, int slot) {
 }
 
 ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight) {
-  ActionChoices choices;
-  if (!Present(game, slot)) return choices;
-  const MonsterRecord& monster = game.world.level.Monster(slot);
-  const MonsterTypeRecord* type = TypeRecord(game, monster.type);
-  if (type == nullptr) return choices;
-  for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
-    const int code = type->action_codes[i];
-    const int weight = type->action_weights[i];
-    if (!Applicable(game, slot, code, weight, type->action_limits[i], sight)) continue;
-    choices.actions.push_back(static_cast<char>(static_cast<unsigned char>(code)));
-    choices.weights.push_back(static_cast<char>(static_cast<unsigned char>(weight)));
-  }
-  return choices;
+  if (!Present(game, slot)) return {};
+  const MonsterTypeRecord* type = FindMonsterType(game, game.world.level.Monster(slot).type);
+  return type == nullptr ? ActionChoices{} : ChekActions(game, slot, *type, sight);
 }
 
 void DoAction(Game& game, int action, int slot) {
@@ -210,7 +218,7 @@ void DoAction(Game& game, int action, int slot) {
 
 void Mumble(Game& game, int slot, const MonsterSight& sight) {
   if (!Present(game, slot) || !sight.SeesHero()) return;
-  const MonsterTypeRecord* type = TypeRecord(game, game.world.level.Monster(slot).type);
+  const MonsterTypeRecord* type = FindMonsterType(game, game.world.level.Monster(slot).type);
   if (type == nullptr || !type->HasClass(monster_class::kIntelligent)) return;
   const bool humanoid = type->HasClass(monster_class::kHumanoid);
   const int r = static_cast<int>(game.random.Next() * 10) + 1;

@@ -3,7 +3,12 @@
 // blocks: the applicable actions, doing one, and the spell-casters' murmurs.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <span>
 #include <string>
+
+#include "records/monster_record.hpp"
 
 namespace zaldrun {
 
@@ -17,7 +22,8 @@ class MonsterSight {
   // A sight whose answer is already known.
   MonsterSight(bool sees_hero, int distance) : distance_(distance), sees_(sees_hero ? 1 : 0) {}
 
-  int distance() const { return distance_; }
+  // Measured on the first question, like the sight line: a monster awake and far away never asks.
+  int distance() const;
   bool SeesHero() const;
 
  private:
@@ -25,8 +31,8 @@ class MonsterSight {
   const Game* game_ = nullptr;
   int x_ = 0;
   int y_ = 0;
-  int distance_ = 0;
-  mutable int sees_ = -1;  // -1 until traced
+  mutable int distance_ = 0;  // -1 until measured
+  mutable int sees_ = -1;      // -1 until traced
 };
 MonsterSight LookAtHero(const Game& game, int slot);
 
@@ -44,11 +50,15 @@ void HoldStill(Game& game, int slot);
 // while he does not); once angered behaves as StndAI.
 void ShopKeeper(Game& game, int slot);
 
-// The applicable entries of the type's six actions, in order: one character per entry carrying
-// the action code, and one carrying its weight.
+// The applicable entries of the type's six actions, in order: each entry's action code and its
+// weight.
 struct ActionChoices {
-  std::string actions;
-  std::string weights;
+  std::array<uint8_t, kMonsterActionEntries> actions{};
+  std::array<uint8_t, kMonsterActionEntries> weights{};
+  size_t count = 0;
+
+  std::span<const uint8_t> Actions() const { return {actions.data(), count}; }
+  std::span<const uint8_t> Weights() const { return {weights.data(), count}; }
 };
 ActionChoices ChekActions(Game& game, int slot, const MonsterSight& sight);
 // Performs one action: 0, 7, 43, 44 spend the turn; 1..6 a melee blow of that kind; 11 a step

@@ -45,9 +45,8 @@ constexpr int kIntellect = attribute::kIntellect;
 int Sign(int v) { return (v > 0) - (v < 0); }
 int Rnd(Game& game, int n) { return static_cast<int>(game.random.Next() * n); }
 
-const MonsterTypeRecord* TypeOf(Game& game, int slot) {
-  if (!LoadMonsterType(game, game.world.level.Monster(slot).type)) return nullptr;
-  return &game.data.monsters.current;
+const MonsterTypeRecord* TypeOf(const Game& game, int slot) {
+  return FindMonsterType(game, game.world.level.Monster(slot).type);
 }
 
 void Spend(Game& game, int slot, int amount) { SpendEnergy(game, slot, amount); }
@@ -59,7 +58,7 @@ void MarkKiller(Game& game, int type_number) {
 
 // Codes 8..10: the type's first item entry is made and thrown or shot.
 void ThrowOrShoot(Game& game, int slot, int code) {
-  const MonsterTypeRecord type = *TypeOf(game, slot);
+  const MonsterTypeRecord& type = *TypeOf(game, slot);
   ItemRequest request;
   request.type = type.loot_type[MonsterTypeRecord::LootIndex(1, 1)];
   request.count = 1;
@@ -70,7 +69,7 @@ void ThrowOrShoot(Game& game, int slot, int code) {
 }
 
 void Drink(Game& game, int slot) {
-  const MonsterTypeRecord type = *TypeOf(game, slot);
+  const MonsterTypeRecord& type = *TypeOf(game, slot);
   ShowMessage(game, type.name + " пьёт водку!", msg::kFreshLine);
   ShowMessage(game, "Раны " + type.name_object + " залечиваются!", msg::kAcknowledge);
   MonsterRecord& monster = game.world.level.Monster(slot);
@@ -79,7 +78,7 @@ void Drink(Game& game, int slot) {
 }
 
 void Breathe(Game& game, int slot) {
-  const MonsterTypeRecord type = *TypeOf(game, slot);
+  const MonsterTypeRecord& type = *TypeOf(game, slot);
   const MonsterRecord monster = game.world.level.Monster(slot);
   const size_t a = monster_attack::kBreath;
   const int kind = type.damage_kind[a];
@@ -159,7 +158,7 @@ void MindBlast(Game& game, const MonsterTypeRecord& type, int type_number) {
 }
 
 void Gaze(Game& game, int code, int slot) {
-  const MonsterTypeRecord type = *TypeOf(game, slot);
+  const MonsterTypeRecord& type = *TypeOf(game, slot);
   const int type_number = game.world.level.Monster(slot).type;
   if (code == monster_action::kParalysingGaze) {
     ParalysingGaze(game, type);
@@ -172,7 +171,7 @@ void Gaze(Game& game, int code, int slot) {
 }
 
 void SpellMissile(Game& game, int slot) {
-  const MonsterTypeRecord type = *TypeOf(game, slot);
+  const MonsterTypeRecord& type = *TypeOf(game, slot);
   const MonsterRecord monster = game.world.level.Monster(slot);
   Hero& hero = game.world.hero;
   const size_t a = monster_attack::kMissile;

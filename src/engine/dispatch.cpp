@@ -6,6 +6,7 @@
 #include "base/cp1251.hpp"
 #include "base/file_io.hpp"
 #include "model/game.hpp"
+#include "model/monster_types.hpp"
 
 namespace zaldrun {
 
@@ -26,8 +27,44 @@ bool CallEventHandler(Game& game, std::string_view name) {
   return true;
 }
 
+namespace {
+
+const Registry<BehaviourHandler>& Behaviours(const Game& game) {
+  return game.session.behaviours != nullptr ? *game.session.behaviours : BehaviourRegistry();
+}
+
+}  // namespace
+
+void ResolveBehaviours(Game& game) {
+  const auto& registry = Behaviours(game);
+  ResolvedBehaviours& resolved = game.data.behaviours;
+  resolved.resolved = true;
+  resolved.session_table = game.session.behaviours;
+  for (int type = 1; type <= kMonsterTypeCount; ++type) {
+    const MonsterTypeRecord* record = FindMonsterType(game, type);
+    const auto* entry = record != nullptr ? registry.Find(record->behaviour) : nullptr;
+    resolved.handlers[static_cast<size_t>(type)] = entry != nullptr ? entry->fn : nullptr;
+  }
+}
+
+bool CallMonsterBehaviour(Game& game, int type, int slot) {
+  const ResolvedBehaviours& resolved = game.data.behaviours;
+  if (!resolved.resolved || resolved.session_table != game.session.behaviours) {
+    ResolveBehaviours(game);
+  }
+  const BehaviourHandler handler =
+      type >= 1 && type <= kMonsterTypeCount ? resolved.handlers[static_cast<size_t>(type)] : nullptr;
+  if (handler == nullptr) {
+    // No handler: the by-name call reports the name once.
+    const MonsterTypeRecord* record = FindMonsterType(game, type);
+    return CallBehaviour(game, record != nullptr ? record->behaviour : std::string(), slot);
+  }
+  handler(game, slot);
+  return true;
+}
+
 bool CallBehaviour(Game& game, std::string_view name, int slot) {
-  const auto& registry = game.session.behaviours != nullptr ? *game.session.behaviours : BehaviourRegistry();
+  const auto& registry = Behaviours(game);
   const auto* entry = registry.Find(name);
   if (entry == nullptr || entry->fn == nullptr) {
     ReportOnce(game, "Нет поведения \"" + std::string(TrimRight(name)) + "\".");

@@ -20,6 +20,25 @@ const Registry<BehaviourHandler>& BehaviourRegistry();
 bool CallEventHandler(Game& game, std::string_view name);
 // Calls the behaviour of that name for the monster in `slot`, likewise.
 bool CallBehaviour(Game& game, std::string_view name, int slot);
+// Calls the behaviour of monster type `type` for the monster in `slot`, likewise. The names of all
+// types are looked up once, on the first call after the monster data are loaded or the behaviour
+// table is changed, so a turn of many monsters compares no names.
+bool CallMonsterBehaviour(Game& game, int type, int slot);
+// The same, inline for the monster pass: a resolved behaviour is called at once.
+inline bool CallResolvedBehaviour(Game& game, int type, int slot) {
+  const ResolvedBehaviours& resolved = game.data.behaviours;
+  if (resolved.resolved && resolved.session_table == game.session.behaviours && type >= 1 &&
+      type <= kMonsterTypeCount) {
+    if (const BehaviourHandler handler = resolved.handlers[static_cast<size_t>(type)]) {
+      handler(game, slot);
+      return true;
+    }
+  }
+  return CallMonsterBehaviour(game, type, slot);
+}
+// Looks up the behaviour of every monster type now (the data loading does, so that no turn pays
+// for it).
+void ResolveBehaviours(Game& game);
 
 // Writes a line about a data fault to Messages.log, once per distinct text.
 void ReportOnce(Game& game, const std::string& text);

@@ -45,10 +45,7 @@ void FollowRemoval(int16_t& reference, int removed) {
     --reference;
 }
 
-MonsterFollower::MonsterFollower(const Game& game, int slot)
-    : slot_(slot), seen_(game.control.removed_monster_slots.size()) {}
-
-int MonsterFollower::Slot(const Game& game) {
+int MonsterFollower::FollowRemovals(const Game& game) {
   const std::vector<int>& removed = game.control.removed_monster_slots;
   // The list is emptied between two monsters' turns; nothing older than that can be unseen.
   if (seen_ > removed.size()) seen_ = 0;

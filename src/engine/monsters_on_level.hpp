@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace zaldrun {
+#include "model/game.hpp"
 
-struct Game;
+namespace zaldrun {
 
 // Moves the monster in `slot` to (x, y) unless a monster stands there; the old cell is shown as the
 // hero remembers it. Traps there are left alone: a monster's own step is StepMonster (combat/traps).
@@ -28,10 +28,16 @@ void FollowRemoval(int16_t& reference, int removed);
 // Slot() tells where it stands now, or 0 once it is gone.
 class MonsterFollower {
  public:
-  MonsterFollower(const Game& game, int slot);
-  int Slot(const Game& game);
+  MonsterFollower(const Game& game, int slot)
+      : slot_(slot), seen_(game.control.removed_monster_slots.size()) {}
+  // Nothing removed since the last question: the monster stands where it stood.
+  int Slot(const Game& game) {
+    return seen_ == game.control.removed_monster_slots.size() ? slot_ : FollowRemovals(game);
+  }
 
  private:
+  int FollowRemovals(const Game& game);
+
   int slot_;
   size_t seen_;
 };

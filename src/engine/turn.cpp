@@ -6,7 +6,7 @@
 
 #include "engine/dispatch.hpp"
 #include "engine/message_line.hpp"
-#include "model/type_info.hpp"
+#include "model/monster_types.hpp"
 #include "field/sight.hpp"
 #include "model/game.hpp"
 #include "records/monster_record.hpp"
@@ -38,9 +38,9 @@ void MonsterPass(Game& game, int elapsed) {
        game.control.current_slot = Clamp16(game.control.current_slot + 1)) {
     const int slot = game.control.current_slot;
     MonsterRecord& monster = game.world.level.Monster(slot);
-    const int32_t flags = LoadMonsterFlags(game, monster.type);
+    const MonsterTypeRecord* type = FindMonsterType(game, monster.type);
     // Healing above the maximum (a drink of vodka) wears off here too: the gain is capped.
-    if ((flags & monster_flag::kRegenerates) != 0) {
+    if (type != nullptr && (type->flags & monster_flag::kRegenerates) != 0) {
       monster.hp = static_cast<int16_t>(std::min(monster.hp + 1, static_cast<int>(monster.max_hp)));
     }
     if (monster.action_delay > 0) {
@@ -50,7 +50,7 @@ void MonsterPass(Game& game, int elapsed) {
     monster.energy = Clamp16(static_cast<long long>(monster.energy) +
                              static_cast<long long>(monster.speed) * elapsed);
     game.control.removed_monster_slots.clear();
-    CallBehaviour(game, CurrentBehaviour(game), slot);
+    CallResolvedBehaviour(game, monster.type, slot);
     for (int removed : game.control.removed_monster_slots) {
       if (removed <= game.control.current_slot) {
         game.control.current_slot = Clamp16(game.control.current_slot - 1);

@@ -13,16 +13,6 @@ constexpr int kFreeCellDraws = 2000;
 
 }  // namespace
 
-bool CellIsFree(const Game& game, int x, int y, bool monsters_allowed) {
-  if (!Level::Inside(x, y)) return false;
-  if (x == game.world.hero.x && y == game.world.hero.y) return false;
-  if (TerrainOf(game.world.level.Terrain(x, y)).blocks_move) return false;
-  const MapCell& cell = game.world.level.Cell(x, y);
-  if (cell.feature == feature::kClosedDoor) return false;
-  if (!monsters_allowed && cell.monster != 0) return false;
-  return true;
-}
-
 bool RandomFreeCell(Game& game, int16_t& x, int16_t& y, bool monsters_allowed) {
   for (int draw = 0; draw < kFreeCellDraws; ++draw) {
     const int cx = 1 + static_cast<int>(game.random.Next() * 77);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "base/numbers.hpp"
@@ -30,11 +31,6 @@ constexpr char kFaultTitle[] = "Случилась гадость!";
 int RollBetween(Game& game, int low, int high) {
   const double r = game.random.Next();
   return static_cast<int>(std::floor(r * (high - low + 1) + low));
-}
-
-std::string ThreeDigits(int n) {
-  std::string text = std::to_string(n);
-  return std::string(3 - std::min<size_t>(3, text.size()), '0') + text;
 }
 
 uint8_t PickBlessing(Game& game, const ItemDescription& description, uint8_t first) {
@@ -82,46 +78,52 @@ bool AffixFits(const AffixRecord& affix, int slot, int skill_class, int category
   return HasFlag(mask, int32_t{1} << (slot - 1));
 }
 
-// The affixes of one list (first record `base` + 1) that fit, as three-digit numbers within the
-// list, with their frequencies as weights.
-void CollectAffixes(const Game& game, int base, int slot, int skill_class, int category,
-                    std::string* list, std::string* weights) {
+// Numbered entries and their weights, for a weighted draw.
+template <typename Number, size_t kMost>
+struct Candidates {
+  std::array<Number, kMost> numbers;
+  std::array<uint8_t, kMost> weights;
+  size_t count = 0;
+
+  void Add(int number, uint8_t weight) {
+    numbers[count] = static_cast<Number>(number);
+    weights[count++] = weight;
+  }
+  // The number drawn by weight; 0 when there is none or every weight is 0.
+  int Pick(Game& game) const {
+    const int i = PickWeighted(game, std::span(weights.data(), count));
+    return i < 0 ? 0 : numbers[static_cast<size_t>(i)];
+  }
+};
+
+// Draws one of the affixes of one list (first record `base` + 1) that fit the item and the level's
+// window, by frequency; its number within the list, or 0 for none.
+uint8_t PickAffix(Game& game, int base, int slot, int skill_class, int category) {
   const Level& level = game.world.level;
+  Candidates<uint8_t, kAffixListLength> fitting;
   for (int r = 1; r <= kAffixListLength; ++r) {
     const AffixRecord* affix = FindAffix(game, base + r);
     if (affix == nullptr) break;
     if (affix->level < level.item_min_level || affix->level > level.item_max_level) continue;
     if (!AffixFits(*affix, slot, skill_class, category)) continue;
-    *list += ThreeDigits(r);
-    weights->push_back(static_cast<char>(affix->frequency));
+    fitting.Add(r, affix->frequency);
   }
+  return static_cast<uint8_t>(fitting.Pick(game));
 }
 
-uint8_t PickAffix(Game& game, std::string& list, const std::string& weights) {
-  if (list.empty()) return 0;
-  const std::string picked = PickFromList(game, list, weights, 3, false);
-  if (picked.size() != 3 || picked[0] < '0') return 0;
-  return static_cast<uint8_t>(std::stoi(picked));
-}
-
-// The types of `category` inside the windows, as three-digit numbers weighted by frequency.
+// Draws one of the types of `category` inside the windows by frequency; 0 when there is none or
+// only types of frequency 0 (the category fails like an empty one).
 int PickTypeOfCategory(Game& game, int category, int lowest_level, int highest_level,
                        int32_t lowest_price, int32_t highest_price) {
-  std::string list;
-  std::string weights;
+  Candidates<int16_t, kItemTypeCount> types;
   for (int t = 1; t <= kItemTypeCount; ++t) {
     const ItemType& entry = game.world.item_types[static_cast<size_t>(t)];
     if (entry.category != category) continue;
     if (entry.level < lowest_level || entry.level > highest_level) continue;
     if (entry.price < lowest_price || entry.price > highest_price) continue;
-    list += ThreeDigits(t);
-    weights.push_back(static_cast<char>(entry.frequency));
+    types.Add(t, entry.frequency);
   }
-  if (list.empty()) return 0;
-  const std::string picked = PickFromList(game, list, weights, 3, false);
-  // Candidates of frequency 0 alone are never drawn: the category fails like an empty one.
-  if (picked.size() != 3 || picked[0] < '0') return 0;
-  return std::stoi(picked);
+  return types.Pick(game);
 }
 
 }  // namespace
@@ -195,17 +197,14 @@ int ChooseItemType(Game& game, int lowest_level, int highest_level, int category
   }
   for (;;) {
     if (category < 0) {
-      std::string list;
-      std::string weights;
+      Candidates<uint8_t, kCategories> categories;
       for (int c = 0; c < kCategories; ++c) {
-        if (failed[static_cast<size_t>(c)]) continue;
-        list.push_back(static_cast<char>('0' + c));
-        weights.push_back(static_cast<char>(kCategoryWeights[static_cast<size_t>(c)]));
+        if (!failed[static_cast<size_t>(c)]) categories.Add(c, kCategoryWeights[static_cast<size_t>(c)]);
       }
-      const std::string picked = PickFromList(game, list, weights, 1, false);
+      const int i = PickWeighted(game, std::span(categories.weights.data(), categories.count));
       // Nothing drawable is left: every category with a weight failed.
-      if (list.empty() || picked.empty() || picked[0] < '0') return kNoItem;
-      category = picked[0] - '0';
+      if (i < 0) return kNoItem;
+      category = categories.numbers[static_cast<size_t>(i)];
     }
     const int type = PickTypeOfCategory(game, category, lowest_level, highest_level, lowest_price,
                                         highest_price);
@@ -222,14 +221,6 @@ AffixChoice ChooseAffixes(Game& game, int type) {
   const int slot = description->slot;
   const int category = entry->category;
 
-  std::string prefixes;
-  std::string prefix_weights;
-  std::string suffixes;
-  std::string suffix_weights;
-  CollectAffixes(game, 0, slot, entry->skill_class, category, &prefixes, &prefix_weights);
-  CollectAffixes(game, kAffixListLength, slot, entry->skill_class, category, &suffixes,
-                 &suffix_weights);
-
   int range = 75;
   if (category == item_category::kArmour || category == item_category::kWeapon ||
       category == item_category::kAmmunition) {
@@ -241,12 +232,13 @@ AffixChoice ChooseAffixes(Game& game, int type) {
   const bool want_prefix = n <= 4 || (n >= 9 && n <= 11);
   const bool want_suffix = n >= 5 && n <= 11;
 
+  // The lists of fitting affixes are gathered only when the roll asks for an affix.
   AffixChoice choice;
   if (want_prefix && !HasFlag(description->kind, item_kind::kNoPrefix)) {
-    choice.prefix = PickAffix(game, prefixes, prefix_weights);
+    choice.prefix = PickAffix(game, 0, slot, entry->skill_class, category);
   }
   if (want_suffix && !HasFlag(description->kind, item_kind::kNoSuffix)) {
-    choice.suffix = PickAffix(game, suffixes, suffix_weights);
+    choice.suffix = PickAffix(game, kAffixListLength, slot, entry->skill_class, category);
   }
   return choice;
 }

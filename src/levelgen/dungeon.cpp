@@ -1,5 +1,6 @@
 #include "levelgen/dungeon.hpp"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -153,7 +154,7 @@ void CountDoors(Level& level) {
 
 // Step 5: every door of every room gets a corridor to a door of another room, as long as either
 // room has more than one door (two rooms of one door each would only make a closed pair).
-void DigCorridors(Game& game) {
+void DigCorridors(Game& game, CorridorDigger& digger) {
   Level& level = game.world.level;
   for (int a = 1; a <= level.room_count; ++a) {
     std::vector<int> targets;
@@ -170,79 +171,91 @@ void DigCorridors(Game& game) {
       const int b = targets[static_cast<size_t>(RollBelow(game, static_cast<int>(targets.size())))];
       Room& other = level.RoomAt(b);
       const int j = RandomRange(game, 1, other.door_count);
-      DigCorridor(game, room.door_x[static_cast<size_t>(k - 1)],
-                  room.door_y[static_cast<size_t>(k - 1)], other.door_x[static_cast<size_t>(j - 1)],
-                  other.door_y[static_cast<size_t>(j - 1)]);
+      digger.Dig(game, room.door_x[static_cast<size_t>(k - 1)],
+                 room.door_y[static_cast<size_t>(k - 1)], other.door_x[static_cast<size_t>(j - 1)],
+                 other.door_y[static_cast<size_t>(j - 1)]);
       other.connected = static_cast<uint8_t>(other.connected | (1 << (j - 1)));
       room.connected = static_cast<uint8_t>(room.connected | (1 << (k - 1)));
     }
   }
 }
 
-// Which cells the hero can walk between: walkable ground and doors, secret ones included (they
-// are found by searching). Each cell gets the number of its connected area (0 for walls).
-std::vector<int> Areas(const Level& level) {
-  std::vector<int> area(kMapWidth * kMapHeight, 0);
-  auto passable = [&](int x, int y) {
+// The cells the hero can walk to from (x, y), through walkable ground and doors, secret ones
+// included (they are found by searching). The map gets a border of blocked cells so that the
+// eight neighbours of a cell need no bounds check.
+class WalkableFrom {
+ public:
+  WalkableFrom(const Level& level, int x, int y) {
+    for (int cy = 0; cy < kMapHeight; ++cy) {
+      for (int cx = 0; cx < kMapWidth; ++cx) {
+        state_[static_cast<size_t>(Index(cx, cy))] = Passable(level, cx, cy) ? kOpen : kBlocked;
+      }
+    }
+    Flood(Index(x, y));
+  }
+  bool Reached(int x, int y) const { return state_[static_cast<size_t>(Index(x, y))] == kReached; }
+
+ private:
+  static constexpr int kWidth = kMapWidth + 2;
+  static constexpr int kCells = kWidth * (kMapHeight + 2);
+  static constexpr uint8_t kBlocked = 0;
+  static constexpr uint8_t kOpen = 1;
+  static constexpr uint8_t kReached = 2;
+  static constexpr int kNeighbours[8] = {-kWidth - 1, -kWidth, -kWidth + 1, -1,
+                                         1,           kWidth - 1, kWidth, kWidth + 1};
+
+  static int Index(int x, int y) { return (y + 1) * kWidth + x + 1; }
+  static bool Passable(const Level& level, int x, int y) {
     const int f = level.Cell(x, y).feature;
     return f == feature::kClosedDoor || f == feature::kSecretDoor ||
            (!TerrainOf(level.Terrain(x, y)).blocks_move && !FeatureBlocks(f));
-  };
-  int next = 0;
-  std::vector<int> queue;
-  for (int start = 0; start < kMapWidth * kMapHeight; ++start) {
-    if (area[static_cast<size_t>(start)] != 0 || !passable(start % kMapWidth, start / kMapWidth)) {
-      continue;
-    }
-    ++next;
-    queue.assign(1, start);
-    area[static_cast<size_t>(start)] = next;
-    for (size_t head = 0; head < queue.size(); ++head) {
-      const int cx = queue[head] % kMapWidth;
-      const int cy = queue[head] / kMapWidth;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-          const int nx = cx + dx;
-          const int ny = cy + dy;
-          if (!Level::Inside(nx, ny) || !passable(nx, ny)) continue;
-          int& mark = area[static_cast<size_t>(ny * kMapWidth + nx)];
-          if (mark != 0) continue;
-          mark = next;
-          queue.push_back(ny * kMapWidth + nx);
-        }
+  }
+
+  void Flood(int start) {
+    if (state_[static_cast<size_t>(start)] != kOpen) return;
+    std::array<int16_t, kCells> queue;
+    int tail = 0;
+    state_[static_cast<size_t>(start)] = kReached;
+    queue[static_cast<size_t>(tail++)] = static_cast<int16_t>(start);
+    for (int head = 0; head < tail; ++head) {
+      for (int step : kNeighbours) {
+        const int next = queue[static_cast<size_t>(head)] + step;
+        if (state_[static_cast<size_t>(next)] != kOpen) continue;
+        state_[static_cast<size_t>(next)] = kReached;
+        queue[static_cast<size_t>(tail++)] = static_cast<int16_t>(next);
       }
     }
   }
-  return area;
-}
+
+  std::array<uint8_t, kCells> state_{};  // the border stays blocked
+};
 
 // Step 5b: corridors between random doors may leave groups of rooms apart from each other. A
 // room that cannot be walked to from the first room with doors gets a corridor from one of its
 // doors to a door of a room that can, until all are joined.
-void JoinRooms(Game& game) {
+void JoinRooms(Game& game, CorridorDigger& digger) {
   Level& level = game.world.level;
   constexpr int kJoinRounds = 12;
+  int first = 1;
+  while (first <= level.room_count && level.RoomAt(first).door_count == 0) ++first;
+  if (first > level.room_count) return;
   for (int round = 0; round < kJoinRounds; ++round) {
-    const std::vector<int> area = Areas(level);
-    auto area_of = [&](const Room& room) {
-      return area[static_cast<size_t>(room.door_y[0] * kMapWidth + room.door_x[0])];
-    };
+    const WalkableFrom walkable(level, level.RoomAt(first).door_x[0],
+                                level.RoomAt(first).door_y[0]);
     std::vector<int> joined;
     std::vector<int> apart;
-    int main_area = 0;
     for (int r = 1; r <= level.room_count; ++r) {
       const Room& room = level.RoomAt(r);
       if (room.door_count == 0) continue;
-      if (main_area == 0) main_area = area_of(room);
-      (area_of(room) == main_area ? joined : apart).push_back(r);
+      (walkable.Reached(room.door_x[0], room.door_y[0]) ? joined : apart).push_back(r);
     }
-    if (apart.empty()) return;
+    if (apart.empty() || joined.empty()) return;
     const Room& from = level.RoomAt(apart.front());
     const Room& to =
         level.RoomAt(joined[static_cast<size_t>(RollBelow(game, static_cast<int>(joined.size())))]);
     const size_t a = static_cast<size_t>(RollBelow(game, from.door_count));
     const size_t b = static_cast<size_t>(RollBelow(game, to.door_count));
-    DigCorridor(game, from.door_x[a], from.door_y[a], to.door_x[b], to.door_y[b]);
+    digger.Dig(game, from.door_x[a], from.door_y[a], to.door_x[b], to.door_y[b]);
   }
 }
 
@@ -286,8 +299,9 @@ void GenerateDungeon(Game& game, const DungeonPlan& plan) {
   PlaceRooms(game);
   PlaceDoors(game, plan);
   CountDoors(game.world.level);
-  DigCorridors(game);
-  JoinRooms(game);
+  CorridorDigger digger(game.world.level);  // rooms stand from here on
+  DigCorridors(game, digger);
+  JoinRooms(game, digger);
   PlaceStairs(game);
   PopulateDungeon(game, plan.monster_base, plan.item_base, plan.lock_percent);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 #include "field/field.hpp"
 #include "model/game.hpp"
@@ -16,6 +17,13 @@ constexpr int kInnerRight = kMapWidth - 2;  // 78
 constexpr int kInnerTop = 1;
 constexpr int kInnerBottom = kMapHeight - 2;  // 38
 
+// Makes a record anew in place: assigning a new one would build it and then copy or move it over.
+template <typename T>
+void MakeAnew(T& record) {
+  std::destroy_at(&record);
+  std::construct_at(&record);
+}
+
 }  // namespace
 
 int RollBelow(Game& game, int n) {
@@ -26,9 +34,9 @@ int RollBelow(Game& game, int n) {
 
 void ResetLevel(Game& game, char letter) {
   Level& level = game.world.level;
-  level = Level{};
+  MakeAnew(level);
   for (auto& row : level.terrain) row.fill(letter);
-  for (int pile = 1; pile < kPileCount; ++pile) game.world.piles[static_cast<size_t>(pile)] = {};
+  for (int pile = 1; pile < kPileCount; ++pile) MakeAnew(game.world.piles[static_cast<size_t>(pile)]);
   for (MapCell& cell : level.cells) cell.remembered_glyph = ' ';
   Clear(game);
 }

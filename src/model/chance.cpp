@@ -1,5 +1,6 @@
 #include "model/chance.hpp"
 
+#include <bit>
 #include <cmath>
 
 #include "model/game.hpp"
@@ -33,8 +34,7 @@ bool HasFlag(int32_t value, int32_t flag) {
   if (value < 0 || flag < 0) return false;
   if (flag == 0) return (value & 1) != 0;  // 0 is written as the single digit 0
   // The digit of `value` with the weight of the highest bit of `flag`.
-  int top = 0;
-  while ((flag >> (top + 1)) != 0) ++top;
+  const int top = std::bit_width(static_cast<uint32_t>(flag)) - 1;
   return ((value >> top) & 1) != 0;
 }
 
@@ -45,16 +45,10 @@ std::string PickFromList(Game& game, std::string& list, std::string_view weights
   if (width < 1) width = 1;
   const size_t w = static_cast<size_t>(width);
   if (weights.size() * w == list.size()) {
-    int total = 0;
-    for (char c : weights) total += static_cast<unsigned char>(c);
-    if (total == 0) return std::string(1, '\0');
-    const int t = RandomRange(game, 1, total);
-    int sum = 0;
-    for (size_t i = 0; i < weights.size(); ++i) {
-      sum += static_cast<unsigned char>(weights[i]);
-      if (sum >= t) return list.substr(i * w, w);
-    }
-    return list.substr(list.size() - w, w);
+    const int i = PickWeighted(
+        game, std::span(reinterpret_cast<const uint8_t*>(weights.data()), weights.size()));
+    if (i < 0) return std::string(1, '\0');
+    return list.substr(static_cast<size_t>(i) * w, w);
   }
   const int entries = static_cast<int>(RoundHalfEven(static_cast<double>(list.size()) / width));
   if (entries < 1) return list;
@@ -63,6 +57,19 @@ std::string PickFromList(Game& game, std::string& list, std::string_view weights
   std::string entry = start < list.size() ? list.substr(start, w) : std::string();
   if (remove && list.size() >= 2 * w && start < list.size()) list.erase(start, w);
   return entry;
+}
+
+int PickWeighted(Game& game, std::span<const uint8_t> weights) {
+  int total = 0;
+  for (uint8_t weight : weights) total += weight;
+  if (total == 0) return -1;
+  const int t = RandomRange(game, 1, total);
+  int sum = 0;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    sum += weights[i];
+    if (sum >= t) return static_cast<int>(i);
+  }
+  return static_cast<int>(weights.size()) - 1;
 }
 
 }  // namespace zaldrun

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,4 +23,7 @@ bool HasFlag(int32_t value, int32_t flag);
 // give the single character with code 0.
 std::string PickFromList(Game& game, std::string& list, std::string_view weights, int width,
                          bool remove);
+// The weighted draw of PickFromList over a list kept as numbers: the index of the entry drawn, or
+// -1 (and no draw) when there is no entry or every weight is 0.
+int PickWeighted(Game& game, std::span<const uint8_t> weights);
 }  // namespace zaldrun

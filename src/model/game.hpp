@@ -3,6 +3,7 @@
 // they need where that is natural; two games can live side by side.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -78,12 +79,22 @@ struct Session {
   }
 };
 
+// Each monster type's behaviour, looked up by name once in the table it was resolved from (see
+// engine/dispatch); resolved again when the monster data are loaded or the table is changed.
+struct ResolvedBehaviours {
+  bool resolved = false;
+  // The session's table they were looked up in (nullptr: the game's own).
+  const Registry<BehaviourHandler>* session_table = nullptr;
+  std::array<BehaviourHandler, kMonsterTypeCount + 1> handlers{};  // nullptr: no handler
+};
+
 // The game's data files as loaded: read-only once loaded, but for the current-record buffers that
-// routines read one type into.
+// routines read one type into and the behaviours resolved from the monster types.
 struct GameData {
   MonsterData monsters;
   ItemData items;
   PlacesData places;
+  ResolvedBehaviours behaviours;
 };
 
 // The command waiting for a window or a prompt to finish it.

@@ -19,6 +19,7 @@ bool InitMonsterTable(Game& game, std::string* error) {
   data.current = MonsterTypeRecord{};
   data.current_type = 0;
   if (data.loaded) return true;
+  game.data.behaviours = ResolvedBehaviours{};  // resolved again from the records read now
   std::string read_error;
   const auto bytes =
       ReadWholeFile(game.session.DataFolder() / std::string(kMonstersFileName), kMaxFileBytes, &read_error);
@@ -35,10 +36,10 @@ bool InitMonsterTable(Game& game, std::string* error) {
 }
 
 bool LoadMonsterType(Game& game, int type) {
-  MonsterData& data = game.data.monsters;
-  if (!data.loaded || type < 1 || type > kMonsterTypeCount) return false;
-  data.current = data.records[static_cast<size_t>(type)];
-  data.current_type = static_cast<int16_t>(type);
+  const MonsterTypeRecord* record = FindMonsterType(game, type);
+  if (record == nullptr) return false;
+  game.data.monsters.current = *record;
+  game.data.monsters.current_type = static_cast<int16_t>(type);
   return true;
 }
 

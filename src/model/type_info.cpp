@@ -20,26 +20,23 @@ Glyph ItemTypeGlyph(const Game& game, int type) {
 }
 
 std::string MonsterTypeName(const Game& game, int type, int form) {
-  const MonsterData& data = game.data.monsters;
-  if (!data.loaded || type < 1 || type > kMonsterTypeCount) return std::string();
-  const MonsterTypeRecord& record = data.records[static_cast<size_t>(type)];
+  const MonsterTypeRecord* record = FindMonsterType(game, type);
+  if (record == nullptr) return std::string();
   switch (form) {
     case 2:
-      return record.name_object;
+      return record->name_object;
     case 3:
-      return record.name_dative;
+      return record->name_dative;
     case 4:
-      return record.name_instrumental;
+      return record->name_instrumental;
     default:
-      return record.name;
+      return record->name;
   }
 }
 
-int32_t LoadMonsterFlags(Game& game, int type) {
-  if (!LoadMonsterType(game, type)) return 0;
-  return game.data.monsters.current.flags;
+int32_t MonsterFlags(const Game& game, int type) {
+  const MonsterTypeRecord* record = FindMonsterType(game, type);
+  return record == nullptr ? 0 : record->flags;
 }
-
-std::string CurrentBehaviour(const Game& game) { return game.data.monsters.current.behaviour; }
 
 }  // namespace zaldrun

@@ -20,9 +20,7 @@ Glyph ItemTypeGlyph(const Game& game, int type);
 // A monster type's name form: 1 nominative, 2 object ("ударил …"), 3 dative, 4 instrumental.
 std::string MonsterTypeName(const Game& game, int type, int form);
 
-// Loads the type's record into the current monster type and returns its flag word.
-int32_t LoadMonsterFlags(Game& game, int type);
-// The behaviour name of the current monster type (after LoadMonsterFlags).
-std::string CurrentBehaviour(const Game& game);
+// The type's flag word, read in place; 0 for an unknown type.
+int32_t MonsterFlags(const Game& game, int type);
 
 }  // namespace zaldrun

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "engine/dispatch.hpp"
 #include "model/monster_types.hpp"
 #include "items/item_types.hpp"
 #include "model/game.hpp"
@@ -12,6 +13,7 @@ namespace zaldrun {
 std::string LoadGameData(Game& game) {
   std::string error;
   if (!InitMonsterTable(game, &error)) return error;
+  ResolveBehaviours(game);
   if (!game.data.items.Loaded()) {
     error = LoadItemFiles(game);
     if (!error.empty()) return error;

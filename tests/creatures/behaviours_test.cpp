@@ -1,5 +1,6 @@
 #include "creatures/behaviours.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -156,12 +157,12 @@ TEST_F(BehaviourTest, ApplicableActionsFollowDistanceAndAdjacency) {
   type.action_limits = {0, 4, 2, 0, 50, 0};
   const int slot = Add(kBigRat, 3, 3, true);
   ActionChoices near = ChekActions(game(), slot, LookAtHero(game(), slot));
-  EXPECT_EQ(near.actions, std::string("\x02\x0C", 2))
+  EXPECT_THAT(near.Actions(), ::testing::ElementsAre(2, 12))
       << "bite and retreat; code 13 waits for its action";
-  EXPECT_EQ(near.weights, std::string("\x07\x04", 2));
+  EXPECT_THAT(near.Weights(), ::testing::ElementsAre(7, 4));
   MoveMonster(game(), slot, 10, 3);
   ActionChoices far = ChekActions(game(), slot, LookAtHero(game(), slot));
-  EXPECT_EQ(far.actions, std::string(1, '\x0B')) << "approach beyond distance 4";
+  EXPECT_THAT(far.Actions(), ::testing::ElementsAre(11)) << "approach beyond distance 4";
 }
 
 TEST_F(BehaviourTest, StepsTowardAndAwayFromTheHero) {

@@ -230,7 +230,7 @@ TEST_F(SpecialActionTest, ChekActionsOffersAThrowOnlyInRange) {
   const int goblin = Make(kGoblin, 6, 4);
   auto offered = [&](int slot) {
     const ActionChoices choices = ChekActions(game(), slot, LookAtHero(game(), slot));
-    return choices.actions.find(static_cast<char>(monster_action::kThrow)) != std::string::npos;
+    return std::ranges::count(choices.Actions(), monster_action::kThrow) != 0;
   };
   EXPECT_TRUE(offered(goblin));
   MoveMonster(game(), goblin, 3, 4);

@@ -186,6 +186,31 @@ TEST_F(TurnTest, UnknownHandlersAreReportedOnceAndSkipped) {
   EXPECT_NE(log[0].find("NoSuchThing"), std::string::npos);
 }
 
+// Behaviours are looked up once per type, and again when the table changes: each monster acts
+// by its own type's, and a type without one is reported once and skipped.
+TEST_F(TurnTest, EachTypeActsByItsOwnBehaviourLookedUpAgainWhenTheTableChanges) {
+  struct Flier {
+    static void Run(Game& game, int slot) {
+      g_calls.push_back("Fly " + std::to_string(game.world.level.Monster(slot).type));
+      game.world.level.Monster(slot).energy = 0;
+    }
+  };
+  static constexpr std::array<RegistryEntry<void (*)(Game&, int)>, 2> kBoth = {
+      {{"Fly", Flier::Run}, {"StndAI", Act}}};
+  static constexpr Registry<void (*)(Game&, int)> kBothRegistry(kBoth);
+  game().data.monsters.records[2].behaviour = "Fly";
+  game().data.monsters.records[3].behaviour = "NoSuch";
+  for (int type = 1; type <= 3; ++type) fixture_.AddMonster(type, 1 + type, 2);
+  AdvanceTime(game(), 1000);
+  game().session.behaviours = &kBothRegistry;
+  AdvanceTime(game(), 1000);
+  EXPECT_EQ(g_calls, (std::vector<std::string>{"Act 1 1000", "Act 1 1000", "Fly 2"}));
+  const auto log = fixture_.LogLines();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_NE(log[0].find("\"Fly\""), std::string::npos);
+  EXPECT_NE(log[1].find("\"NoSuch\""), std::string::npos);
+}
+
 TEST_F(TurnTest, SightIsThreeOnTheOverworld) {
   game().world.current_place = kOverworldPlace;
   game().world.current_level = kOverworldLevel;

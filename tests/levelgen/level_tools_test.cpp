@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "levelgen/corridor.hpp"
@@ -124,6 +125,67 @@ TEST(Corridor, CarvesStoneFloorThroughRockBetweenTwoDoorsAndKeepsSecretDoors) {
       }
     }
   }
+}
+
+// One digger serves all corridors of a level: each corridor is the one a fresh digger would dig,
+// whatever the corridors before it left in the distance map (doors on the map's edge included).
+TEST(Corridor, ADiggerKeptForManyCorridorsDigsWhatFreshOnesDig) {
+  const int kDoors[][4] = {{11, 7, 55, 24}, {55, 24, 11, 7}, {0, 7, 78, 38},
+                           {30, 30, 11, 7}, {11, 7, 11, 7},  {61, 27, 79, 20}};
+  auto fresh_level = [](uint64_t seed) {
+    auto game = std::make_unique<Game>();
+    game->random.Seed(seed);
+    ResetLevel(*game, 'A');
+    CarveRoom(*game, 5, 5, 10, 10, 'M');
+    CarveRoom(*game, 50, 25, 60, 30, 'M');
+    return game;
+  };
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    auto kept = fresh_level(seed);
+    auto single = fresh_level(seed);
+    CorridorDigger digger(kept->world.level);
+    for (const auto& d : kDoors) {
+      digger.Dig(*kept, d[0], d[1], d[2], d[3]);
+      DigCorridor(*single, d[0], d[1], d[2], d[3]);
+      ASSERT_EQ(kept->world.level.terrain, single->world.level.terrain)
+          << "seed " << seed << ", corridor from " << d[0] << "," << d[1];
+    }
+  }
+}
+
+TEST(LevelTools, ResetLevelLeavesNothingOfTheLevelBefore) {
+  Game game;
+  ResetLevel(game, 'B');
+  const Level blank = game.world.level;
+  Level& level = game.world.level;
+  RegisterRoom(game, 2, 2, 9, 9, 1);
+  level.Cell(3, 3) = MapCell{1, 'x', 7, 1001, 4, {1, 2, 3, 4}, 5, 6, 7};
+  level.Monster(1).hp = 9;
+  level.monster_count = 1;
+  level.monster_list = "002";
+  level.door_candidates = "0101";
+  level.links[1].place = 5;
+  level.loose_items[1].count = 3;
+  game.world.piles[7].groups[2].push_back(ItemRecord{});
+  game.world.piles[7].first = 1;
+
+  ResetLevel(game, 'B');
+  EXPECT_EQ(level.terrain, blank.terrain);
+  for (int i = 0; i < kMapWidth * kMapHeight; ++i) {
+    const MapCell& a = level.cells[static_cast<size_t>(i)];
+    const MapCell& b = blank.cells[static_cast<size_t>(i)];
+    ASSERT_TRUE(a.seen == b.seen && a.remembered_glyph == b.remembered_glyph && a.item == 0 &&
+                a.feature == 0 && a.params == b.params && a.room == 0 && a.monster == 0)
+        << "cell " << i;
+  }
+  EXPECT_EQ(level.Cell(3, 3).remembered_glyph, ' ');
+  EXPECT_EQ(level.Monster(1).hp, 0);
+  EXPECT_EQ(level.monster_count + level.room_count + level.RoomAt(1).used, 0);
+  EXPECT_EQ(level.monster_list + level.door_candidates, "");
+  EXPECT_EQ(level.links[1].place, 0);
+  EXPECT_EQ(level.loose_items[1].count, 0);
+  EXPECT_EQ(game.world.piles[7].first, 0);
+  EXPECT_EQ(game.world.piles[7].GroupCount(2), 0);
 }
 
 }  // namespace

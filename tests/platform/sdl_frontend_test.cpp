@@ -59,7 +59,6 @@ class SdlFrontendTest : public ::testing::Test {
   // The window's sizes are pinned on Terminus's exact strikes (with DejaVu Sans Mono, the default
   // face, at the other sizes), unless a test names its fonts.
   std::unique_ptr<Frontend> Open(SdlOptions options = {}) {
-    options.software = true;
     if (options.bitmap_font.empty()) options.bitmap_font = kTerminusFile;
     std::string error;
     std::unique_ptr<Frontend> frontend = CreateSdlFrontend(options, &error);
@@ -296,12 +295,11 @@ TEST_F(SdlFrontendTest, OpeningFailsWithAMessageInsteadOfCrashing) {
   std::string error;
   {
     ScopedEnv driver("SDL_VIDEODRIVER", "no-such-driver");
-    EXPECT_EQ(CreateSdlFrontend(SdlOptions{.software = true}, &error), nullptr);
+    EXPECT_EQ(CreateSdlFrontend(SdlOptions{}, &error), nullptr);
     EXPECT_NE(error.find("Не удалось открыть окно"), std::string::npos) << error;
     EXPECT_NE(error.find("zaldrun --terminal"), std::string::npos) << error;
   }
-  const SdlOptions no_fonts{.software = true,
-                            .bitmap_font = (folder_ / "none.otb").string(),
+  const SdlOptions no_fonts{.bitmap_font = (folder_ / "none.otb").string(),
                             .scalable_font = (folder_ / "none.ttf").string(),
                             .fallback_font = (folder_ / "none.ttf").string()};
   EXPECT_EQ(CreateSdlFrontend(no_fonts, &error), nullptr);

@@ -25,7 +25,6 @@ TEST(MainWindowPicture, TheWindowShowsTheMainWindow) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   std::string error;
   platform::SdlOptions options;
-  options.software = true;
   auto frontend = platform::CreateSdlFrontend(options, &error);
   ASSERT_NE(frontend, nullptr) << error;
 

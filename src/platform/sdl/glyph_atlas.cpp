@@ -5,11 +5,14 @@
 namespace platform {
 namespace {
 
-// Slots across and down: room for three to five thousand white glyphs, and for ready-coloured
-// ones four times as many (a screen may show every cell in colours of its own).
+// Slots across and down: room for three to five thousand white glyphs.
 constexpr int kSlotsAcross = 64;
 constexpr int kSlotRowsDown = 32;
-constexpr int kTintedScale = 2;
+// Ready-coloured slots: a glyph and a background for every cell of a 100 x 45 screen whose cells
+// all differ, and some over. The software renderer keeps its texture in memory: the atlas is no
+// taller than they need (2048 x 1024, 8 MB, at 10 x 20 pixels; a square one would be 16 MB, most
+// of the program's memory).
+constexpr int kTintedSlots = 10000;
 // Larger textures are slow to make and not every graphics card has them.
 constexpr int kMaxSide = 2048;
 
@@ -40,10 +43,17 @@ bool GlyphAtlas::Reset(SDL_Renderer* renderer, const CellFont* font, bool tint_i
   cell_width_ = font->cell_width();
   cell_height_ = font->cell_height();
 
-  // Power-of-two sides keep texture coordinates exact in floating point.
-  const int scale = tint_in_atlas ? kTintedScale : 1;
-  width_ = std::min(kMaxSide, NextPowerOfTwo(scale * kSlotsAcross * cell_width_));
-  height_ = std::min(kMaxSide, NextPowerOfTwo((scale * kSlotRowsDown + 1) * cell_height_));
+  // Power-of-two sides keep texture coordinates exact in floating point. The first row of cells
+  // holds the white strip.
+  if (tint_in_atlas) {
+    width_ = kMaxSide;
+    const int per_row = std::max(1, width_ / cell_width_);
+    const int rows = (kTintedSlots + per_row - 1) / per_row;
+    height_ = std::min(kMaxSide, NextPowerOfTwo((rows + 1) * cell_height_));
+  } else {
+    width_ = std::min(kMaxSide, NextPowerOfTwo(kSlotsAcross * cell_width_));
+    height_ = std::min(kMaxSide, NextPowerOfTwo((kSlotRowsDown + 1) * cell_height_));
+  }
   SDL_RendererInfo info{};
   if (SDL_GetRendererInfo(renderer, &info) == 0) {
     if (info.max_texture_width > 0) width_ = std::min(width_, info.max_texture_width);

@@ -139,6 +139,9 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallHangupSignals();
   signals_caught_ = true;
+  // The software renderer draws into the window's own pixels (shared memory on X11); SDL would
+  // otherwise keep them in an OpenGL texture, which loads the graphics driver after all.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
     return false;
@@ -161,8 +164,10 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
     *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
     return false;
   }
-  if (!options.software) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  // SDL's software renderer everywhere: it draws the whole grid in about a millisecond, while a
+  // graphics card's renderer first loads its driver (Mesa's OpenGL without a card maps LLVM, tens
+  // of megabytes) and shows the first frame later. SDL_RENDER_DRIVER still names another.
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (renderer_ == nullptr) {
     *error = std::string("Не удалось открыть окно: ") + SDL_GetError();
     return false;

@@ -18,8 +18,6 @@ struct SdlOptions {
   // Font pixel height. On a screen too small for the grid at this size the window opens with the
   // largest smaller step that fits.
   int font_px = 20;
-  // Software renderer (tests and benchmarks under the dummy video driver).
-  bool software = false;
   // The fonts (FontFiles): a bitmap font with its built-in sizes (none by default), the scalable
   // font for other sizes, and one for characters the first lacks. The default, DejaVu Sans Mono,
   // draws Cyrillic as print does, has every glyph the game shows, and its box lines join from
