@@ -14,9 +14,10 @@ struct Entry {
   MenuItem item;
   const char* caption;
 };
-constexpr std::array<Entry, 3> kEntries = {{{MenuItem::kNewGame, "Начать Игру"},
+constexpr std::array<Entry, 4> kEntries = {{{MenuItem::kNewGame, "Начать Игру"},
                                             {MenuItem::kSettings, "Настройки"},
-                                            {MenuItem::kAbout, "О программе"}}};
+                                            {MenuItem::kAbout, "О программе"},
+                                            {MenuItem::kMessages, "Сообщения"}}};
 constexpr const char* kCaption = "Залдрун";
 constexpr int kFirstColumn = 1;
 constexpr platform::Color kDisabledFg{110, 110, 110};

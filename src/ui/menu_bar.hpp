@@ -1,4 +1,4 @@
-// The main window's menu: "Начать Игру", "Настройки", "О программе" on the top row.
+// The main window's menu: "Начать Игру", "Настройки", "О программе", "Сообщения" on the top row.
 #pragma once
 
 #include <array>
@@ -9,7 +9,7 @@
 
 namespace zaldrun {
 
-enum class MenuItem { kNewGame, kSettings, kAbout };
+enum class MenuItem { kNewGame, kSettings, kAbout, kMessages };
 
 class MenuBar {
  public:
@@ -45,7 +45,7 @@ class MenuBar {
  private:
   bool open_ = false;
   int selected_ = 0;
-  std::array<bool, 3> disabled_{};
+  std::array<bool, 4> disabled_{};
 };
 
 }  // namespace zaldrun
