@@ -132,6 +132,19 @@ bool AtCrossing(const Game& game) {
          cell.feature == feature::kEntrance || cell.feature == feature::kPortal;
 }
 
+// The seen cells whose feature passes the test.
+template <typename Test>
+std::vector<MapPoint> SeenCellsWith(const Game& game, Test&& test) {
+  std::vector<MapPoint> cells;
+  for (int y = 0; y < kMapHeight; ++y) {
+    for (int x = 0; x < kMapWidth; ++x) {
+      const MapCell& cell = game.world.level.Cell(x, y);
+      if (cell.seen != 0 && test(cell.feature)) cells.push_back({x, y});
+    }
+  }
+  return cells;
+}
+
 MapPoint HeroCell(const Game& game) { return {game.world.hero.x, game.world.hero.y}; }
 
 bool RestedEnough(const Hero& hero) { return hero.hp >= hero.max_hp && hero.pp >= hero.max_pp; }
@@ -140,6 +153,10 @@ bool RestedEnough(const Hero& hero) { return hero.hp >= hero.max_hp && hero.pp >
 // open and creatures move); false when the first step found no way.
 template <typename FillMap>
 bool WalkToward(Game& game, FillMap&& fill, bool stop_at_doors) {
+  if (!FoesInView(game).empty()) {
+    ShowMessage(game, "Рядом враг!", msg::kNoLog);
+    return true;
+  }
   PathMap map;
   for (int step = 0; step < kMostSteps; ++step) {
     const PassableCells walkable = KnownWalkable(game);
@@ -148,9 +165,9 @@ bool WalkToward(Game& game, FillMap&& fill, bool stop_at_doors) {
     if (map.Distance(here.x, here.y) == 0) return true;
     const std::optional<MapPoint> next = map.StepFrom(here.x, here.y);
     if (!next) return step > 0;
-    if (step > 0 && (CreatureAt(game, *next) || (stop_at_doors && IsClosedDoor(game, *next)))) {
-      return true;
-    }
+    // A walk never strikes: a creature in the way ends it.
+    if (CreatureAt(game, *next)) return true;
+    if (step > 0 && stop_at_doors && IsClosedDoor(game, *next)) return true;
     if (!StepAndWatch(game, *next, !stop_at_doors)) return true;
   }
   return true;
@@ -225,18 +242,9 @@ bool TravelTo(Game& game, int x, int y) {
 }
 
 bool OfferTravelToStairs(Game& game) {
-  std::vector<MapPoint> ways;
-  const Level& level = game.world.level;
-  for (int y = 0; y < kMapHeight; ++y) {
-    for (int x = 0; x < kMapWidth; ++x) {
-      const MapCell& cell = level.Cell(x, y);
-      if (cell.seen == 0) continue;
-      if (cell.feature == feature::kStairsDown || cell.feature == feature::kStairsUp ||
-          cell.feature == feature::kEntrance) {
-        ways.push_back({x, y});
-      }
-    }
-  }
+  const std::vector<MapPoint> ways = SeenCellsWith(game, [](int16_t id) {
+    return id == feature::kStairsDown || id == feature::kStairsUp || id == feature::kEntrance;
+  });
   if (ways.empty()) return false;
   PathMap map;
   map.Fill(KnownWalkable(game), ways);
@@ -258,13 +266,8 @@ void ExploreLevel(Game& game) {
   if (WalkToward(game, fill, true) && !explored) return;
   if (game.GameOver()) return;
   ShowMessage(game, "Здесь больше нечего исследовать.", msg::kNoLog);
-  std::vector<MapPoint> down;
-  for (int y = 0; y < kMapHeight; ++y) {
-    for (int x = 0; x < kMapWidth; ++x) {
-      const MapCell& cell = game.world.level.Cell(x, y);
-      if (cell.seen != 0 && cell.feature == feature::kStairsDown) down.push_back({x, y});
-    }
-  }
+  const std::vector<MapPoint> down =
+      SeenCellsWith(game, [](int16_t id) { return id == feature::kStairsDown; });
   if (down.empty() || std::find(down.begin(), down.end(), HeroCell(game)) != down.end()) return;
   ShowMessage(game, "Идти к лестнице вниз?", msg::kQuestion | msg::kNoLog);
   if (!TakeYes(game)) return;

@@ -15,7 +15,8 @@ void RunHero(Game& game, int dx, int dy);
 // is starving.
 void RestHero(Game& game);
 // Walks the shortest known way toward the nearest ground not yet seen, stopping like a run and in
-// front of every closed door; when nothing is left it says so and offers the way down.
+// front of every closed door; when nothing is left it says so and offers the way down. Like
+// travel, refused while an enemy is in view, and never strikes a creature in the way.
 void ExploreLevel(Game& game);
 // Walks the shortest known way to a seen cell, stopping like a run. False when no way is known.
 bool TravelTo(Game& game, int x, int y);

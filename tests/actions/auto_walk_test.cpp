@@ -143,6 +143,12 @@ TEST(AutoWalk, TravelTakesTheShortestKnownWayAroundWallsAndTraps) {
   game.world.level.Cell(5, 2).seen = 0;
   ASSERT_TRUE(fixture.Act([](Game& g) { EXPECT_FALSE(TravelTo(g, 5, 2)); }));
   EXPECT_EQ(game.view.message_line, " Ты не знаешь дороги туда.");
+  // A walk starts only with no enemy in sight.
+  AddStillFoe(fixture, 8, 3);
+  fixture.Keys("{Clear}").PlayKeys();
+  ASSERT_TRUE(fixture.Act([](Game& g) { TravelTo(g, 1, 1); }));
+  EXPECT_EQ(game.view.message_line, " Рядом враг!");
+  EXPECT_EQ(game.world.hero.x, 9);
 }
 
 // Cells a walker can reach from the hero: open ground and doors that are not locked.
