@@ -90,6 +90,17 @@ TEST(LookAndPlace, LookTellsHowACreatureFaresAndThePanelWhereTheHeroIs) {
     EXPECT_NE(fixture.game().view.message_line.find(c.told), std::string::npos)
         << fixture.game().view.message_line;
   }
+  // The pointer over the map tells the same without a key, and leaves the history alone.
+  GameFixture pointed(kRoom);
+  const int still = pointed.AddMonster(1, 3, 1);
+  pointed.game().world.level.Monster(still).action_delay = 30000;  // it stays where it is
+  pointed.Keys("{Clear}").PlayKeys();
+  const uint64_t messages = pointed.game().view.history.total;
+  pointed.frontend().PushMouseMove(3, 1 + 4);  // the map starts on the screen's fifth row
+  pointed.PlayKeys();
+  EXPECT_NE(pointed.game().view.message_line.find("Ран нет, спит, враг."), std::string::npos)
+      << pointed.game().view.message_line;
+  EXPECT_EQ(pointed.game().view.history.total, messages);
   GameFixture fixture({"@"});
   ASSERT_TRUE(fixture.StartOn(3, 3));
   EXPECT_TRUE(fixture.ScreenHas("Пещера, уровень 3"));
