@@ -115,8 +115,16 @@ bool ServeWaitKey(Game& game, const platform::Key& key) {
   return true;
 }
 
+int32_t MessageColour(int flags) {
+  if ((flags & msg::kBeep) != 0) return 0x5050FF;
+  if ((flags & msg::kAcknowledge) != 0) return 0x00FFFF;
+  if ((flags & (msg::kQuestion | msg::kEntry)) != 0) return 0xFFD090;
+  return 0xE6E6E6;
+}
+
 void ShowMessage(Game& game, std::string_view text, int flags) {
   if (game.GameOver()) return;
+  game.view.history.Add(std::string(text), MessageColour(flags));
   if ((flags & msg::kFreshLine) != 0 && !game.view.message_line.empty()) {
     WaitForMore(game);
     game.view.message_line.clear();

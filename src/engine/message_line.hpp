@@ -2,6 +2,7 @@
 // waits with " <ещё>" when the line is full, asks yes/no questions and numbers, and logs it.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "platform/key.hpp"
@@ -23,6 +24,10 @@ inline constexpr std::string_view kMoreMark = " <ещё>";
 inline constexpr size_t kMessageLineLimit = 200;
 
 void ShowMessage(Game& game, std::string_view text, int flags = 0);
+
+// The colour a message keeps in the history, by its flags: a warning with a beep red, one that
+// must be acknowledged yellow, a question light blue, the rest as the message line.
+int32_t MessageColour(int flags);
 
 // True when the last question was answered yes; the answer is consumed (the state goes back to
 // idle), so a caller can act on it without leaving the state behind.

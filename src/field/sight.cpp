@@ -152,6 +152,13 @@ void SweepHeroSight(Game& game) {
   LOSRound(game, hero.x, hero.y, game.world.OnOverworld() ? kOverworldSight : hero.sight_radius);
 }
 
+bool CellInView(const Game& game, int x, int y) {
+  if (!Level::Inside(x, y)) return false;
+  const FieldModel& field = game.view.field;
+  return field.sweep != 0 &&
+         (field.swept[static_cast<size_t>(y * kMapWidth + x)] & ~1u) == (field.sweep << 1);
+}
+
 bool SeePlayer(const Game& game, int x1, int y1, int x2, int y2, int r) {
   const bool vertical = x1 == x2;
   if (vertical && std::abs(y1 - y2) > r) return false;

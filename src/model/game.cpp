@@ -19,6 +19,7 @@ std::string_view PendingOperationName(PendingOperation operation) {
     case PendingOperation::kPutOn: return "PutOn";
     case PendingOperation::kReadyAmmo: return "ReadyAmmo";
     case PendingOperation::kItemEffect: return "ItemEffect";
+    case PendingOperation::kTravel: return "Travel";
     case PendingOperation::kNone: break;
   }
   return "None";

@@ -102,7 +102,9 @@ enum class PendingOperation : uint8_t {
   kNone, kDrop, kEat, kDrink, kRead, kZap, kDip, kShoot, kChat, kSelectItem,
   kPickUp, kWear, kWield, kPutOn, kReadyAmmo,
   // A scroll's effect on the item chosen next: the handler named by Control::effect_handler.
-  kItemEffect
+  kItemEffect,
+  // The cursor chooses where the hero walks to.
+  kTravel
 };
 // The operation's name as the item types' records and the diagnostics spell it.
 std::string_view PendingOperationName(PendingOperation operation);

@@ -15,6 +15,9 @@ class Io {
   // The next key of an ongoing action (a wait of the message line, a prompt). A close request
   // arriving now is remembered and delivered once the game is idle again.
   virtual platform::Key NextKey() = 0;
+  // Whether the player has pressed a key (or the program was told to end) that nobody took yet:
+  // an automatic walk stops on it. The key itself stays for NextKey.
+  virtual bool KeyWaiting() = 0;
   // Shows the current state of the screen without waiting (animation steps).
   virtual void Present() = 0;
   virtual void SleepMs(int ms) = 0;

@@ -2,6 +2,8 @@
 // the map field, the number entry box and the answer list of conversations.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -27,8 +29,28 @@ struct AnswerList {
   std::vector<int> rows;
 };
 
+// The messages of this session as they went by, oldest first, each in its colour (packed
+// red + 256 * green + 65536 * blue); the oldest go once more than kKept have come.
+struct MessageHistory {
+  struct Entry {
+    std::string text;
+    int32_t colour = 0;
+  };
+  static constexpr size_t kKept = 2000;
+  std::deque<Entry> entries;
+  // Every message ever added, the forgotten ones included: a count that only grows.
+  uint64_t total = 0;
+
+  void Add(std::string text, int32_t colour) {
+    entries.push_back(Entry{std::move(text), colour});
+    if (entries.size() > kKept) entries.pop_front();
+    ++total;
+  }
+};
+
 struct View {
   std::string message_line;
+  MessageHistory history;
   StatusLabels labels;
   FieldModel field;
   EntryBox number_input;

@@ -31,6 +31,9 @@ class Frontend {
   // Blocks until the next key press, click or close request. Redraws the last grid while it waits.
   // Once hung up, returns a hang-up at once every time, and pauses no longer pause.
   virtual Key NextKey() = 0;
+  // Whether a key, click, close request or hang-up is waiting, without taking it: an automatic
+  // walk stops on any key.
+  virtual bool KeyWaiting() = 0;
   virtual void SleepMs(int ms) = 0;
   virtual void Beep() = 0;
   // The window title; front ends without one (the terminal) ignore it and the game draws a title

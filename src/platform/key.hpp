@@ -37,6 +37,8 @@ enum class KeyKind : uint8_t {
   // The terminal went away or the program was told to end (SIGHUP, SIGTERM, SIGINT): nobody will
   // answer any more; the game is saved without a question and the program ends.
   kHangup,
+  // The mouse pointer moved onto cell (x, y) of the grid (the window only; never waited for).
+  kMouseMove,
 };
 
 struct Key {

@@ -86,27 +86,47 @@ const std::array<CommandInfo, kCommandCount>& Commands() {
       {Command::kSave, "Save", 83, "Сохраниться и выйти"},
       {Command::kNotes, "Notes", 78, "Открыть Записи"},
       {Command::kCast, "Cast", 90, ""},
+      {Command::kHelp, "Help", 63, "Помощь"},
+      {Command::kMessages, "Messages", 16, "Прошлые сообщения"},
+      {Command::kRun, "Run", 46, "Бежать (и направление)"},
+      {Command::kRest, "Rest", 82, "Отдыхать"},
+      {Command::kExplore, "Explore", 120, "Исследовать уровень"},
+      {Command::kTravel, "Travel", 71, "Идти к месту"},
+      {Command::kWorldMap, "WorldMap", 77, "Карта мира"},
   }};
   return kTable;
 }
 
 const CommandInfo& InfoOf(Command command) { return Commands()[static_cast<size_t>(command)]; }
 
+const std::array<Command, kDialogSlots>& DialogOrder() {
+  using C = Command;
+  static constexpr std::array<Command, kDialogSlots> kOrder = {
+      C::kPickUp, C::kDrop,     C::kEat,   C::kDrink, C::kRead,    C::kKick,   C::kOpen,
+      C::kChat,   C::kInv,      C::kEquip, C::kInfo,  C::kSkills,  C::kZap,    C::kShoot,
+      C::kGoDown, C::kSearch,   C::kDip,   C::kLook,  C::kQuit,    C::kSave,   C::kNotes,
+      C::kHelp,   C::kMessages, C::kRun,   C::kRest,  C::kExplore, C::kTravel, C::kWorldMap};
+  return kOrder;
+}
+
 const std::array<Command, kCommandCount>& FileOrder() {
   using C = Command;
   static constexpr std::array<Command, kCommandCount> kOrder = {
-      C::kPickUp, C::kDrop, C::kEquip, C::kInv,    C::kKick, C::kOpen,   C::kRead,   C::kDrink,
-      C::kEat,    C::kZap,  C::kInfo,  C::kSearch, C::kDip,  C::kSkills, C::kGoDown, C::kQuit,
-      C::kSave,   C::kLook, C::kCast,  C::kShoot,  C::kChat, C::kNotes};
+      C::kPickUp, C::kDrop,   C::kEquip,   C::kInv,    C::kKick,    C::kOpen,
+      C::kRead,   C::kDrink,  C::kEat,     C::kZap,    C::kInfo,    C::kSearch,
+      C::kDip,    C::kSkills, C::kGoDown,  C::kQuit,   C::kSave,    C::kLook,
+      C::kCast,   C::kShoot,  C::kChat,    C::kNotes,  C::kHelp,    C::kMessages,
+      C::kRun,    C::kRest,   C::kExplore, C::kTravel, C::kWorldMap};
   return kOrder;
 }
 
 const std::array<Command, kCommandCount - 1>& MatchOrder() {
   using C = Command;
   static constexpr std::array<Command, kCommandCount - 1> kOrder = {
-      C::kPickUp, C::kDrop,   C::kEquip, C::kInv,  C::kKick,  C::kOpen,   C::kRead,
-      C::kDrink,  C::kEat,    C::kZap,   C::kInfo, C::kShoot, C::kSearch, C::kDip,
-      C::kSkills, C::kGoDown, C::kQuit,  C::kLook, C::kChat,  C::kSave,   C::kNotes};
+      C::kPickUp, C::kDrop,     C::kEquip, C::kInv,  C::kKick,    C::kOpen,   C::kRead,
+      C::kDrink,  C::kEat,      C::kZap,   C::kInfo, C::kShoot,   C::kSearch, C::kDip,
+      C::kSkills, C::kGoDown,   C::kQuit,  C::kLook, C::kChat,    C::kSave,   C::kNotes,
+      C::kHelp,   C::kMessages, C::kRun,   C::kRest, C::kExplore, C::kTravel, C::kWorldMap};
   return kOrder;
 }
 
@@ -159,7 +179,7 @@ bool ParseSettings(std::string_view bytes, Settings* out) {
   const auto file = IniFile::Parse(bytes, &error);
   if (!file) return false;
 
-  Settings s;
+  Settings s = DefaultSettings();
   auto read_byte = [&](std::string_view section, std::string_view key, uint8_t* target) {
     const auto value = file->Get(section, key);
     const int parsed = value ? ParseSettingsByte(*value) : -1;
@@ -168,6 +188,9 @@ bool ParseSettings(std::string_view bytes, Settings* out) {
     return true;
   };
   for (Command c : FileOrder()) {
+    // A file written before the later commands existed keeps working: they take their defaults.
+    const bool later = c >= kFirstLaterCommand;
+    if (later && !file->Get(kControls, InfoOf(c).key)) continue;
     if (!read_byte(kControls, InfoOf(c).key, &s.Binding(c))) return false;
   }
   uint8_t fly_delay = 0;

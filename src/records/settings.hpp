@@ -10,8 +10,9 @@
 
 namespace zaldrun {
 
-// The commands that have a key binding, in the order of the settings window's slots (1..21);
-// Cast is kept in the file but shown nowhere.
+// The commands that have a key binding: the first 21 in the order of the settings window's slots
+// 1..21; Cast is kept in the file but shown nowhere; the later ones follow in the window as slots
+// 22.. and may be missing from an older file.
 enum class Command : uint8_t {
   kPickUp,
   kDrop,
@@ -35,9 +36,19 @@ enum class Command : uint8_t {
   kSave,
   kNotes,
   kCast,
+  kHelp,
+  kMessages,
+  kRun,
+  kRest,
+  kExplore,
+  kTravel,
+  kWorldMap,
 };
-inline constexpr int kCommandCount = 22;
-inline constexpr int kDialogSlots = 21;
+inline constexpr int kCommandCount = 29;
+inline constexpr int kDialogSlots = 28;
+// The commands before this one are in every settings file; the later ones take their default
+// when an older file lacks them.
+inline constexpr Command kFirstLaterCommand = Command::kHelp;
 
 struct CommandInfo {
   Command command;
@@ -50,6 +61,8 @@ struct CommandInfo {
 const std::array<CommandInfo, kCommandCount>& Commands();
 const CommandInfo& InfoOf(Command command);
 
+// The settings window's slots in order (every command but Cast).
+const std::array<Command, kDialogSlots>& DialogOrder();
 // The order in which the file's Controls keys are written and read.
 const std::array<Command, kCommandCount>& FileOrder();
 // The order in which a typed character is matched against the bindings.

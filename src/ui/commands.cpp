@@ -6,7 +6,9 @@
 #include "base/cp1251.hpp"
 #include "base/utf8.hpp"
 #include "engine/message_line.hpp"
+#include "actions/auto_walk.hpp"
 #include "actions/movement.hpp"
+#include "engine/message_line.hpp"
 #include "engine/search.hpp"
 #include "engine/turn.hpp"
 #include "field/field.hpp"
@@ -17,11 +19,16 @@
 #include "model/game.hpp"
 #include "records/settings.hpp"
 #include "ui/character_sheet.hpp"
+#include "ui/describe_cell.hpp"
+#include "ui/help_window.hpp"
 #include "ui/inventory_window.hpp"
+#include "ui/layout.hpp"
+#include "ui/message_history_window.hpp"
 #include "ui/notebook_window.hpp"
 #include "ui/prompts.hpp"
 #include "ui/screen.hpp"
 #include "ui/skills_window.hpp"
+#include "ui/world_map_window.hpp"
 #include "world/level_change.hpp"
 #include "world/save_game.hpp"
 
@@ -75,7 +82,46 @@ void GoDown(Game& game) {
       break;
     default:
       ShowMessage(game, "Здесь нет никаких лестниц или входов.", msg::kNoLog);
+      if (!Confused(game)) OfferTravelToStairs(game);
       break;
+  }
+}
+
+void Run(Game& game) {
+  if (RefuseWhenConfused(game)) return;
+  ShowMessage(game, "В каком направлении?", msg::kNoLog);
+  const auto offset = AskDirection(game);
+  if (offset && (offset->dx != 0 || offset->dy != 0)) RunHero(game, offset->dx, offset->dy);
+}
+
+void Explore(Game& game) {
+  if (RefuseWhenConfused(game)) return;
+  if (game.view.labels.Has(Condition::kBlind)) {
+    ShowMessage(game, "Ты ничего не видишь.", msg::kNoLog);
+    return;
+  }
+  ExploreLevel(game);
+}
+
+void Travel(Game& game) {
+  if (RefuseWhenConfused(game)) return;
+  ShowMessage(game, "Куда идти? (Enter — сюда)", msg::kNoLog);
+  game.control.pending_operation = PendingOperation::kTravel;
+  SelMove(game, game.world.hero.x, game.world.hero.y, kCursorGlyph, kCursorColour);
+  RunCursorPrompt(game);
+}
+
+// A click on the map walks there; the pointer over it tells what lies under it.
+void HandleMouse(Game& game, const platform::Key& key) {
+  const int x = key.x - layout::kMapLeft;
+  const int y = key.y - layout::kMapTop;
+  if (!Level::Inside(x, y) || game.control.prompt_state != prompt::kIdle) return;
+  ClearMessageLine(game);
+  if (key.kind == platform::KeyKind::kMouseMove) {
+    // Said on the line, not kept in the history: the pointer passes over many cells.
+    game.view.message_line = " " + CellDescription(game, x, y);
+  } else if (!RefuseWhenConfused(game)) {
+    TravelTo(game, x, y);
   }
 }
 
@@ -279,6 +325,27 @@ void RunCommand(Game& game, Command command) {
       break;
     case Command::kCast:
       break;
+    case Command::kHelp:
+      if (Screen* screen = ScreenOf(game)) RunHelpWindow(game, *screen);
+      break;
+    case Command::kMessages:
+      if (Screen* screen = ScreenOf(game)) RunMessageHistoryWindow(game, *screen);
+      break;
+    case Command::kRun:
+      Run(game);
+      break;
+    case Command::kRest:
+      if (!RefuseWhenConfused(game)) RestHero(game);
+      break;
+    case Command::kExplore:
+      Explore(game);
+      break;
+    case Command::kTravel:
+      Travel(game);
+      break;
+    case Command::kWorldMap:
+      if (Screen* screen = ScreenOf(game)) RunWorldMapWindow(game, *screen);
+      break;
   }
 }
 
@@ -297,6 +364,9 @@ bool HandleFixedKey(Game& game, const platform::Key& key) {
     Stumble(game);
   } else if (key.code == keys::kClear) {
     AdvanceTime(game, game.world.hero.action_cost);
+  } else if (key.shift) {
+    const auto offset = DirectionOf(key.code);
+    RunHero(game, offset->dx, offset->dy);
   } else {
     const auto offset = DirectionOf(key.code);
     StepBy(game, offset->dx, offset->dy);
@@ -329,9 +399,16 @@ void HandleCharacter(Game& game, uint8_t ch) {
 }  // namespace
 
 void HandleGameKey(Game& game, Screen& screen, const platform::Key& key) {
-  if (key.kind != platform::KeyKind::kKey) return;
+  const bool mouse =
+      key.kind == platform::KeyKind::kMouseClick || key.kind == platform::KeyKind::kMouseMove;
+  if (key.kind != platform::KeyKind::kKey && !mouse) return;
   if (game.GameOver()) {
-    game.session.unload_requested = true;
+    // The pointer passing over the map is no key.
+    if (key.kind != platform::KeyKind::kMouseMove) game.session.unload_requested = true;
+    return;
+  }
+  if (mouse) {
+    HandleMouse(game, key);
     return;
   }
   if (!HandleFixedKey(game, key) && key.ch != 0 && key.code != keys::kSpace) {

@@ -20,6 +20,8 @@ inline constexpr int kMapHeight = 40;
 inline constexpr int kPanelLeft = 81;  // the status labels to the right of the map
 inline constexpr int kPanelWidth = kGridWidth - kPanelLeft;
 inline constexpr int kStatusTop = 5;
+inline constexpr int kPlaceTop = 10;  // where the hero is: two rows under the status labels
+inline constexpr int kPlaceRows = 2;
 inline constexpr int kConditionTop = 12;
 inline constexpr int kChatTop = 22;
 

@@ -6,12 +6,15 @@
 #include "base/cp1251.hpp"
 #include "engine/condition.hpp"
 #include "engine/message_line.hpp"
+#include "levelgen/place_names.hpp"
 #include "model/game.hpp"
 #include "ui/about_window.hpp"
 #include "ui/commands.hpp"
 #include "ui/end_screen.hpp"
 #include "ui/hall_of_fame_window.hpp"
+#include "ui/help_window.hpp"
 #include "ui/layout.hpp"
+#include "ui/message_history_window.hpp"
 #include "ui/message_view.hpp"
 #include "ui/new_game_window.hpp"
 #include "ui/settings_window.hpp"
@@ -30,6 +33,7 @@ constexpr Color kCaptionColour{160, 160, 160};
 constexpr Color kValueColour{255, 255, 255};
 constexpr Color kMessageColour{230, 230, 230};
 constexpr Color kHintColour{110, 110, 110};
+constexpr Color kPlaceColour{200, 190, 140};
 
 }  // namespace
 
@@ -119,6 +123,12 @@ void MainWindow::DrawStatusPanel(platform::Grid& grid) const {
     ++y;
   }
   if (!game_.session.game_in_progress) return;
+  const std::vector<std::string> place = ui::WrapText(
+      PlaceName(game_.world.current_place, game_.world.current_level), layout::kPanelWidth - 1);
+  for (int row = 0; row < layout::kPlaceRows && row < static_cast<int>(place.size()); ++row) {
+    grid.PutText(x, layout::kPlaceTop + row, place[static_cast<size_t>(row)], kPlaceColour,
+                 platform::colors::kBlack);
+  }
   // Condition labels keep fixed places so they don't jump as others come and go.
   y = layout::kConditionTop;
   if (labels.hunger_visible) {
@@ -146,8 +156,9 @@ void MainWindow::DrawHints(platform::Grid& grid) const {
                  ui::palette::kFocusBg);
     return;
   }
-  grid.PutText(1, layout::kHintRow, "F10 или Esc — меню    Ctrl+Q — выход", kHintColour,
-               platform::colors::kBlack);
+  const int width = grid.PutText(1, layout::kHintRow, "F10 или Esc — меню    Ctrl+Q — выход",
+                                 kHintColour, platform::colors::kBlack);
+  grid.PutText(width + 5, layout::kHintRow, "F1 — помощь", kHintColour, platform::colors::kBlack);
 }
 
 int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
@@ -192,16 +203,25 @@ bool MainWindow::HandleIdleKey(const platform::Key& key) {
   if (key.kind == platform::KeyKind::kHangup) return CloseOnHangup();
   if (key.kind == platform::KeyKind::kCloseRequest) return Close(true);
   if (key.kind == platform::KeyKind::kMouseClick) {
-    if (const auto item = menu_.ItemAt(key.x, key.y)) Choose(*item);
+    if (const auto item = menu_.ItemAt(key.x, key.y)) {
+      Choose(*item);
+      return false;
+    }
+  }
+  const bool mouse = key.kind != platform::KeyKind::kKey;
+  // After death a key shows how the game ended; the mouse on the map does nothing then.
+  if (game_.GameOver()) {
+    if (!mouse) EndHero();
     return false;
   }
-  if (game_.GameOver()) {  // after death a key shows how the game ended
-    EndHero();
-    return false;
-  }
+  if (mouse) return game_.session.game_in_progress && PlayKey(key);
   if (key.ctrl && key.code == 'Q') return Close(true);
   if (key.code == keys::kF10 || key.code == keys::kEscape) {
     RunMenu();
+    return false;
+  }
+  if (key.code == keys::kF1) {
+    RunHelpWindow(game_, screen_);
     return false;
   }
   if (game_.session.game_in_progress) return PlayKey(key);
@@ -273,6 +293,9 @@ void MainWindow::Choose(MenuItem item) {
     case MenuItem::kExit:
       exit_chosen_ = true;
       break;
+    case MenuItem::kMessages:
+      RunMessageHistoryWindow(game_, screen_);
+      break;
   }
 }
 
@@ -286,7 +309,10 @@ void MainWindow::EndHero() {
   // The world of the ended game goes; the program stands as it did at start-up.
   game_.world = World{};
   game_.control = Control{};
+  // The messages of the session outlive the hero: the history still shows how he ended.
+  MessageHistory history = std::move(game_.view.history);
   game_.view = View{};
+  game_.view.history = std::move(history);
   game_.session.game_in_progress = false;
   game_.session.unload_requested = false;
   game_.session.saved = true;

@@ -18,6 +18,7 @@ constexpr std::array<Entry, kMenuItemCount> kEntries = {{{MenuItem::kNewGame, "�
                                                          {MenuItem::kSettings, "Настройки"},
                                                          {MenuItem::kHallOfFame, "Зал славы"},
                                                          {MenuItem::kAbout, "О программе"},
+                                                         {MenuItem::kMessages, "Сообщения"},
                                                          {MenuItem::kExit, "Выход"}}};
 constexpr const char* kCaption = "Залдрун";
 constexpr int kFirstColumn = 1;

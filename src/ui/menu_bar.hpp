@@ -1,5 +1,5 @@
 // The main window's menu on the top row: "Начать Игру", "Настройки", "Зал славы", "О программе",
-// "Выход".
+// "Сообщения", "Выход".
 #pragma once
 
 #include <array>
@@ -10,8 +10,8 @@
 
 namespace zaldrun {
 
-enum class MenuItem { kNewGame, kSettings, kHallOfFame, kAbout, kExit };
-inline constexpr size_t kMenuItemCount = 5;
+enum class MenuItem { kNewGame, kSettings, kHallOfFame, kAbout, kMessages, kExit };
+inline constexpr size_t kMenuItemCount = 6;
 
 class MenuBar {
  public:

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "actions/auto_walk.hpp"
 #include "base/byte_record.hpp"
 #include "combat/doors.hpp"
 #include "combat/kicks.hpp"
@@ -124,6 +125,14 @@ void CallEffectHandler(Game& game, int aim_kind, int x, int y) {
   entry->fn(game, aim);
 }
 
+std::optional<Offset> AskDirection(Game& game) {
+  const auto key = PromptKey(game, false);
+  if (!key) return std::nullopt;
+  const auto offset = DirectionOf(key->code);
+  if (!offset) ShowMessage(game, kStrangeDirection);
+  return offset;
+}
+
 void RunKickPrompt(Game& game) {
   const auto key = PromptKey(game, false);
   if (!key) return;
@@ -201,6 +210,9 @@ void RunCursorPrompt(Game& game) {
       } else {
         HeroShot(game, x, y);
       }
+    } else if (operation == PendingOperation::kTravel) {
+      game.control.pending_operation = PendingOperation::kNone;
+      TravelTo(game, x, y);
     }
     return;
   }

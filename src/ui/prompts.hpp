@@ -24,6 +24,9 @@ void RunKickPrompt(Game& game);
 void RunOpenPrompt(Game& game);
 // The cursor starts where the game put it (SelMove); Enter or T confirms.
 void RunCursorPrompt(Game& game);
+// The direction of the next key, after a question the caller asked; "Странное направление."
+// and nothing for another key.
+std::optional<Offset> AskDirection(Game& game);
 
 // Calls the effect handler of the item being used, by name: unaimed, or aimed by a direction
 // (dx, dy) or at the hero's own cell.

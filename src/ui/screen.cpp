@@ -25,10 +25,11 @@ const platform::Grid& Screen::Compose() {
 
 void Screen::Present() { frontend_.Present(Compose()); }
 
-platform::Key Screen::FrontendKey() {
+platform::Key Screen::FrontendKey(bool moves) {
   if (hung_up_) return platform::Key::Of(platform::KeyKind::kHangup);
   Present();
-  const platform::Key key = frontend_.NextKey();
+  platform::Key key = frontend_.NextKey();
+  while (key.kind == platform::KeyKind::kMouseMove && !moves) key = frontend_.NextKey();
   hung_up_ = key.kind == platform::KeyKind::kHangup;
   return key;
 }
@@ -46,7 +47,7 @@ platform::Key Screen::NextIdleKey() {
     close_requested_ = false;
     return platform::Key::Of(platform::KeyKind::kCloseRequest);
   }
-  return FrontendKey();
+  return FrontendKey(true);
 }
 
 platform::Key Screen::NextWindowKey() {

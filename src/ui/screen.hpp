@@ -38,6 +38,7 @@ class Screen : public Io {
   // hang-up comes back at once, and from then on every wait gets one without asking the front
   // end: the action runs to its end as if each question were refused.
   platform::Key NextKey() override;
+  bool KeyWaiting() override { return hung_up_ || frontend_.KeyWaiting(); }
   void Present() override;
   void SleepMs(int ms) override {
     if (!hung_up_) frontend_.SleepMs(ms);
@@ -46,7 +47,7 @@ class Screen : public Io {
   void MessageBox(std::string_view text, std::string_view title) override;
 
   // The next key while the game is idle or a window waits for input: delivers a close request,
-  // one held back earlier included, and a hang-up.
+  // one held back earlier included, a hang-up, and the pointer moving onto another cell.
   platform::Key NextIdleKey();
   // The next key of a window open over the main window: a close request (new, or held back) or a
   // hang-up comes back as a close request and stays pending so that the idle loop closes the
@@ -64,8 +65,8 @@ class Screen : public Io {
   platform::Grid grid_;
   std::vector<const Layer*> layers_;
   const Layer* topmost_ = nullptr;
-  // The key of the front end, a hang-up remembered.
-  platform::Key FrontendKey();
+  // The key of the front end, a hang-up remembered; pointer moves only when asked for.
+  platform::Key FrontendKey(bool moves = false);
 
   bool close_requested_ = false;
   bool hung_up_ = false;

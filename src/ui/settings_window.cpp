@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "base/cp1251.hpp"
-#include "model/game.hpp"
 #include "base/utf8.hpp"
+#include "model/game.hpp"
+#include "ui/key_names.hpp"
 
 namespace zaldrun {
 namespace {
@@ -17,8 +18,8 @@ constexpr Color kSlotBg = platform::FromPackedBgr(32896);
 constexpr Color kSelectedBg = platform::FromPackedBgr(49152);
 
 constexpr int kWindowWidth = 78;
-constexpr int kWindowHeight = 22;
-constexpr int kSlotsPerColumn = 11;
+constexpr int kWindowHeight = 25;
+constexpr int kSlotsPerColumn = 14;
 constexpr int kColumnWidth = 36;
 constexpr size_t kDelayTextLimit = 10;
 
@@ -29,17 +30,13 @@ constexpr const char* kOkCaption = "OK";
 constexpr const char* kCancelCaption = "Отмена";
 
 // Characters that a binding may not take: they end the message line's waits or are fixed keys.
+// Ctrl with a letter may be bound but for the ones the game or the keyboard keeps.
 bool CannotBeBound(uint8_t ch) {
-  return ch < 32 || ch == ' ' || (ch >= '0' && ch <= '9') || ch == 'y' || ch == 'n';
+  return (ch < 32 && !BindableControl(ch)) || ch == ' ' || (ch >= '0' && ch <= '9') || ch == 'y' ||
+         ch == 'n';
 }
 
-std::string CharText(uint8_t ch) {
-  std::string text;
-  AppendUtf8(text, Cp1251ToUnicode(ch));
-  return text;
-}
-
-Command SlotCommand(int slot) { return Commands()[static_cast<size_t>(slot)].command; }
+Command SlotCommand(int slot) { return DialogOrder()[static_cast<size_t>(slot)]; }
 
 }  // namespace
 
@@ -64,11 +61,11 @@ void SettingsWindow::Draw(platform::Grid& grid) const {
     const int y = rect.y + 2 + slot % kSlotsPerColumn;
     const bool focused = focus_ == slot;
     grid.PutText(x, y, focused ? "►" : " ", ui::palette::kTitle, bg);
-    const std::string_view caption = Commands()[static_cast<size_t>(slot)].caption;
+    const std::string_view caption = InfoOf(SlotCommand(slot)).caption;
     grid.PutText(x + 2, y, caption, focused ? ui::palette::kFocusFg : fg, bg, kColumnWidth - 8);
     const int key_x = x + kColumnWidth - 4;
     const Color slot_bg = slot == selected_ ? kSelectedBg : kSlotBg;
-    grid.PutText(key_x, y, " " + CharText(slots_[static_cast<size_t>(slot)]) + " ",
+    grid.PutText(key_x, y, " " + ShortKeyName(slots_[static_cast<size_t>(slot)]) + " ",
                  platform::colors::kWhite, slot_bg);
     stop_rects_[static_cast<size_t>(slot)] = ui::Rect{x, y, kColumnWidth, 1};
   }

@@ -17,7 +17,7 @@ wait_for "Задержка полёта объекта (мс/клетка)"
 # Bind "Бросить на пол" (slot 2) to e: it swaps with "Есть пищу".
 send Down Enter e
 # The check box: from slot 2 down past the other slots.
-for _ in $(seq 1 20); do send Down; done
+for _ in $(seq 1 27); do send Down; done
 send Space
 # Past the delay box and the font to OK.
 send Down Down Down Enter

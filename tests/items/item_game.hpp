@@ -37,6 +37,7 @@ ItemRecord Item(int type, int count = 1);
 class RecordingIo : public Io {
  public:
   platform::Key NextKey() override { return {}; }
+  bool KeyWaiting() override { return false; }
   void Present() override {}
   void SleepMs(int) override {}
   void Beep() override {}

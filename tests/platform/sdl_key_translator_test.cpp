@@ -120,5 +120,32 @@ TEST(SdlKeyTranslator, LeftClicksInsideTheGridGiveTheirCellAndCloseKeepsItsPlace
   EXPECT_EQ(out[2].key.kind, KeyKind::kCloseRequest);
 }
 
+TEST(SdlKeyTranslator, ThePointerIsReportedOnceACellAndIsNoKeyWaiting) {
+  SdlKeyTranslator translator;
+  translator.set_layout(GridLayout{0, 0, 10, 20, 100, 45});
+  auto motion = [](int x, int y) {
+    SDL_Event event{};
+    event.motion = {.type = SDL_MOUSEMOTION, .x = x, .y = y};
+    return event;
+  };
+  translator.Feed(KeyDown(SDL_SCANCODE_A, SDLK_a));
+  // The pointer moving between a key and its text does not part them.
+  for (const SDL_Event& event : {motion(15, 25), Text("a"), motion(18, 30), motion(25, 30)}) {
+    translator.Feed(event);
+  }
+  EXPECT_TRUE(translator.HasKey());
+  std::vector<Key> out;
+  while (auto input = translator.Pop()) out.push_back(input->key);
+  ASSERT_EQ(out.size(), 3u) << "one move a cell, the key with its text";
+  EXPECT_EQ(out[0].kind, KeyKind::kMouseMove);
+  EXPECT_EQ(out[0].x, 1);
+  EXPECT_EQ(out[1].ch, U'a');
+  EXPECT_EQ(out[2].kind, KeyKind::kMouseMove);
+  EXPECT_EQ(out[2].x, 2);
+  translator.Feed(motion(45, 30));
+  EXPECT_FALSE(translator.HasKey()) << "a move waiting is no key pressed";
+  EXPECT_FALSE(SdlKeyTranslator::IsKeyEvent(motion(1, 1)));
+}
+
 }  // namespace
 }  // namespace platform

@@ -63,6 +63,7 @@ class Player : public Io {
     if (!answer.starts_with(text)) return Code(platform::keys::kBackspace, 8);
     return platform::TypedKey(DecodeUtf8(answer.substr(text.size())).front());
   }
+  bool KeyWaiting() override { return false; }
   void Present() override {}
   void SleepMs(int) override {}
   void Beep() override {}

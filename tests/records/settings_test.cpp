@@ -15,7 +15,8 @@ constexpr const char* kDefaultFile =
     "[Controls]\r\nPickUp=44\r\nDrop=100\r\nEquip=105\r\nInv=73\r\nKick=107\r\nOpen=111\r\n"
     "Read=114\r\nDrink=113\r\nEat=101\r\nZap=122\r\nInfo=64\r\nSearch=115\r\nDip=33\r\n"
     "Skills=65\r\nGoDown=62\r\nQuit=81\r\nSave=83\r\nLook=108\r\nCast=90\r\nShoot=116\r\n"
-    "Chat=67\r\nNotes=78\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\nWindowFont=0\r\n"
+    "Chat=67\r\nNotes=78\r\nHelp=63\r\nMessages=16\r\nRun=46\r\nRest=82\r\nExplore=120\r\n"
+    "Travel=71\r\nWorldMap=77\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\nWindowFont=0\r\n"
     "[Character]\r\n"
     "Name=\xC2\xE0\xF1\xFF\r\nRace=1\r\nClass=1\r\nWeapon=1\r\nMissile=1\r\n";
 
@@ -64,6 +65,24 @@ TEST(SettingsFile, AnyBadValueFailsTheWholeRead) {
   }
   Settings read;
   EXPECT_FALSE(ReadSettings(folder / "missing.ini", &read));
+}
+
+TEST(SettingsFile, AFileFromBeforeTheLaterCommandsGivesThemTheirDefaults) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  std::string text = kDefaultFile;
+  const size_t later = text.find("Help=");
+  text.erase(later, text.find("[General]") - later);
+  text.replace(text.find("Eat=101"), 7, "Eat=120");  // the old file's own keys stay its own
+  WriteFileText(path, text);
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.Binding(Command::kEat), 'x');
+  EXPECT_EQ(read.Binding(Command::kRest), 'R');
+  EXPECT_EQ(read.Binding(Command::kMessages), 16) << "Ctrl+P";
+  text.insert(text.find("[General]"), "Rest=x\r\n");
+  WriteFileText(path, text);
+  EXPECT_FALSE(ReadSettings(path, &read)) << "a later key that is there must be good";
 }
 
 TEST(SettingsFile, ValuesAreReadLeniently) {
@@ -137,6 +156,9 @@ TEST(SettingsTables, OrdersCoverEveryCommandOnce) {
   std::array<int, kCommandCount> matched{};
   for (Command c : MatchOrder()) ++matched[static_cast<size_t>(c)];
   EXPECT_EQ(matched[static_cast<size_t>(Command::kCast)], 0) << "no command uses Cast";
+  std::array<int, kCommandCount> shown{};
+  for (Command c : DialogOrder()) ++shown[static_cast<size_t>(c)];
+  EXPECT_EQ(shown, matched) << "the window shows every command that a key runs";
 }
 
 }  // namespace

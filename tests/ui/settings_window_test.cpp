@@ -34,6 +34,10 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
       {"{Enter}5{Enter}{Up}{Up}{Enter}", Command::kPickUp, ',', Command::kDrop, 'd'},  // refused
       {"{Enter}д{Up}{Up}{Enter}", Command::kPickUp, 0xE4, Command::kDrop, 'd'},
       {"x{Up}{Up}{Enter}", Command::kPickUp, ',', Command::kDrop, 'd'},  // no slot chosen
+      // A control letter may be bound, and the later commands swap like the first ones.
+      {"{Enter}{Ctrl+P}{Up}{Up}{Enter}", Command::kPickUp, 16, Command::kMessages, ','},
+      {"{Up}{Up}{Up}{Up}{Up}{Up}{Enter}d{Down}{Down}{Down}{Down}{Enter}", Command::kWorldMap, 'd',
+       Command::kDrop, 'M'},
   };
   for (const Case& c : cases) {
     ProgramHarness program;
@@ -44,17 +48,17 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
       EXPECT_EQ(s.bindings, DefaultSettings().bindings) << c.keys;
     }
   }
-  for (const char* refused : {"5", "{Space}", "y", "n", "{Enter}", "{Esc}"}) {
+  for (const char* refused : {"5", "{Space}", "y", "n", "{Enter}", "{Esc}", "{Ctrl+Q}"}) {
     ProgramHarness program;
     EXPECT_EQ(program.Keys("{F10}{Right}{Enter}{Enter}").Keys(refused).Run(), -1);
     EXPECT_TRUE(program.ScreenHas("Эту кнопку нельзя переназначить!")) << refused;
   }
 }
 
-// Delay box: 23 Downs from slot 1 (21 slots, the check box, the box).
+// Delay box: Downs from slot 1 past the slots and the check box.
 std::string DelayScript(const std::string& typed) {
   std::string keys;
-  for (int i = 0; i < 22; ++i) keys += "{Down}";
+  for (int i = 0; i < kDialogSlots + 1; ++i) keys += "{Down}";
   for (int i = 0; i < 10; ++i) keys += "{Backspace}";
   return keys + typed + "{Enter}{Enter}";  // Enter in the box moves to OK, Enter presses it
 }
@@ -88,7 +92,7 @@ TEST(SettingsWindow, FlightDelayIsStoredAsAPositiveByte) {
 TEST(SettingsWindow, CheckBoxAndCancel) {
   ProgramHarness program;
   std::string keys;
-  for (int i = 0; i < 21; ++i) keys += "{Down}";
+  for (int i = 0; i < kDialogSlots; ++i) keys += "{Down}";
   Settings s = RunSettings(program, keys + "{Space}{Down}{Down}{Enter}{Down}{Down}{Enter}");
   EXPECT_EQ(s.fast_more, 0) << "Отмена writes nothing";
   EXPECT_EQ(s.window_font, 0);

@@ -48,7 +48,7 @@ void HeadlessFrontend::PushScript(std::string_view script) {
       {"Right", keys::kRight},  {"Home", keys::kHome},           {"End", keys::kEnd},
       {"PgUp", keys::kPageUp},  {"PgDn", keys::kPageDown},       {"Clear", keys::kClear},
       {"Tab", keys::kTab},      {"Backspace", keys::kBackspace}, {"F10", keys::kF10},
-      {"Delete", keys::kDelete}};
+      {"Delete", keys::kDelete}, {"F1", keys::kF1}};
   size_t i = 0;
   while (i < script.size()) {
     if (script[i] == '{') {
@@ -59,10 +59,9 @@ void HeadlessFrontend::PushScript(std::string_view script) {
         PushClose();
       } else if (name == "Hangup") {
         PushHangup();
-      } else if (name == "Shift+Tab") {
-        Key key = Key::Code(keys::kTab);
-        key.shift = true;
-        keys_.push_back(key);
+      } else if (name.starts_with("Shift+") && kNamed.contains(name.substr(6))) {
+        PushCode(kNamed.find(name.substr(6))->second);
+        keys_.back().shift = true;
       } else if (name.starts_with("Ctrl+") && name.size() == 6) {
         const char letter = static_cast<char>(name[5] & ~0x20);
         Key key = Key::Code(letter);
@@ -96,6 +95,11 @@ void HeadlessFrontend::PushClick(int x, int y) {
   key.x = x;
   key.y = y;
   keys_.push_back(key);
+}
+
+void HeadlessFrontend::PushMouseMove(int x, int y) {
+  PushClick(x, y);
+  keys_.back().kind = KeyKind::kMouseMove;
 }
 
 void HeadlessFrontend::PushClose() { keys_.push_back(Key::Of(KeyKind::kCloseRequest)); }

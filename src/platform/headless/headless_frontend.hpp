@@ -20,6 +20,8 @@ class HeadlessFrontend : public Frontend {
   // Returns the next scripted key; throws InputEnded when the script is used up. After a
   // scripted hang-up, a hang-up every time, the keys left in the script untouched.
   Key NextKey() override;
+  // Any scripted key left counts as typed during an automatic walk.
+  bool KeyWaiting() override { return hung_up_ || !keys_.empty(); }
   void SleepMs(int ms) override;
   void Beep() override { ++beeps_; }
   void SetTitle(const std::string& utf8) override { title_ = utf8; }
@@ -32,9 +34,10 @@ class HeadlessFrontend : public Frontend {
   void PushText(std::string_view utf8);
   // A compact script: plain characters are typed; {Name} is a fixed key
   // ({Enter} {Esc} {Space} {Up} {Down} {Left} {Right} {Home} {End} {PgUp} {PgDn} {Clear} {Tab}
-  // {Backspace} {F10} {Close} {Hangup}, {Shift+Tab} and {Ctrl+X}).
+  // {Backspace} {F1} {F10} {Close} {Hangup}, {Shift+Name} of the keys before and {Ctrl+X}).
   void PushScript(std::string_view script);
   void PushClick(int x, int y);
+  void PushMouseMove(int x, int y);
   void PushClose();
   // A hang-up signal arrives: as the next key, or during the n-th pause from now (an animation).
   void PushHangup();

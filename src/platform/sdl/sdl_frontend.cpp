@@ -43,6 +43,7 @@ class SdlFrontend final : public Frontend {
 
   void Present(const Grid& grid) override;
   Key NextKey() override;
+  bool KeyWaiting() override;
   void SleepMs(int ms) override;
   void Beep() override { beeper_->Play(); }
   void SetTitle(const std::string& utf8) override { SDL_SetWindowTitle(window_, utf8.c_str()); }
@@ -179,10 +180,10 @@ bool SdlFrontend::Open(const SdlOptions& options, std::string* error) {
   CenterWindow();
   SDL_ShowWindow(window_);
 
-  // Motion and releases mean nothing to the game; ignoring them spares wake-ups and keeps them
-  // from coming between a key-down and its text.
-  for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL, SDL_KEYUP,
-                      SDL_FINGERMOTION, SDL_FINGERDOWN, SDL_FINGERUP}) {
+  // Releases mean nothing to the game; ignoring them spares wake-ups and keeps them from coming
+  // between a key-down and its text. Motion is kept: the cell under the pointer is described.
+  for (Uint32 type : {SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_FINGERMOTION,
+                      SDL_FINGERDOWN, SDL_FINGERUP}) {
     SDL_EventState(type, SDL_IGNORE);
   }
   SDL_StartTextInput();
@@ -240,6 +241,18 @@ Key SdlFrontend::NextKey() {
   }
 }
 
+bool SdlFrontend::KeyWaiting() {
+  if (HangupSignalled() || translator_.HasKey()) return true;
+  ServiceWindow();
+  constexpr int kLook = 32;
+  SDL_Event events[kLook];
+  const int count = SDL_PeepEvents(events, kLook, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+  for (int i = 0; i < count; ++i) {
+    if (SdlKeyTranslator::IsKeyEvent(events[i])) return true;
+  }
+  return false;
+}
+
 void SdlFrontend::SleepMs(int ms) {
   const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(ms, 0));
   for (;;) {
@@ -279,6 +292,7 @@ bool SdlFrontend::HandleWindowEvent(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_TEXTINPUT:
     case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEMOTION:
     case SDL_QUIT:
       return false;
     default:

@@ -183,8 +183,13 @@ void SdlKeyTranslator::Feed(const SDL_Event& event) {
     OnText(event.text.text);
     return;
   }
-  // A modifier pressed on its own neither types nor breaks the pairing of a key and its text.
+  // A modifier pressed on its own neither types nor breaks the pairing of a key and its text;
+  // nor does the pointer moving.
   if (event.type == SDL_KEYDOWN && IsModifierOnly(event.key.keysym)) return;
+  if (event.type == SDL_MOUSEMOTION) {
+    OnMouseMotion(event.motion);
+    return;
+  }
 
   // Anything else ends the pairing: text belongs only to the key-down right before it.
   FlushPending();
@@ -285,13 +290,47 @@ void SdlKeyTranslator::OnText(const char* utf8) {
   for (; next < chars.size(); ++next) EmitKey(StandaloneChar(chars[next]));
 }
 
+bool SdlKeyTranslator::HasKey() const {
+  for (const TranslatedInput& input : out_) {
+    if (input.command != WindowCommand::kNone || input.key.kind != KeyKind::kMouseMove) return true;
+  }
+  return pending_.has_value();
+}
+
+bool SdlKeyTranslator::IsKeyEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      return event.key.repeat == 0 && !IsModifierOnly(event.key.keysym);
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_QUIT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool SdlKeyTranslator::CellAtPoint(int x, int y, Key* key) const {
+  const int px = static_cast<int>(static_cast<float>(x) * pixels_per_point_x_);
+  const int py = static_cast<int>(static_cast<float>(y) * pixels_per_point_y_);
+  return layout_.CellAt(px, py, &key->x, &key->y);
+}
+
 void SdlKeyTranslator::OnMouseDown(const SDL_MouseButtonEvent& button) {
   if (button.button != SDL_BUTTON_LEFT) return;
-  const int px = static_cast<int>(static_cast<float>(button.x) * pixels_per_point_x_);
-  const int py = static_cast<int>(static_cast<float>(button.y) * pixels_per_point_y_);
   Key key;
   key.kind = KeyKind::kMouseClick;
-  if (!layout_.CellAt(px, py, &key.x, &key.y)) return;
+  if (!CellAtPoint(button.x, button.y, &key)) return;
+  EmitKey(key);
+}
+
+void SdlKeyTranslator::OnMouseMotion(const SDL_MouseMotionEvent& motion) {
+  Key key;
+  key.kind = KeyKind::kMouseMove;
+  if (!CellAtPoint(motion.x, motion.y, &key)) return;
+  // Only a new cell is news; a stream of moves inside one cell is not.
+  if (key.x == hover_x_ && key.y == hover_y_) return;
+  hover_x_ = key.x;
+  hover_y_ = key.y;
   EmitKey(key);
 }
 

@@ -34,6 +34,10 @@ class SdlKeyTranslator {
   void Feed(const SDL_Event& event);
   void EndOfEvents();
   bool awaiting_text() const { return pending_.has_value(); }
+  // Whether a key, click or window key waits (pointer moves do not count).
+  bool HasKey() const;
+  // Whether a queued event is one a key waiting would be (repeats and lone modifiers are not).
+  static bool IsKeyEvent(const SDL_Event& event);
 
   // The next translated input, oldest first.
   std::optional<TranslatedInput> Pop();
@@ -50,6 +54,9 @@ class SdlKeyTranslator {
   void OnKeyDown(const SDL_Keysym& keysym);
   void OnText(const char* utf8);
   void OnMouseDown(const SDL_MouseButtonEvent& button);
+  void OnMouseMotion(const SDL_MouseMotionEvent& motion);
+  // The grid cell under window point (x, y); false outside the grid.
+  bool CellAtPoint(int x, int y, Key* key) const;
   void FlushPending();
   void EmitKey(const Key& key) { out_.push_back(TranslatedInput{WindowCommand::kNone, key}); }
   void EmitCommand(WindowCommand command) { out_.push_back(TranslatedInput{command, Key{}}); }
@@ -58,6 +65,8 @@ class SdlKeyTranslator {
   std::optional<Key> pending_;   // a character key waiting for the character it types
   bool drop_next_text_ = false;  // the last key-down was delivered whole; its text is a leftover
   GridLayout layout_;
+  int hover_x_ = -1;  // the cell the pointer was last reported on
+  int hover_y_ = -1;
   float pixels_per_point_x_ = 1.0f;
   float pixels_per_point_y_ = 1.0f;
 };

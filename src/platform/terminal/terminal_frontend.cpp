@@ -293,6 +293,21 @@ Key TerminalFrontend::NextKey() {
   }
 }
 
+bool TerminalFrontend::KeyWaiting() {
+  set_term(state_->screen);
+  if (HungUp()) return true;
+  nodelay(stdscr, TRUE);
+  wint_t value = 0;
+  const int status = wget_wch(stdscr, &value);
+  wtimeout(stdscr, kHangupCheckMs);
+  if (status == KEY_CODE_YES) {
+    ungetch(static_cast<int>(value));
+  } else if (status == OK) {
+    unget_wch(static_cast<wchar_t>(value));
+  }
+  return status != ERR;
+}
+
 // A character curses already holds, without waiting. A function key is left where it was.
 std::optional<char32_t> TerminalFrontend::ReadBufferedChar() {
   nodelay(stdscr, TRUE);

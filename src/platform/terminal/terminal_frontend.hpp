@@ -41,6 +41,8 @@ class TerminalFrontend : public Frontend {
   // Blocks for the next key; redraws on resize. After a hang-up signal, or once the terminal is
   // gone (reads keep failing), every call returns a hang-up at once.
   Key NextKey() override;
+  // A read without waiting; what it finds is put back for NextKey.
+  bool KeyWaiting() override;
   void SleepMs(int ms) override;
   void Beep() override;
   void SetTitle(const std::string& utf8) override { title_ = utf8; }
