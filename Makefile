@@ -4,7 +4,7 @@
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play test install deb deps web web-serve build-release build-asan bench soak fuzz format clean
+.PHONY: play test install deb deps web web-serve web-test build-release build-asan bench soak fuzz format clean
 
 play: deps build-release
 	./build/release/zaldrun $(ARGS)
@@ -43,6 +43,11 @@ web: deps
 web-serve: web
 	@echo "Залдрун в браузере: http://127.0.0.1:8080/"
 	python3 -m http.server 8080 --bind 127.0.0.1 -d build/web/site
+
+# The page's end-to-end test in headless Chromium (make test runs it only once build/web exists).
+web-test: web
+	@./scripts/install-deps.sh chromium python3-websocket
+	/usr/bin/python3 tests/web/page_test.py build/web/site
 
 build-release:
 	cmake --preset release >/dev/null

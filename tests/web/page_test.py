@@ -5,7 +5,10 @@ the same cell. Also checks the page's size and its first frame's time.
 Usage: page_test.py SITE_FOLDER [SCREENSHOT_FOLDER]"""
 import functools, gzip, http.server, json, os, shutil, subprocess, sys, tempfile, threading
 import time, urllib.request
-import websocket
+try:
+    import websocket
+except ImportError:
+    websocket = None
 
 KEYS = {  # name: (key, code, shift)
     'F10': ('F10', 'F10', False), 'Enter': ('Enter', 'Enter', False),
@@ -70,8 +73,10 @@ class Page:
 
 
 def serve(site):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site)
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    handler = functools.partial(Quiet, directory=site)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
@@ -146,8 +151,9 @@ def main():
     if len(sys.argv) < 2:
         fail('usage: page_test.py SITE_FOLDER [SCREENSHOT_FOLDER]')
     site, shots = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else None)
-    if not shutil.which('chromium') or not os.path.exists(os.path.join(site, 'zaldrun.wasm')):
-        print('web page: skipped (needs chromium and the page built by make web)')
+    if (not shutil.which('chromium') or websocket is None or
+            not os.path.exists(os.path.join(site, 'zaldrun.wasm'))):
+        print('web page: skipped (needs chromium, python3-websocket and the page built by make web)')
         return 77
     check_sizes(site)
     server = serve(site)

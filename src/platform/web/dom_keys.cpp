@@ -1,7 +1,6 @@
 #include "platform/web/dom_keys.hpp"
 
 #include <array>
-#include <string>
 #include <utility>
 
 #include "base/utf8.hpp"
@@ -59,11 +58,14 @@ int KeypadCode(const DomKeyDown& event) {
 int NamedKeyCode(std::string_view key) {
   const int code = Find(kNamed, key);
   if (code != keys::kNone) return code;
-  if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F') {
-    const int number = std::stoi(std::string(key.substr(1)));
-    if (number >= 1 && number <= 12) return keys::kF1 + number - 1;
+  // F1 to F12; "Fn" and F13 and above are not the game's.
+  if (key.size() < 2 || key.size() > 3 || key[0] != 'F') return keys::kNone;
+  int number = 0;
+  for (const char digit : key.substr(1)) {
+    if (digit < '0' || digit > '9') return keys::kNone;
+    number = number * 10 + (digit - '0');
   }
-  return keys::kNone;
+  return number >= 1 && number <= 12 ? keys::kF1 + number - 1 : keys::kNone;
 }
 
 // The character a named key stands for in text, as the other front ends deliver it.
