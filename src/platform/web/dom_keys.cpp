@@ -68,24 +68,6 @@ int NamedKeyCode(std::string_view key) {
   return number >= 1 && number <= 12 ? keys::kF1 + number - 1 : keys::kNone;
 }
 
-// The character a named key stands for in text, as the other front ends deliver it.
-char32_t NamedKeyChar(int code) {
-  switch (code) {
-    case keys::kEnter:
-      return U'\r';
-    case keys::kEscape:
-      return 27;
-    case keys::kSpace:
-      return U' ';
-    case keys::kBackspace:
-      return 8;
-    case keys::kTab:
-      return 9;
-    default:
-      return 0;
-  }
-}
-
 // Letters and digits by key position, whatever the layout types there.
 int PositionCode(std::string_view code) {
   if (code.size() == 4 && code.starts_with("Key") && code[3] >= 'A' && code[3] <= 'Z') {
