@@ -66,8 +66,10 @@ mergeInto(LibraryManager.library, {
       var canvas = screen.canvas;
       canvas.width = chosen.cellWidth * screen.columns;
       canvas.height = chosen.cellHeight * screen.rows;
-      canvas.style.width = (canvas.width / ratio) + 'px';
-      canvas.style.height = (canvas.height / ratio) + 'px';
+      // Below the smallest cell the picture shrinks to the window rather than lose its edges.
+      var shrink = Math.min(1, width / canvas.width, height / canvas.height);
+      canvas.style.width = (canvas.width * shrink / ratio) + 'px';
+      canvas.style.height = (canvas.height * shrink / ratio) + 'px';
       screen.layout = chosen;
       screen.shown = null;
       screen.draw();
