@@ -4,7 +4,7 @@
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play test install deb deps build-release build-asan bench soak fuzz format clean
+.PHONY: play test install deb deps web web-serve web-test build-release build-asan bench soak fuzz format clean
 
 play: deps build-release
 	./build/release/zaldrun $(ARGS)
@@ -29,6 +29,25 @@ deb: deps build-release
 	rm -f build/release/zaldrun_*.deb
 	cd build/release && cpack -G DEB
 	cp build/release/zaldrun_*.deb .
+
+# The browser page in build/web/site/: the program as WebAssembly (Debian's emscripten), its data
+# files (from the desktop build's data compiler), the font and index.html.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web: deps
+	@./scripts/install-deps.sh emscripten node-acorn woff2
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS) --target zaldrun_data
+	$(WEB_ENV) emcmake cmake -S web -B build/web -G Ninja -DZALDRUN_DATA_DIR=$(CURDIR)/build/release >/dev/null
+	$(WEB_ENV) cmake --build build/web -j $(JOBS)
+
+web-serve: web
+	@echo "Залдрун в браузере: http://127.0.0.1:8080/"
+	python3 -m http.server 8080 --bind 127.0.0.1 -d build/web/site
+
+# The page's end-to-end test in headless Chromium (make test runs it only once build/web exists).
+web-test: web
+	@./scripts/install-deps.sh chromium python3-websocket
+	/usr/bin/python3 tests/web/page_test.py build/web/site
 
 build-release:
 	cmake --preset release >/dev/null

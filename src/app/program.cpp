@@ -5,11 +5,8 @@
 #include <memory>
 #include <ostream>
 
-#include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
-#include "ui/main_window.hpp"
-#include "ui/screen.hpp"
 #include "world/save_game.hpp"
 
 namespace zaldrun {
@@ -40,32 +37,6 @@ std::unique_ptr<platform::Frontend> OpenFrontend(FrontendChoice choice, std::ost
 }
 
 }  // namespace
-
-int RunGame(const Options& options, const Folders& folders, platform::Frontend& frontend,
-            const SandboxLevel* sandbox, const HeroChoice* hero) {
-  auto game = std::make_unique<Game>();
-  game->session.folder = folders.user;
-  game->session.settings_folder = folders.settings;
-  game->session.data_folder = folders.data;
-  Screen screen(frontend);
-  game->session.io = &screen;
-  MainWindow window(*game, screen);
-  try {
-    if (StartsNewGame(options) && hero != nullptr) {
-      NewGameStart start;
-      start.hero = *hero;
-      if (options.start_place != 0) {
-        start.place = options.start_place;
-        start.level = options.start_level;
-      }
-      return window.Run(options.seed, nullptr, hero, &start);
-    }
-    return window.Run(options.seed, sandbox, hero, nullptr, options.load);
-  } catch (const platform::InputEnded&) {
-    // The scripted keys ran out: end as a close would.
-    return 0;
-  }
-}
 
 int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   std::string error;

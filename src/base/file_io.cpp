@@ -8,6 +8,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/stored_files.hpp"
+
 namespace zaldrun {
 namespace {
 
@@ -108,7 +110,10 @@ bool WriteAndRename(const std::filesystem::path& path, std::span<const uint8_t> 
     if (error) *error = Describe(path, "Не удалось записать файл", err);
     return false;
   }
-  if (to_disk) SyncFolder(path.parent_path());
+  if (to_disk) {
+    SyncFolder(path.parent_path());
+    KeepWrittenFiles();
+  }
   return true;
 }
 

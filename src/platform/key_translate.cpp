@@ -1,12 +1,30 @@
 #include "platform/key_translate.hpp"
 
 #include "base/cp1251.hpp"
+#include "platform/key.hpp"
 
 namespace platform {
 
 uint8_t CharToCp1251(char32_t ch) {
   const int byte = zaldrun::UnicodeToCp1251(ch);
   return byte < 0 ? 0 : static_cast<uint8_t>(byte);
+}
+
+char32_t NamedKeyChar(int code) {
+  switch (code) {
+    case keys::kEnter:
+      return U'\r';
+    case keys::kEscape:
+      return 27;
+    case keys::kSpace:
+      return U' ';
+    case keys::kBackspace:
+      return 8;
+    case keys::kTab:
+      return 9;
+    default:
+      return 0;
+  }
 }
 
 int CodeForTypedChar(char32_t ch) {

@@ -10,5 +10,8 @@ uint8_t CharToCp1251(char32_t ch);
 // The key code a typed character stands for when no key code is known: letters give their
 // upper-case ASCII code, digits and the blank their own code; everything else 0.
 int CodeForTypedChar(char32_t ch);
+// The character a named key (Enter, Escape, Space, Backspace, Tab) stands for in text; 0 for the
+// others.
+char32_t NamedKeyChar(int code);
 
 }  // namespace platform

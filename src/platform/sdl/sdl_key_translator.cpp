@@ -127,24 +127,6 @@ int NamedKeyCode(SDL_Keycode sym) {
   return keys::kNone;
 }
 
-// The character a named key stands for in text, as the other front ends deliver it.
-char32_t NamedKeyChar(int code) {
-  switch (code) {
-    case keys::kEnter:
-      return U'\r';
-    case keys::kEscape:
-      return 27;
-    case keys::kSpace:
-      return U' ';
-    case keys::kBackspace:
-      return 8;
-    case keys::kTab:
-      return 9;
-    default:
-      return 0;
-  }
-}
-
 // Letters and digits by key position, whatever the layout types there.
 int PositionCode(SDL_Scancode scancode) {
   if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) {
