@@ -184,6 +184,9 @@ mergeInto(LibraryManager.library, {
     return input.kind;
   },
 
+  zaldrun_web_input_waiting__deps: ['$ZaldrunScreen'],
+  zaldrun_web_input_waiting: function() { return ZaldrunScreen.inputs.length > 0 ? 1 : 0; },
+
   zaldrun_web_beep: function() {
     var AudioContext = window.AudioContext || window.webkitAudioContext;
     if (!AudioContext) return;

@@ -16,6 +16,8 @@ void zaldrun_web_wait_input();
 // Takes the oldest input: 0 when none, else its kind (1 key, 2 click), with numbers[] = shift,
 // ctrl, alt, num lock, cell x, cell y, and the key's code and name.
 int zaldrun_web_take_input(int* numbers, char* code, int code_size, char* key, int key_size);
+// Whether the browser has queued input the game has not taken yet.
+int zaldrun_web_input_waiting();
 void zaldrun_web_beep();
 void zaldrun_web_set_title(const char* utf8);
 void zaldrun_web_keep_files();
@@ -52,6 +54,12 @@ class WebFrontend final : public Frontend {
     }
   }
 
+  // The page hears keys only while the program yields: a walk that asks gives the browser a moment
+  // to deliver them first.
+  bool KeyWaiting() override {
+    emscripten_sleep(0);
+    return zaldrun_web_input_waiting() != 0;
+  }
   void SleepMs(int ms) override { emscripten_sleep(ms > 0 ? ms : 0); }
   void Beep() override { zaldrun_web_beep(); }
   void SetTitle(const std::string& utf8) override { zaldrun_web_set_title(utf8.c_str()); }
