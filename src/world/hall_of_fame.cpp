@@ -9,6 +9,7 @@
 #include "base/file_io.hpp"
 #include "base/utf8.hpp"
 #include "engine/condition.hpp"
+#include "levelgen/place_names.hpp"
 #include "levelgen/places.hpp"
 #include "model/game.hpp"
 #include "records/hero_tables.hpp"
@@ -27,47 +28,6 @@ constexpr size_t kMostFileBytes = 1 << 20;
 constexpr size_t kMostTextField = 120;
 constexpr int64_t kMostExperience = 1'000'000'000'000;
 constexpr std::string_view kDamagedSuffix = ".повреждён";
-
-// The levels of the first place that are places of their own.
-std::string WorldLevelName(int level) {
-  switch (level) {
-    case place::kVillage:
-      return "деревня Мухоморово";
-    case place::kGoblinCamp:
-      return "лагерь гоблинов";
-    case place::kTown:
-      return "город Геладан";
-    case place::kCellars:
-      return "подвалы";
-    case place::kFloodedGrotto:
-      return "затопленный грот";
-    case place::kOverworld:
-      return "карта мира";
-    default:
-      return "окрестности";
-  }
-}
-
-std::string DungeonName(int place, int level) {
-  switch (place) {
-    case place::kCatacombs:
-      return "катакомбы";
-    case place::kDarkCave:
-      return "тёмная пещера";
-    case place::kTomb:
-      return level >= place::kAnthillTop ? "гигантский муравейник" : "гробница Ар'Кхамета";
-    case place::kEndless:
-      return "бесконечное подземелье";
-    case place::kSwamp:
-      return "Вонючее болото";
-    case place::kThicket:
-      return "Чащоба";
-    case kSandboxPlace:
-      return "песочница";
-    default:
-      return "неведомые места";
-  }
-}
 
 std::optional<int64_t> Number(std::string_view text, int64_t least, int64_t most) {
   int64_t value = 0;
@@ -163,11 +123,6 @@ fs::path AsideName(const fs::path& path) {
 
 fs::path HallOfFamePath(const fs::path& folder) { return folder / std::string(kHallOfFameFileName); }
 
-std::string PlaceInWords(int place, int level) {
-  if (place == place::kWorld) return WorldLevelName(level);
-  return DungeonName(place, level) + ", уровень " + std::to_string(level);
-}
-
 int64_t TotalExperience(const Game& game) {
   const Hero& hero = game.world.hero;
   int64_t total = 0;
@@ -187,7 +142,7 @@ FameEntry FameEntryOf(const Game& game, std::string record, std::string date) {
                    hero.name,
                    hero.race,
                    hero.hero_class,
-                   PlaceInWords(game.world.current_place, game.world.current_level),
+                   PlaceName(game.world.current_place, game.world.current_level),
                    EndReasonPhrase(game, control.end_reason, monster),
                    std::move(date),
                    std::move(record)};

@@ -37,8 +37,6 @@ struct FameEntry {
 
 std::filesystem::path HallOfFamePath(const std::filesystem::path& folder);
 
-// Where the hero stands, in words: "деревня Мухоморово", "тёмная пещера, уровень 2".
-std::string PlaceInWords(int place, int level);
 // All the experience the hero has gathered over his levels.
 int64_t TotalExperience(const Game& game);
 // The hero as the hall of fame keeps him, the game ended as the control says, on `date`.

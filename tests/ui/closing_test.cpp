@@ -270,7 +270,7 @@ TEST(Closing, EveryEndOfTheHeroShowsTheEndScreenThenTheMenu) {
   } kCases[] = {
       {true, "{Space}", kEndTitle, "Вася, Человек Воин, умер от голода.", true},
       {false, "Qy", kEndTitle, "Вася, Человек Воин, просто вышел из игры.", true},
-      {false, "Sy", kSavedTitle, "Он проснётся там, где уснул: карта мира.", false},
+      {false, "Sy", kSavedTitle, "Он проснётся там, где уснул: Окрестные земли.", false},
   };
   // The keys run out where the program waits: a run for each step, each in a folder of its own.
   const auto run = [](ProgramHarness& program, bool starves, std::string_view keys) {
@@ -284,7 +284,7 @@ TEST(Closing, EveryEndOfTheHeroShowsTheEndScreenThenTheMenu) {
   for (const auto& c : kCases) {
     ProgramHarness ended;
     run(ended, c.starves, c.keys);
-    for (const char* told : {c.title, c.told, "Ходов: 1", "Место: карта мира"}) {
+    for (const char* told : {c.title, c.told, "Ходов: 1", "Место: Окрестные земли"}) {
       EXPECT_TRUE(ended.ScreenHas(told)) << told << "\n" << ended.ScreenText();
     }
     EXPECT_EQ(ended.ScreenHas("«Вася.txt»"), c.famous);
