@@ -7,6 +7,7 @@
 
 #include "model/game.hpp"
 #include "platform/sdl/sdl_frontend.hpp"
+#include "platform/speech/speech_dispatcher.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screen.hpp"
@@ -49,6 +50,9 @@ int RunGame(const Options& options, const Folders& folders, platform::Frontend& 
   game->session.data_folder = folders.data;
   Screen screen(frontend);
   game->session.io = &screen;
+  const std::unique_ptr<platform::Speaker> speaker = platform::CreateSpeechDispatcherSpeaker();
+  game->session.speaker = speaker.get();
+  game->session.speech_from_command_line = options.speech;
   MainWindow window(*game, screen);
   try {
     if (StartsNewGame(options) && hero != nullptr) {

@@ -33,6 +33,8 @@ void LOSRound(Game& game, int x, int y, int r);
 // The hero's field of view drawn as it stands now: radius 3 on the overworld, his sight radius
 // elsewhere. Ends each turn, and starts each animation so that it plays over what the hero sees.
 void SweepHeroSight(Game& game);
+// How far the hero sees where he is: 3 on the overworld, his sight radius elsewhere.
+int HeroSightRadius(const Game& game);
 // Whether (x2, y2) can be seen from (x1, y1) within radius r. Draws nothing.
 bool SeePlayer(const Game& game, int x1, int y1, int x2, int y2, int r);
 // Runs the operation on every cell of the line, both ends included, in order from the first.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/field_model.hpp"
@@ -29,6 +30,15 @@ struct AnswerList {
 
 struct View {
   std::string message_line;
+  // The messages shown since the screen last looked (it reads them aloud); the oldest go first
+  // should nobody look.
+  std::vector<std::string> unspoken;
+  void NoteShown(std::string_view text) {
+    if (unspoken.size() >= kMostUnspoken) unspoken.erase(unspoken.begin());
+    unspoken.emplace_back(text);
+  }
+  static constexpr size_t kMostUnspoken = 32;
+
   StatusLabels labels;
   FieldModel field;
   EntryBox number_input;

@@ -1,5 +1,6 @@
 #include "records/settings.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -18,6 +19,15 @@ constexpr uint8_t kDefaultFastMore = 0;
 constexpr int16_t kDefaultFlyDelay = 100;
 constexpr std::string_view kDefaultName = "Вася";
 
+constexpr std::string_view kSpeechKey = "Speech";
+// Keys added after the first files were written: an older file lacks them.
+constexpr std::array<Command, 3> kLaterCommands = {Command::kToggleSpeech, Command::kRepeatMessage,
+                                                   Command::kWhereAmI};
+
+bool AddedLater(Command c) {
+  return std::find(kLaterCommands.begin(), kLaterCommands.end(), c) != kLaterCommands.end();
+}
+
 constexpr std::array<std::string_view, 4> kCharacterKeys = {"Race", "Class", "Weapon", "Missile"};
 
 std::array<uint8_t*, 4> CharacterFields(Settings& s) {
@@ -30,6 +40,7 @@ void PutControls(IniFile& file, const Settings& settings) {
   }
   file.Set(kGeneral, "FastMore", std::to_string(settings.fast_more));
   file.Set(kGeneral, "FlyDelay", std::to_string(settings.fly_delay));
+  file.Set(kGeneral, kSpeechKey, std::to_string(settings.speech));
 }
 
 void PutCharacter(IniFile& file, const Settings& settings) {
@@ -83,6 +94,9 @@ const std::array<CommandInfo, kCommandCount>& Commands() {
       {Command::kQuit, "Quit", 81, "Выйти"},
       {Command::kSave, "Save", 83, "Сохраниться и выйти"},
       {Command::kNotes, "Notes", 78, "Открыть Записи"},
+      {Command::kToggleSpeech, "ToggleSpeech", 86, "Озвучивание вкл/выкл"},
+      {Command::kRepeatMessage, "RepeatMessage", 77, "Повторить сообщение"},
+      {Command::kWhereAmI, "WhereAmI", 87, "Где я и что вокруг"},
       {Command::kCast, "Cast", 90, ""},
   }};
   return kTable;
@@ -95,7 +109,8 @@ const std::array<Command, kCommandCount>& FileOrder() {
   static constexpr std::array<Command, kCommandCount> kOrder = {
       C::kPickUp, C::kDrop, C::kEquip, C::kInv,    C::kKick, C::kOpen,   C::kRead,   C::kDrink,
       C::kEat,    C::kZap,  C::kInfo,  C::kSearch, C::kDip,  C::kSkills, C::kGoDown, C::kQuit,
-      C::kSave,   C::kLook, C::kCast,  C::kShoot,  C::kChat, C::kNotes};
+      C::kSave,   C::kLook, C::kCast,  C::kShoot,  C::kChat, C::kNotes,
+      C::kToggleSpeech, C::kRepeatMessage, C::kWhereAmI};
   return kOrder;
 }
 
@@ -104,7 +119,8 @@ const std::array<Command, kCommandCount - 1>& MatchOrder() {
   static constexpr std::array<Command, kCommandCount - 1> kOrder = {
       C::kPickUp, C::kDrop,   C::kEquip, C::kInv,  C::kKick,  C::kOpen,   C::kRead,
       C::kDrink,  C::kEat,    C::kZap,   C::kInfo, C::kShoot, C::kSearch, C::kDip,
-      C::kSkills, C::kGoDown, C::kQuit,  C::kLook, C::kChat,  C::kSave,   C::kNotes};
+      C::kSkills, C::kGoDown, C::kQuit,  C::kLook, C::kChat,  C::kSave,   C::kNotes,
+      C::kToggleSpeech, C::kRepeatMessage, C::kWhereAmI};
   return kOrder;
 }
 
@@ -158,20 +174,24 @@ bool ParseSettings(std::string_view bytes, Settings* out) {
   if (!file) return false;
 
   Settings s;
-  auto read_byte = [&](std::string_view section, std::string_view key, uint8_t* target) {
+  auto read_byte = [&](std::string_view section, std::string_view key, uint8_t* target,
+                       bool may_be_missing = false) {
     const auto value = file->Get(section, key);
+    if (!value && may_be_missing) return true;
     const int parsed = value ? ParseSettingsByte(*value) : -1;
     if (parsed < 0) return false;
     *target = static_cast<uint8_t>(parsed);
     return true;
   };
   for (Command c : FileOrder()) {
-    if (!read_byte(kControls, InfoOf(c).key, &s.Binding(c))) return false;
+    s.Binding(c) = InfoOf(c).default_char;
+    if (!read_byte(kControls, InfoOf(c).key, &s.Binding(c), AddedLater(c))) return false;
   }
   uint8_t fly_delay = 0;
   if (!read_byte(kGeneral, "FastMore", &s.fast_more)) return false;
   if (!read_byte(kGeneral, "FlyDelay", &fly_delay)) return false;
   s.fly_delay = fly_delay;
+  if (!read_byte(kGeneral, kSpeechKey, &s.speech, true)) return false;
   // A missing name reads as an empty one, which is accepted.
   s.name = Utf8Prefix(file->Get(kCharacter, "Name").value_or(""), Settings::kNameLength);
   const auto fields = CharacterFields(s);

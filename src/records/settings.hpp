@@ -10,7 +10,7 @@
 
 namespace zaldrun {
 
-// The commands that have a key binding, in the order of the settings window's slots (1..21);
+// The commands that have a key binding, in the order of the settings window's slots (1..24);
 // Cast is kept in the file but shown nowhere.
 enum class Command : uint8_t {
   kPickUp,
@@ -34,10 +34,13 @@ enum class Command : uint8_t {
   kQuit,
   kSave,
   kNotes,
+  kToggleSpeech,
+  kRepeatMessage,
+  kWhereAmI,
   kCast,
 };
-inline constexpr int kCommandCount = 22;
-inline constexpr int kDialogSlots = 21;
+inline constexpr int kCommandCount = 25;
+inline constexpr int kDialogSlots = 24;
 
 struct CommandInfo {
   Command command;
@@ -59,6 +62,7 @@ struct Settings {
   std::array<uint8_t, kCommandCount> bindings{};
   uint8_t fast_more = 0;
   int16_t fly_delay = 100;
+  uint8_t speech = 0;  // 1: messages, questions and selected entries are spoken
   std::string name;  // UTF-8, at most kNameLength characters
   uint8_t race = 1;
   uint8_t hero_class = 1;
@@ -84,7 +88,8 @@ std::string SettingsFileText(const Settings& settings);
 // Writes every key of the three sections. Returns an error text, empty on success.
 std::string WriteAllSettings(const std::filesystem::path& file, const Settings& settings);
 // Reads every key. Fails (returns false) when the file is unreadable or not a settings text, or
-// when any value is missing, not a number, or outside 0..255; *out is then left unchanged.
+// when any value is missing, not a number, or outside 0..255; *out is then left unchanged. The
+// speech keys came later: a file without them keeps their defaults.
 bool ReadSettings(const std::filesystem::path& file, Settings* out);
 // The same for the bytes of a settings file.
 bool ParseSettings(std::string_view bytes, Settings* out);

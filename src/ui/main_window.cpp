@@ -32,11 +32,22 @@ constexpr Color kHintColour{110, 110, 110};
 }  // namespace
 
 MainWindow::MainWindow(Game& game, Screen& screen)
-    : game_(game), screen_(screen), waiting_message_(game, screen) {
+    : game_(game), screen_(screen), waiting_message_(game, screen), narrator_(game) {
   screen_.SetTopmost(&waiting_message_);
+  screen_.SetNarrator(&narrator_);
 }
 
-MainWindow::~MainWindow() { screen_.SetTopmost(nullptr); }
+MainWindow::~MainWindow() {
+  screen_.SetTopmost(nullptr);
+  screen_.SetNarrator(nullptr);
+}
+
+std::string MainWindow::SpokenText() const {
+  if (menu_.open()) return std::string(menu_.SelectedCaption());
+  const AnswerList& chat = game_.view.chat;
+  if (!chat.visible || chat.lines.empty()) return std::string();
+  return chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
+}
 
 void MainWindow::Draw(platform::Grid& grid) const {
   menu_.Draw(grid, !screen_.frontend().HasTitleBar());
@@ -147,6 +158,7 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
   screen_.frontend().SetTitle(kCaption);
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
+  narrator_.Start();
   if (sandbox != nullptr || new_game != nullptr) {
     const std::string error = LoadGameData(game_);
     if (!error.empty()) {

@@ -23,6 +23,8 @@ class SettingsWindow : public Layer {
   SettingsWindow(Game& game, Screen& screen);
 
   void Draw(platform::Grid& grid) const override;
+  // The control that has the focus and its value: "Пнуть: k".
+  std::string SpokenText() const override;
   // Returns true when the window has closed.
   bool HandleKey(const platform::Key& key);
 
@@ -38,10 +40,11 @@ class SettingsWindow : public Layer {
  private:
   // Focus stops: the slots, then the check box, the delay box and the two buttons.
   static constexpr int kCheckBox = kDialogSlots;
-  static constexpr int kDelayBox = kDialogSlots + 1;
-  static constexpr int kOk = kDialogSlots + 2;
-  static constexpr int kCancel = kDialogSlots + 3;
-  static constexpr int kStops = kDialogSlots + 4;
+  static constexpr int kSpeechBox = kDialogSlots + 1;
+  static constexpr int kDelayBox = kDialogSlots + 2;
+  static constexpr int kOk = kDialogSlots + 3;
+  static constexpr int kCancel = kDialogSlots + 4;
+  static constexpr int kStops = kDialogSlots + 5;
 
   void SelectSlot(int slot);
   void TypeIntoSlot(const platform::Key& key);
@@ -59,6 +62,7 @@ class SettingsWindow : public Layer {
   int selected_ = -1;
   int focus_ = 0;
   bool fast_more_ = false;
+  bool speech_ = false;
   std::string delay_text_;
 
   // Where each stop was drawn, for mouse clicks.

@@ -51,10 +51,15 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
   }
 }
 
-// Delay box: 23 Downs from slot 1 (21 slots, the check box, the box).
-std::string DelayScript(const std::string& typed) {
+std::string Downs(int n) {
   std::string keys;
-  for (int i = 0; i < 22; ++i) keys += "{Down}";
+  for (int i = 0; i < n; ++i) keys += "{Down}";
+  return keys;
+}
+
+// Delay box: after the slots and the two check boxes.
+std::string DelayScript(const std::string& typed) {
+  std::string keys = Downs(kDialogSlots + 2);
   for (int i = 0; i < 10; ++i) keys += "{Backspace}";
   return keys + typed + "{Enter}{Enter}";  // Enter in the box moves to OK, Enter presses it
 }
@@ -85,16 +90,23 @@ TEST(SettingsWindow, FlightDelayIsStoredAsAPositiveByte) {
   }
 }
 
-TEST(SettingsWindow, CheckBoxAndCancel) {
-  ProgramHarness program;
-  std::string keys;
-  for (int i = 0; i < 21; ++i) keys += "{Down}";
-  Settings s = RunSettings(program, keys + "{Space}{Down}{Down}{Down}{Enter}");
-  EXPECT_EQ(s.fast_more, 0) << "Отмена writes nothing";
-
-  ProgramHarness accepted;
-  s = RunSettings(accepted, keys + "{Space}{Down}{Down}{Enter}");
-  EXPECT_EQ(s.fast_more, 1);
+TEST(SettingsWindow, CheckBoxesAndCancel) {
+  // Focus stops after the slots: the two check boxes, the delay box, OK and Отмена.
+  struct Case {
+    int box;      // Downs from slot 1 to the box ticked
+    int to_button;  // Downs from there to the button pressed
+    uint8_t fast_more;
+    uint8_t speech;
+  };
+  const Case cases[] = {{kDialogSlots, 4, 0, 0},  // Отмена writes nothing
+                        {kDialogSlots, 3, 1, 0},
+                        {kDialogSlots + 1, 2, 0, 1}};
+  for (const Case& c : cases) {
+    ProgramHarness program;
+    const Settings s = RunSettings(program, Downs(c.box) + "{Space}" + Downs(c.to_button) + "{Enter}");
+    EXPECT_EQ(s.fast_more, c.fast_more) << c.box << " " << c.to_button;
+    EXPECT_EQ(s.speech, c.speech) << c.box << " " << c.to_button;
+  }
 }
 
 TEST(SettingsWindow, CastKeepsItsValueThroughTheWindow) {
