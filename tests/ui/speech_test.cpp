@@ -44,10 +44,18 @@ TEST(Speech, TheMessagesOfAnActionAreSpokenInOrderAndTheNextActionCutsThemOff) {
     ShowMessage(game, "Три?", msg::kQuestion);
   });
   EXPECT_EQ(speaker.said, (Lines{"! Раз.", "Два.", "! Три?"}));
+  // The talk answers are read out as they are chosen, after the question.
+  speaker.said.clear();
+  fixture.game().view.chat.visible = true;
+  fixture.game().view.chat.lines = {"Привет.", "Пока."};
+  fixture.Keys("{Down}{Enter}");
+  fixture.Act([](Game& game) { ShowMessage(game, "Что ответить?", msg::kEntry); });
+  EXPECT_EQ(speaker.said, (Lines{"! Что ответить?", "Привет.", "! Пока."}));
   // Speech off: the game goes on as before and says nothing.
+  const size_t said = speaker.said.size();
   fixture.game().session.settings.speech = 0;
   fixture.Keys(">%").PlayKeys();
-  EXPECT_EQ(speaker.said.size(), 3u);
+  EXPECT_EQ(speaker.said.size(), said);
 }
 
 TEST(Speech, TheEntryWithTheFocusIsSpokenAsItIsSelected) {

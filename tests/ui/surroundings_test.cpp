@@ -27,14 +27,6 @@ TEST(Surroundings, WaysAreToldInStepsAndCompassWords) {
   EXPECT_EQ(NumberWords(999), "девятьсот девяносто девять");
 }
 
-TEST(Surroundings, PlacesAreNamedWithTheirLevelWhereTheyHaveMany) {
-  EXPECT_EQ(PlaceWords(1, 100), "Карта мира");
-  EXPECT_EQ(PlaceWords(1, 1), "Деревня \"Мухоморово\"");
-  EXPECT_EQ(PlaceWords(2, 3), "Катакомбы, уровень 3");
-  EXPECT_EQ(PlaceWords(4, 12), "Гигантский муравейник, уровень 12");
-  EXPECT_EQ(PlaceWords(4, 2), "Гробница Ар'Кхамета, уровень 2");
-}
-
 TEST(Surroundings, TellThePlaceHealthHungerMonstersInSightNearestFirstAndItemsUnderfoot) {
   testing::GameFixture fixture({"AAAAAAAAAA", "ACCCCCCCCA", "ACCCCCCCCA", "ACC@CCCACA",
                                 "ACCCCCCACA", "AAAAAAAAAA"});
