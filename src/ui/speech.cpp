@@ -25,6 +25,9 @@ void Narrator::Start() {
 void Narrator::BeforeKey(const Layer* top) {
   if (busy_) return;
   busy_ = true;
+  const bool setting_on = game_.session.settings.speech != 0;
+  if (setting_on && !setting_was_on_) unavailable_ = false;
+  setting_was_on_ = setting_on;
   std::vector<std::string> news = std::move(game_.view.unspoken);
   game_.view.unspoken.clear();
   std::string focus = top != nullptr ? top->SpokenText() : std::string();

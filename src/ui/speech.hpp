@@ -44,8 +44,10 @@ class Narrator {
   // The messages spoken together last, for the repeat key.
   std::vector<std::string> last_messages_;
   std::string last_focus_;
-  // The service was not there: silent until the player turns speech on again.
+  // The service was not there: silent until the player turns speech on again (by the key, or in
+  // the settings window: `setting_was_on_` notices that).
   bool unavailable_ = false;
+  bool setting_was_on_ = false;
   // A notice shown from inside a wait may wait itself: that inner wait speaks nothing.
   bool busy_ = false;
 };

@@ -16,10 +16,10 @@ wait_for "Задержка полёта объекта (мс/клетка)"
 
 # Bind "Бросить на пол" (slot 2) to e: it swaps with "Есть пищу".
 send Down Enter e
-# The check box: from slot 2 down past the other slots.
-for _ in $(seq 1 20); do send Down; done
+# The check box: from slot 2 down past the other 22 slots; OK after the speech box and the delay.
+for _ in $(seq 1 23); do send Down; done
 send Space
-send Down Down Enter
+send Down Down Down Enter
 sleep 0.3
 settings=$(iconv -f CP1251 -t UTF-8 "$WORK/Zaldrun.ini")
 grep -q "^Drop=101" <<<"$settings" || fail "Drop was not bound to e: $settings"
