@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-terminus-otb fonts-dejavu-core fonts-paratype
   libncurses-dev ncurses-term tmux xvfb xauth
   libtomlplusplus-dev
+  libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng espeak-ng sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3
   "$@"

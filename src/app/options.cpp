@@ -24,6 +24,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.frontend = FrontendChoice::kWindow;
     } else if (arg == "--terminal") {
       options.frontend = FrontendChoice::kTerminal;
+    } else if (arg == "--speech") {
+      options.speech = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -113,6 +115,7 @@ std::string UsageText() {
          "                на карте мира\n"
          "  --place М,У   новая игра начинается на уровне У места М (например 5,1)\n"
          "  --hp N        герой песочницы начинает раненым, с N очками жизни\n"
+         "  --speech      озвучивать сообщения (через speech-dispatcher)\n"
          "  --help        эта справка\n"
          "  --version     версия программы\n";
 }

@@ -23,6 +23,7 @@ struct Options {
   int start_level = 0;
   int hero_hp = 0;   // the sandbox hero's starting hit points (0: full)
   std::string load;  // a saved hero to resume at once
+  bool speech = false;  // --speech: messages are spoken whatever the settings say
   bool help = false;
   bool version = false;
 };

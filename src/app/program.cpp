@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "platform/sdl/sdl_frontend.hpp"
+#include "platform/speech/speech_dispatcher.hpp"
 #include "platform/terminal/terminal_frontend.hpp"
 #include "world/save_game.hpp"
 
@@ -88,7 +89,8 @@ int RunProgram(const Options& options, std::ostream& out, std::ostream& err) {
   }
   std::unique_ptr<platform::Frontend> frontend = OpenFrontend(options.frontend, err);
   if (!frontend) return 2;
-  return RunGame(run, *folders, *frontend, sandbox.get(), &hero);
+  const std::unique_ptr<platform::Speaker> speaker = platform::CreateSpeechDispatcherSpeaker();
+  return RunGame(run, *folders, *frontend, sandbox.get(), &hero, speaker.get());
 }
 
 }  // namespace zaldrun

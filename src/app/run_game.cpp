@@ -10,13 +10,15 @@
 namespace zaldrun {
 
 int RunGame(const Options& options, const Folders& folders, platform::Frontend& frontend,
-            const SandboxLevel* sandbox, const HeroChoice* hero) {
+            const SandboxLevel* sandbox, const HeroChoice* hero, platform::Speaker* speaker) {
   auto game = std::make_unique<Game>();
   game->session.folder = folders.user;
   game->session.settings_folder = folders.settings;
   game->session.data_folder = folders.data;
   Screen screen(frontend);
   game->session.io = &screen;
+  game->session.speaker = speaker;
+  game->session.speech_from_command_line = options.speech;
   MainWindow window(*game, screen);
   try {
     if (StartsNewGame(options) && hero != nullptr) {

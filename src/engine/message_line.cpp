@@ -136,6 +136,7 @@ void ShowMessage(Game& game, std::string_view text, int flags) {
     WaitForMore(game);
     game.view.message_line = std::string(text);
   }
+  game.view.NoteShown(text);
   if ((flags & msg::kBeep) != 0) game.session.io->Beep();
   if ((flags & msg::kAcknowledge) != 0) {
     WaitForMore(game);

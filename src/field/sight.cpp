@@ -146,10 +146,14 @@ void LOSRound(Game& game, int x, int y, int r) {
   }
 }
 
-void SweepHeroSight(Game& game) {
+int HeroSightRadius(const Game& game) {
   constexpr int kOverworldSight = 3;
+  return game.world.OnOverworld() ? kOverworldSight : game.world.hero.sight_radius;
+}
+
+void SweepHeroSight(Game& game) {
   const Hero& hero = game.world.hero;
-  LOSRound(game, hero.x, hero.y, game.world.OnOverworld() ? kOverworldSight : hero.sight_radius);
+  LOSRound(game, hero.x, hero.y, HeroSightRadius(game));
 }
 
 bool CellInView(const Game& game, int x, int y) {

@@ -35,6 +35,8 @@ void LOSRound(Game& game, int x, int y, int r);
 void SweepHeroSight(Game& game);
 // Whether the last sweep of the hero's sight reached the cell: it is in view now.
 bool CellInView(const Game& game, int x, int y);
+// How far the hero sees where he is: 3 on the overworld, his sight radius elsewhere.
+int HeroSightRadius(const Game& game);
 // Whether (x2, y2) can be seen from (x1, y1) within radius r. Draws nothing.
 bool SeePlayer(const Game& game, int x1, int y1, int x2, int y2, int r);
 // Runs the operation on every cell of the line, both ends included, in order from the first.

@@ -21,6 +21,10 @@
 #include "model/world.hpp"
 #include "records/settings.hpp"
 
+namespace platform {
+class Speaker;
+}
+
 namespace zaldrun {
 
 class Io;
@@ -50,6 +54,10 @@ struct Session {
   std::filesystem::path data_folder;
   Settings settings = DefaultSettings();
   Io* io = nullptr;
+  // The speech service (none in tests and headless runs); the screen speaks through it when the
+  // setting is on. --speech turns the setting on for the run.
+  platform::Speaker* speaker = nullptr;
+  bool speech_from_command_line = false;
 
   // The map field is visible: a game is in progress.
   bool game_in_progress = false;

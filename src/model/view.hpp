@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/field_model.hpp"
@@ -51,6 +52,15 @@ struct MessageHistory {
 struct View {
   std::string message_line;
   MessageHistory history;
+  // The messages shown since the screen last looked (it reads them aloud); the oldest go first
+  // should nobody look.
+  std::vector<std::string> unspoken;
+  void NoteShown(std::string_view text) {
+    if (unspoken.size() >= kMostUnspoken) unspoken.erase(unspoken.begin());
+    unspoken.emplace_back(text);
+  }
+  static constexpr size_t kMostUnspoken = 32;
+
   StatusLabels labels;
   FieldModel field;
   EntryBox number_input;

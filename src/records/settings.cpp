@@ -1,5 +1,6 @@
 #include "records/settings.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -19,6 +20,7 @@ constexpr uint8_t kDefaultFastMore = 0;
 constexpr int16_t kDefaultFlyDelay = 100;
 constexpr std::string_view kDefaultName = "Вася";
 
+constexpr std::string_view kSpeechKey = "Speech";
 constexpr std::array<std::string_view, 4> kCharacterKeys = {"Race", "Class", "Weapon", "Missile"};
 
 std::array<uint8_t*, 4> CharacterFields(Settings& s) {
@@ -32,6 +34,7 @@ void PutControls(IniFile& file, const Settings& settings) {
   file.Set(kGeneral, "FastMore", std::to_string(settings.fast_more));
   file.Set(kGeneral, "FlyDelay", std::to_string(settings.fly_delay));
   file.Set(kGeneral, kWindowFontKey, std::to_string(settings.window_font));
+  file.Set(kGeneral, kSpeechKey, std::to_string(settings.speech));
 }
 
 void PutCharacter(IniFile& file, const Settings& settings) {
@@ -93,6 +96,9 @@ const std::array<CommandInfo, kCommandCount>& Commands() {
       {Command::kExplore, "Explore", 120, "Исследовать уровень"},
       {Command::kTravel, "Travel", 71, "Идти к месту"},
       {Command::kWorldMap, "WorldMap", 77, "Карта мира"},
+      {Command::kToggleSpeech, "ToggleSpeech", 86, "Озвучивание вкл/выкл"},
+      {Command::kRepeatMessage, "RepeatMessage", 18, "Повторить сообщение"},
+      {Command::kWhereAmI, "WhereAmI", 87, "Где я и что вокруг"},
   }};
   return kTable;
 }
@@ -105,7 +111,8 @@ const std::array<Command, kDialogSlots>& DialogOrder() {
       C::kPickUp, C::kDrop,     C::kEat,   C::kDrink, C::kRead,    C::kKick,   C::kOpen,
       C::kChat,   C::kInv,      C::kEquip, C::kInfo,  C::kSkills,  C::kZap,    C::kShoot,
       C::kGoDown, C::kSearch,   C::kDip,   C::kLook,  C::kQuit,    C::kSave,   C::kNotes,
-      C::kHelp,   C::kMessages, C::kRun,   C::kRest,  C::kExplore, C::kTravel, C::kWorldMap};
+      C::kHelp,   C::kMessages, C::kRun,   C::kRest,  C::kExplore, C::kTravel, C::kWorldMap,
+      C::kToggleSpeech, C::kRepeatMessage, C::kWhereAmI};
   return kOrder;
 }
 
@@ -116,7 +123,8 @@ const std::array<Command, kCommandCount>& FileOrder() {
       C::kRead,   C::kDrink,  C::kEat,     C::kZap,    C::kInfo,    C::kSearch,
       C::kDip,    C::kSkills, C::kGoDown,  C::kQuit,   C::kSave,    C::kLook,
       C::kCast,   C::kShoot,  C::kChat,    C::kNotes,  C::kHelp,    C::kMessages,
-      C::kRun,    C::kRest,   C::kExplore, C::kTravel, C::kWorldMap};
+      C::kRun,    C::kRest,   C::kExplore, C::kTravel, C::kWorldMap,
+      C::kToggleSpeech, C::kRepeatMessage, C::kWhereAmI};
   return kOrder;
 }
 
@@ -126,7 +134,8 @@ const std::array<Command, kCommandCount - 1>& MatchOrder() {
       C::kPickUp, C::kDrop,     C::kEquip, C::kInv,  C::kKick,    C::kOpen,   C::kRead,
       C::kDrink,  C::kEat,      C::kZap,   C::kInfo, C::kShoot,   C::kSearch, C::kDip,
       C::kSkills, C::kGoDown,   C::kQuit,  C::kLook, C::kChat,    C::kSave,   C::kNotes,
-      C::kHelp,   C::kMessages, C::kRun,   C::kRest, C::kExplore, C::kTravel, C::kWorldMap};
+      C::kHelp,   C::kMessages, C::kRun,   C::kRest, C::kExplore, C::kTravel, C::kWorldMap,
+      C::kToggleSpeech, C::kRepeatMessage, C::kWhereAmI};
   return kOrder;
 }
 
@@ -201,6 +210,7 @@ bool ParseSettings(std::string_view bytes, Settings* out) {
   if (!read_byte(kGeneral, kWindowFontKey, &s.window_font) || s.window_font >= kWindowFontCount) {
     s.window_font = 0;
   }
+  if (!read_byte(kGeneral, kSpeechKey, &s.speech) || s.speech > 1) s.speech = 0;  // optional too
   // A missing name reads as an empty one, which is accepted.
   s.name = Utf8Prefix(file->Get(kCharacter, "Name").value_or(""), Settings::kNameLength);
   const auto fields = CharacterFields(s);

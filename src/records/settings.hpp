@@ -43,9 +43,12 @@ enum class Command : uint8_t {
   kExplore,
   kTravel,
   kWorldMap,
+  kToggleSpeech,
+  kRepeatMessage,
+  kWhereAmI,
 };
-inline constexpr int kCommandCount = 29;
-inline constexpr int kDialogSlots = 28;
+inline constexpr int kCommandCount = 32;
+inline constexpr int kDialogSlots = 31;
 // The commands before this one are in every settings file; the later ones take their default
 // when an older file lacks them.
 inline constexpr Command kFirstLaterCommand = Command::kHelp;
@@ -75,6 +78,7 @@ struct Settings {
   // The window's font face: 0 DejaVu Sans Mono, 1 PT Mono, 2 Terminus. Files written before it
   // was kept lack the key and read as 0.
   uint8_t window_font = 0;
+  uint8_t speech = 0;  // 1: messages, questions and selected entries are spoken
   std::string name;  // UTF-8, at most kNameLength characters
   uint8_t race = 1;
   uint8_t hero_class = 1;
@@ -102,7 +106,8 @@ std::string SettingsFileText(const Settings& settings);
 // Writes every key of the three sections. Returns an error text, empty on success.
 std::string WriteAllSettings(const std::filesystem::path& file, const Settings& settings);
 // Reads every key. Fails (returns false) when the file is unreadable or not a settings text, or
-// when any value is missing, not a number, or outside 0..255; *out is then left unchanged.
+// when any value is missing, not a number, or outside 0..255; *out is then left unchanged. The
+// speech keys came later: a file without them keeps their defaults.
 bool ReadSettings(const std::filesystem::path& file, Settings* out);
 // The same for the bytes of a settings file.
 bool ParseSettings(std::string_view bytes, Settings* out);

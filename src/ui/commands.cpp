@@ -29,6 +29,7 @@
 #include "ui/screen.hpp"
 #include "ui/skills_window.hpp"
 #include "ui/world_map_window.hpp"
+#include "ui/speech.hpp"
 #include "world/level_change.hpp"
 #include "world/save_game.hpp"
 
@@ -223,6 +224,12 @@ void ShowDiagnostics(Game& game) {
   ShowMessage(game, text, msg::kNoLog);
 }
 
+void RunSpeechCommand(Narrator& narrator, Command command) {
+  if (command == Command::kToggleSpeech) narrator.Toggle();
+  if (command == Command::kRepeatMessage) narrator.RepeatLast();
+  if (command == Command::kWhereAmI) narrator.TellSurroundings();
+}
+
 void RunCommand(Game& game, Command command) {
   switch (command) {
     case Command::kPickUp:
@@ -322,6 +329,13 @@ void RunCommand(Game& game, Command command) {
       break;
     case Command::kNotes:
       if (Screen* screen = ScreenOf(game)) RunNotebookWindow(game, *screen);
+      break;
+    case Command::kToggleSpeech:
+    case Command::kRepeatMessage:
+    case Command::kWhereAmI:
+      if (Screen* screen = ScreenOf(game); screen != nullptr && screen->narrator() != nullptr) {
+        RunSpeechCommand(*screen->narrator(), command);
+      }
       break;
     case Command::kCast:
       break;

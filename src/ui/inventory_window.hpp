@@ -32,6 +32,8 @@ class InventoryWindow : public Layer {
   enum class Result { kStay, kClose, kRunOperation };
 
   void Draw(platform::Grid& grid) const override;
+  // The chosen stack or equipment slot: "Зелья: зелье лечения".
+  std::string SpokenText() const override;
   Result HandleKey(const platform::Key& key);
 
   // The list of the current category of `pile` from `first_place` on; its caption is the

@@ -216,6 +216,19 @@ void InventoryWindow::DrawEquipment(platform::Grid& grid, int x, int y) const {
   }
 }
 
+std::string InventoryWindow::SpokenText() const {
+  const InventoryState& state = game_.control.inventory;
+  if (state.equipment_list) {
+    const int slot = std::clamp<int>(state.slot, 1, kEquipmentSlots);
+    const ItemRecord& item = game_.world.hero.equipment[static_cast<size_t>(slot)];
+    return std::string(SlotLabel(slot)) + " " + (item.count > 0 ? ItemName(game_, item) : "пусто");
+  }
+  const auto& group = game_.world.piles[static_cast<size_t>(state.pile)].groups[state.category];
+  const bool chosen = state.place >= 1 && state.place <= static_cast<int>(group.size());
+  return Caption() + ": " +
+         (chosen ? ItemName(game_, group[static_cast<size_t>(state.place - 1)]) : "Пусто");
+}
+
 void InventoryWindow::DrawPanel(platform::Grid& grid, int x, int y) const {
   for (int i = 0; i < kListWidth - 1; ++i) grid.Put(x + i, y - 1, U'─', ui::palette::kFrame, kBg);
   int row = 0;

@@ -38,11 +38,22 @@ constexpr Color kPlaceColour{200, 190, 140};
 }  // namespace
 
 MainWindow::MainWindow(Game& game, Screen& screen)
-    : game_(game), screen_(screen), waiting_message_(game, screen) {
+    : game_(game), screen_(screen), waiting_message_(game, screen), narrator_(game) {
   screen_.SetTopmost(&waiting_message_);
+  screen_.SetNarrator(&narrator_);
 }
 
-MainWindow::~MainWindow() { screen_.SetTopmost(nullptr); }
+MainWindow::~MainWindow() {
+  screen_.SetTopmost(nullptr);
+  screen_.SetNarrator(nullptr);
+}
+
+std::string MainWindow::SpokenText() const {
+  if (menu_.open()) return std::string(menu_.SelectedCaption());
+  const AnswerList& chat = game_.view.chat;
+  if (!chat.visible || chat.lines.empty()) return std::string();
+  return chat.lines[static_cast<size_t>(chat.selected) % chat.lines.size()];
+}
 
 void MainWindow::Draw(platform::Grid& grid) const {
   menu_.Draw(grid, !screen_.frontend().HasTitleBar());
@@ -167,6 +178,7 @@ int MainWindow::Run(std::optional<uint64_t> seed, const SandboxLevel* sandbox,
   LayerScope scope(screen_, *this);
   if (!StartUp(game_, screen_, seed)) return 1;
   screen_.frontend().SetFontFace(static_cast<platform::FontFace>(game_.session.settings.window_font));
+  narrator_.Start();
   if (sandbox != nullptr || new_game != nullptr) {
     const std::string error = LoadGameData(game_);
     if (!error.empty()) {

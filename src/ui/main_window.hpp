@@ -8,6 +8,7 @@
 #include "ui/menu_bar.hpp"
 #include "ui/message_view.hpp"
 #include "ui/screen.hpp"
+#include "ui/speech.hpp"
 #include "world/new_game.hpp"
 #include "world/sandbox.hpp"
 
@@ -31,6 +32,8 @@ class MainWindow : public Layer {
           std::string_view load = {});
 
   void Draw(platform::Grid& grid) const override;
+  // The open menu's entry, or the answer chosen in a conversation.
+  std::string SpokenText() const override;
 
   static constexpr const char* kCaption = "Залдрун";
   static constexpr const char* kMenuOpenHint =
@@ -65,6 +68,7 @@ class MainWindow : public Layer {
   Screen& screen_;
   MenuBar menu_;
   WaitingMessage waiting_message_;
+  Narrator narrator_;
   int exit_code_ = 0;
   bool exit_chosen_ = false;  // "Выход" in the menu: the window closes as its close button does
 };

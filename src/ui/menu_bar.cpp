@@ -34,6 +34,10 @@ int EntryColumn(size_t index) {
 
 }  // namespace
 
+std::string_view MenuBar::SelectedCaption() const {
+  return kEntries[static_cast<size_t>(selected_) % kEntries.size()].caption;
+}
+
 void MenuBar::Draw(platform::Grid& grid, bool show_caption) const {
   using ui::palette::kMenuBg;
   grid.Fill(0, layout::kMenuRow, grid.width(), 1, U' ', ui::palette::kWindowFg, kMenuBg);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "platform/grid.hpp"
 #include "platform/key.hpp"
@@ -26,6 +27,8 @@ class MenuBar {
     Step(+1, true);
   }
   void Close() { open_ = false; }
+  // The caption of the item the open menu stands on.
+  std::string_view SelectedCaption() const;
 
   // A disabled item is drawn grey and cannot be chosen ("Начать Игру" while a game runs).
   void SetEnabled(MenuItem item, bool enabled) { disabled_[static_cast<size_t>(item)] = !enabled; }

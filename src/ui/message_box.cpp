@@ -17,7 +17,9 @@ constexpr std::string_view kOk = "OK";
 class MessageBoxLayer : public Layer {
  public:
   MessageBoxLayer(std::string_view text, std::string_view title)
-      : title_(title), lines_(ui::WrapText(text, kMaxTextWidth)) {}
+      : title_(title), text_(text), lines_(ui::WrapText(text, kMaxTextWidth)) {}
+
+  std::string SpokenText() const override { return text_; }
 
   void Draw(platform::Grid& grid) const override {
     size_t widest = Utf8Length(title_) + 4;
@@ -40,6 +42,7 @@ class MessageBoxLayer : public Layer {
 
  private:
   std::string title_;
+  std::string text_;
   std::vector<std::string> lines_;
   mutable ui::Rect ok_;
 };

@@ -30,6 +30,7 @@ constexpr Color kDisabledFg{110, 110, 110};
 
 constexpr const char* kEnterName = "Введите имя!";
 constexpr const char* kNoFileChosen = "Не выбран файл!";
+constexpr const char* kSavesCaption = "Сохранённые герои";
 
 struct ListPlace {
   NewGameWindow::Stop list;
@@ -49,6 +50,13 @@ bool IsList(NewGameWindow::Stop stop) {
 
 int Rows(NewGameWindow::Stop list) {
   return list == NewGameWindow::kSaves ? kSaveRows : kChoiceRows;
+}
+
+const char* ListCaption(NewGameWindow::Stop list) {
+  for (const ListPlace& place : kChoiceLists) {
+    if (place.list == list) return place.caption;
+  }
+  return kSavesCaption;
 }
 
 }  // namespace
@@ -348,7 +356,7 @@ void NewGameWindow::Draw(platform::Grid& grid) const {
     grid.PutText(rect.x + kChoiceLists[3].column + 1, lists_y + 1, "—", kDisabledFg, bg);
   }
   const int saves_y = lists_y + kChoiceRows + 2;
-  draw_list(kSaves, "Сохранённые герои", rect.x + 3, saves_y, kNameBoxWidth);
+  draw_list(kSaves, kSavesCaption, rect.x + 3, saves_y, kNameBoxWidth);
   if (saves_.empty()) {
     grid.PutText(rect.x + 4, saves_y + 1, "нет сохранённых героев", kDisabledFg, bg);
   }
@@ -367,6 +375,17 @@ void NewGameWindow::Draw(platform::Grid& grid) const {
                                    kDisabledFg, ui::palette::kButtonBg);
     rects_[kLoad] = ui::Rect{load_x, buttons_y, width, 1};
   }
+}
+
+std::string NewGameWindow::SpokenText() const {
+  if (focus_ == kName) return "Имя: " + name_;
+  if (focus_ == kCreate) return kCreateCaption;
+  if (focus_ == kLoad) return kLoadCaption;
+  const std::vector<std::string> entries = Entries(focus_);
+  const int entry = selected_[focus_];
+  const bool chosen = entry >= 0 && entry < static_cast<int>(entries.size());
+  return std::string(ListCaption(focus_)) + ": " +
+         (chosen ? entries[static_cast<size_t>(entry)] : std::string("нет"));
 }
 
 bool RunNewGameWindow(Game& game, Screen& screen) {

@@ -27,6 +27,8 @@ class NewGameWindow : public Layer {
   NewGameWindow(Game& game, Screen& screen);
 
   void Draw(platform::Grid& grid) const override;
+  // The control that has the focus and its value: "Раса: Человек".
+  std::string SpokenText() const override;
   // Returns true when the window has closed (a game began, or the player left).
   bool HandleKey(const platform::Key& key);
 

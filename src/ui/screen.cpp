@@ -5,6 +5,7 @@
 #include "model/game.hpp"
 #include "ui/layout.hpp"
 #include "ui/message_box.hpp"
+#include "ui/speech.hpp"
 
 namespace zaldrun {
 
@@ -27,6 +28,7 @@ void Screen::Present() { frontend_.Present(Compose()); }
 
 platform::Key Screen::FrontendKey(bool moves) {
   if (hung_up_) return platform::Key::Of(platform::KeyKind::kHangup);
+  if (narrator_ != nullptr) narrator_->BeforeKey(layers_.empty() ? nullptr : layers_.back());
   Present();
   platform::Key key = frontend_.NextKey();
   while (key.kind == platform::KeyKind::kMouseMove && !moves) key = frontend_.NextKey();

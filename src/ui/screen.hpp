@@ -2,6 +2,7 @@
 // to the front end and brings back keys. The game's Io.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/io.hpp"
@@ -11,12 +12,15 @@
 namespace zaldrun {
 
 struct Game;
+class Narrator;
 
 // Anything drawn on the grid: the main window, and each window or box open over it.
 class Layer {
  public:
   virtual ~Layer() = default;
   virtual void Draw(platform::Grid& grid) const = 0;
+  // What speech reads out of it while it is on top: the entry that has the focus, with its value.
+  virtual std::string SpokenText() const { return std::string(); }
 };
 
 class Screen : public Io {
@@ -57,6 +61,9 @@ class Screen : public Io {
   // A hang-up has come: nobody will answer any more.
   bool hung_up() const { return hung_up_; }
   void ClearCloseRequest() { close_requested_ = false; }
+  // Reads out what is new before each wait for a key.
+  void SetNarrator(Narrator* narrator) { narrator_ = narrator; }
+  Narrator* narrator() const { return narrator_; }
 
   const platform::Grid& Compose();
 
@@ -65,6 +72,7 @@ class Screen : public Io {
   platform::Grid grid_;
   std::vector<const Layer*> layers_;
   const Layer* topmost_ = nullptr;
+  Narrator* narrator_ = nullptr;
   // The key of the front end, a hang-up remembered; pointer moves only when asked for.
   platform::Key FrontendKey(bool moves = false);
 

@@ -1,6 +1,7 @@
 #include "ui/settings_window.hpp"
 
 #include <cmath>
+#include <tuple>
 
 #include "base/cp1251.hpp"
 #include "base/utf8.hpp"
@@ -18,12 +19,13 @@ constexpr Color kSlotBg = platform::FromPackedBgr(32896);
 constexpr Color kSelectedBg = platform::FromPackedBgr(49152);
 
 constexpr int kWindowWidth = 78;
-constexpr int kWindowHeight = 25;
-constexpr int kSlotsPerColumn = 14;
+constexpr int kWindowHeight = 28;
+constexpr int kSlotsPerColumn = 16;
 constexpr int kColumnWidth = 36;
 constexpr size_t kDelayTextLimit = 10;
 
 constexpr const char* kCheckBoxCaption = "Прокрутка сообщений любой кнопкой";
+constexpr const char* kSpeechCaption = "Озвучивать сообщения";
 constexpr const char* kDelayCaption = "Задержка полёта объекта (мс/клетка)";
 constexpr const char* kFontCaption = "Шрифт окна (Enter — другой): ";
 constexpr const char* kOkCaption = "OK";
@@ -45,6 +47,7 @@ SettingsWindow::SettingsWindow(Game& game, Screen& screen) : game_(game), screen
     slots_[static_cast<size_t>(slot)] = game_.session.settings.Binding(SlotCommand(slot));
   }
   fast_more_ = game_.session.settings.fast_more != 0;
+  speech_ = game_.session.settings.speech != 0;
   delay_text_ = std::to_string(game_.session.settings.fly_delay);
   window_font_ = game_.session.settings.window_font;
 }
@@ -72,13 +75,18 @@ void SettingsWindow::Draw(platform::Grid& grid) const {
 
   int y = rect.y + 3 + kSlotsPerColumn;
   const int x = rect.x + 3;
-  const bool box_focus = focus_ == kCheckBox;
-  const std::string box = std::string(fast_more_ ? "[x] " : "[ ] ") + kCheckBoxCaption;
-  grid.PutText(x, y, box_focus ? "►" : " ", ui::palette::kTitle, bg);
-  const int box_width = grid.PutText(x + 2, y, box, box_focus ? ui::palette::kFocusFg : fg, bg);
-  stop_rects_[kCheckBox] = ui::Rect{x, y, box_width + 2, 1};
+  for (const auto& [stop, checked, caption] :
+       {std::tuple{kCheckBox, fast_more_, kCheckBoxCaption},
+        std::tuple{kSpeechBox, speech_, kSpeechCaption}}) {
+    const bool box_focus = focus_ == stop;
+    const std::string box = std::string(checked ? "[x] " : "[ ] ") + caption;
+    grid.PutText(x, y, box_focus ? "►" : " ", ui::palette::kTitle, bg);
+    const int box_width = grid.PutText(x + 2, y, box, box_focus ? ui::palette::kFocusFg : fg, bg);
+    stop_rects_[static_cast<size_t>(stop)] = ui::Rect{x, y, box_width + 2, 1};
+    ++y;
+  }
 
-  y += 2;
+  ++y;
   const bool delay_focus = focus_ == kDelayBox;
   grid.PutText(x, y, delay_focus ? "►" : " ", ui::palette::kTitle, bg);
   const int caption_width = grid.PutText(x + 2, y, kDelayCaption, fg, bg);
@@ -165,6 +173,7 @@ void SettingsWindow::Accept() {
     settings.Binding(SlotCommand(slot)) = slots_[static_cast<size_t>(slot)];
   }
   settings.fast_more = fast_more_ ? 1 : 0;
+  settings.speech = speech_ ? 1 : 0;
   const double delay = LeadingNumber(delay_text_);
   if (delay > 0) {
     // The file keeps a byte: a larger delay would spoil the whole file at the next start.
@@ -194,6 +203,9 @@ bool SettingsWindow::Activate(int stop) {
     case kCheckBox:
       fast_more_ = !fast_more_;
       return false;
+    case kSpeechBox:
+      speech_ = !speech_;
+      return false;
     case kDelayBox:
       focus_ = kOk;
       return false;
@@ -207,6 +219,28 @@ bool SettingsWindow::Activate(int stop) {
       return true;
     default:
       return false;
+  }
+}
+
+std::string SettingsWindow::SpokenText() const {
+  auto checked = [](bool on) { return std::string(on ? ": да" : ": нет"); };
+  if (focus_ < kDialogSlots) {
+    return std::string(InfoOf(SlotCommand(focus_)).caption) + ": " +
+           ShortKeyName(slots_[static_cast<size_t>(focus_)]);
+  }
+  switch (focus_) {
+    case kCheckBox:
+      return kCheckBoxCaption + checked(fast_more_);
+    case kSpeechBox:
+      return kSpeechCaption + checked(speech_);
+    case kDelayBox:
+      return std::string(kDelayCaption) + ": " + delay_text_;
+    case kFontBox:
+      return std::string(kFontCaption) + kFontNames[window_font_];
+    case kOk:
+      return kOkCaption;
+    default:
+      return kCancelCaption;
   }
 }
 

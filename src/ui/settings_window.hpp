@@ -24,6 +24,8 @@ class SettingsWindow : public Layer {
   SettingsWindow(Game& game, Screen& screen);
 
   void Draw(platform::Grid& grid) const override;
+  // The control that has the focus and its value: "Пнуть: k".
+  std::string SpokenText() const override;
   // Returns true when the window has closed.
   bool HandleKey(const platform::Key& key);
 
@@ -39,13 +41,14 @@ class SettingsWindow : public Layer {
       "Задержка не может быть больше 255 мс/клетка! Поставлено 255.";
 
  private:
-  // Focus stops: the slots, then the check box, the delay box, the font and the two buttons.
+  // Focus stops: the slots, then the two check boxes, the delay box, the font and the two buttons.
   static constexpr int kCheckBox = kDialogSlots;
-  static constexpr int kDelayBox = kDialogSlots + 1;
-  static constexpr int kFontBox = kDialogSlots + 2;
-  static constexpr int kOk = kDialogSlots + 3;
-  static constexpr int kCancel = kDialogSlots + 4;
-  static constexpr int kStops = kDialogSlots + 5;
+  static constexpr int kSpeechBox = kDialogSlots + 1;
+  static constexpr int kDelayBox = kDialogSlots + 2;
+  static constexpr int kFontBox = kDialogSlots + 3;
+  static constexpr int kOk = kDialogSlots + 4;
+  static constexpr int kCancel = kDialogSlots + 5;
+  static constexpr int kStops = kDialogSlots + 6;
 
   void SelectSlot(int slot);
   void TypeIntoSlot(const platform::Key& key);
@@ -63,6 +66,7 @@ class SettingsWindow : public Layer {
   int selected_ = -1;
   int focus_ = 0;
   bool fast_more_ = false;
+  bool speech_ = false;
   std::string delay_text_;
   uint8_t window_font_ = 0;
 

@@ -16,10 +16,11 @@ wait_for "Задержка полёта объекта (мс/клетка)"
 
 # Bind "Бросить на пол" (slot 2) to e: it swaps with "Есть пищу".
 send Down Enter e
-# The check box: from slot 2 down past the other slots.
-for _ in $(seq 1 27); do send Down; done
+# The check box: from slot 2 down past the other 30 slots.
+for _ in $(seq 1 30); do send Down; done
 send Space
-# Past the delay box and the font to OK.
+# Past the speech box, the delay box and the font to OK.
+send Down
 send Down Down Down Enter
 sleep 0.3
 settings=$(iconv -f CP1251 -t UTF-8 "$WORK/Zaldrun.ini")

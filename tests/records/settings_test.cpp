@@ -16,9 +16,14 @@ constexpr const char* kDefaultFile =
     "Read=114\r\nDrink=113\r\nEat=101\r\nZap=122\r\nInfo=64\r\nSearch=115\r\nDip=33\r\n"
     "Skills=65\r\nGoDown=62\r\nQuit=81\r\nSave=83\r\nLook=108\r\nCast=90\r\nShoot=116\r\n"
     "Chat=67\r\nNotes=78\r\nHelp=63\r\nMessages=16\r\nRun=46\r\nRest=82\r\nExplore=120\r\n"
-    "Travel=71\r\nWorldMap=77\r\n[General]\r\nFastMore=0\r\nFlyDelay=100\r\nWindowFont=0\r\n"
-    "[Character]\r\n"
+    "Travel=71\r\nWorldMap=77\r\nToggleSpeech=86\r\nRepeatMessage=18\r\nWhereAmI=87\r\n"
+    "[General]\r\nFastMore=0\r\nFlyDelay=100\r\nWindowFont=0\r\nSpeech=0\r\n[Character]\r\n"
     "Name=\xC2\xE0\xF1\xFF\r\nRace=1\r\nClass=1\r\nWeapon=1\r\nMissile=1\r\n";
+
+std::string replaced_in(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
 
 TEST(SettingsFile, DefaultsAreWrittenInTheirFixedOrderByteForByte) {
   TempFolder folder;
@@ -33,19 +38,37 @@ TEST(SettingsFile, DefaultsAreWrittenInTheirFixedOrderByteForByte) {
   EXPECT_EQ(read.fly_delay, 100);
 }
 
+TEST(SettingsFile, AFileWrittenBeforeTheSpeechKeysLoadsWithTheirDefaults) {
+  TempFolder folder;
+  const auto path = folder / "Zaldrun.ini";
+  std::string older = kDefaultFile;
+  for (const char* key : {"ToggleSpeech=86\r\n", "RepeatMessage=18\r\n", "WhereAmI=87\r\n",
+                          "Speech=0\r\n"}) {
+    older.erase(older.find(key), std::string(key).size());
+  }
+  WriteFileText(path, replaced_in(older, "Drop=100", "Drop=99"));
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.Binding(Command::kDrop), 99);
+  EXPECT_EQ(read.Binding(Command::kWhereAmI), 'W');
+  EXPECT_EQ(read.speech, 0);
+  WriteFileText(path, replaced_in(kDefaultFile, "Speech=0", "Speech=1"));
+  ASSERT_TRUE(ReadSettings(path, &read));
+  EXPECT_EQ(read.speech, 1);
+}
+
 TEST(SettingsFile, AnyBadValueFailsTheWholeRead) {
   TempFolder folder;
   const auto path = folder / "Zaldrun.ini";
   const std::string good = kDefaultFile;
   auto replaced = [&](const std::string& from, const std::string& to) {
-    std::string text = good;
-    text.replace(text.find(from), from.size(), to);
-    return text;
+    return replaced_in(good, from, to);
   };
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"missing Race", replaced("Race=1\r\n", "")},
       {"not a number", replaced("Drop=100", "Drop=d")},
       {"above a byte", replaced("FlyDelay=100", "FlyDelay=300")},
+      {"a later key spoilt", replaced("WhereAmI=87", "WhereAmI=W")},
       {"negative", replaced("Eat=101", "Eat=-1")},
       {"empty value", replaced("Zap=122", "Zap=")},
       {"duplicate key", replaced("Zap=122\r\n", "Zap=122\r\nzap=1\r\n")},

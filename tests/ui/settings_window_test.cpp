@@ -36,8 +36,8 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
       {"x{Up}{Up}{Enter}", Command::kPickUp, ',', Command::kDrop, 'd'},  // no slot chosen
       // A control letter may be bound, and the later commands swap like the first ones.
       {"{Enter}{Ctrl+P}{Up}{Up}{Enter}", Command::kPickUp, 16, Command::kMessages, ','},
-      {"{Up}{Up}{Up}{Up}{Up}{Up}{Enter}d{Down}{Down}{Down}{Down}{Enter}", Command::kWorldMap, 'd',
-       Command::kDrop, 'M'},
+      {"{Up}{Up}{Up}{Up}{Up}{Up}{Up}{Enter}d{Down}{Down}{Down}{Down}{Down}{Enter}", Command::kWhereAmI,
+       'd', Command::kDrop, 'W'},
   };
   for (const Case& c : cases) {
     ProgramHarness program;
@@ -55,10 +55,15 @@ TEST(SettingsWindow, BindingsSwapRefuseAndTakeCyrillicKeysByTheirCodePageByte) {
   }
 }
 
-// Delay box: Downs from slot 1 past the slots and the check box.
-std::string DelayScript(const std::string& typed) {
+std::string Downs(int n) {
   std::string keys;
-  for (int i = 0; i < kDialogSlots + 1; ++i) keys += "{Down}";
+  for (int i = 0; i < n; ++i) keys += "{Down}";
+  return keys;
+}
+
+// Delay box: after the slots and the two check boxes.
+std::string DelayScript(const std::string& typed) {
+  std::string keys = Downs(kDialogSlots + 2);
   for (int i = 0; i < 10; ++i) keys += "{Backspace}";
   return keys + typed + "{Enter}{Enter}";  // Enter in the box moves to OK, Enter presses it
 }
@@ -89,18 +94,28 @@ TEST(SettingsWindow, FlightDelayIsStoredAsAPositiveByte) {
   }
 }
 
-TEST(SettingsWindow, CheckBoxAndCancel) {
-  ProgramHarness program;
-  std::string keys;
-  for (int i = 0; i < kDialogSlots; ++i) keys += "{Down}";
-  Settings s = RunSettings(program, keys + "{Space}{Down}{Down}{Enter}{Down}{Down}{Enter}");
-  EXPECT_EQ(s.fast_more, 0) << "Отмена writes nothing";
-  EXPECT_EQ(s.window_font, 0);
+TEST(SettingsWindow, CheckBoxesAndCancel) {
+  // Focus stops after the slots: the two check boxes, the delay box, the font, OK and Отмена.
+  struct Case {
+    int box;      // Downs from slot 1 to the box ticked
+    int to_button;  // Downs from there to the button pressed
+    uint8_t fast_more;
+    uint8_t speech;
+  };
+  const Case cases[] = {{kDialogSlots, 5, 0, 0},  // Отмена writes nothing
+                        {kDialogSlots, 4, 1, 0},
+                        {kDialogSlots + 1, 3, 0, 1}};
+  for (const Case& c : cases) {
+    ProgramHarness program;
+    const Settings s = RunSettings(program, Downs(c.box) + "{Space}" + Downs(c.to_button) + "{Enter}");
+    EXPECT_EQ(s.fast_more, c.fast_more) << c.box << " " << c.to_button;
+    EXPECT_EQ(s.speech, c.speech) << c.box << " " << c.to_button;
+  }
 
   // The font box steps through the faces: DejaVu Sans Mono, PT Mono, Terminus.
   ProgramHarness accepted;
-  s = RunSettings(accepted, keys + "{Space}{Down}{Down}{Enter}{Enter}{Down}{Enter}");
-  EXPECT_EQ(s.fast_more, 1);
+  const Settings s =
+      RunSettings(accepted, Downs(kDialogSlots + 3) + "{Enter}{Enter}{Down}{Enter}");
   EXPECT_EQ(s.window_font, 2);
   EXPECT_EQ(accepted.game().session.settings.window_font, 2);
 }
