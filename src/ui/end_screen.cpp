@@ -27,8 +27,9 @@ std::string HeroTitle(const Game& game) {
 class EndScreenLayer : public Layer {
  public:
   EndScreenLayer(std::string_view title, const std::vector<std::string>& lines)
-      : title_(title) {
+      : title_(title), spoken_(title) {
     for (const std::string& line : lines) {
+      if (!line.empty()) spoken_ += ". " + line;
       for (std::string& row : ui::WrapText(line, kTextWidth)) rows_.push_back(std::move(row));
     }
   }
@@ -49,9 +50,12 @@ class EndScreenLayer : public Layer {
   }
 
   const ui::Rect& ok() const { return ok_; }
+  // Read aloud whole: the title, then how the game ended and the hero's figures.
+  std::string SpokenText() const override { return spoken_; }
 
  private:
   std::string title_;
+  std::string spoken_;
   std::vector<std::string> rows_;
   mutable ui::Rect ok_;
 };

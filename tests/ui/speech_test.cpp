@@ -69,6 +69,15 @@ TEST(Speech, TheEntryWithTheFocusIsSpokenAsItIsSelected) {
                                  "! Настройки", "! Поднять вещь: ,", "! Бросить на пол: d",
                                  "! Есть пищу: e", "! Начать Игру", "! Имя: Вася",
                                  "! Раса: Человек", "! Раса: Эльф"}));
+  // The end screen is read out whole as it opens.
+  testing::ProgramHarness ended;
+  RecordingSpeaker end_speaker;
+  ended.game().session.speaker = &end_speaker;
+  ended.game().session.speech_from_command_line = true;
+  EXPECT_EQ(ended.Keys("{F10}{Enter}{Enter}Qy").Run(), -1);
+  ASSERT_FALSE(end_speaker.said.empty());
+  EXPECT_EQ(end_speaker.said.back().rfind("! Конец игры. Вася, Человек Воин", 0), 0u)
+      << end_speaker.said.back();
 }
 
 TEST(Speech, WithoutAServiceTheLineSaysSoOnceAndTheGameGoesOnSilent) {
