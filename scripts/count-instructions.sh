@@ -34,10 +34,10 @@ counted() {
 }
 
 echo "Instructions per level built (callgrind):"
-for spec in "1 1 100 the village's place" "2 1 4 the catacombs" "3 1 3 the dark cave" \
+for row in "1 1 100 the village's place" "2 1 4 the catacombs" "3 1 3 the dark cave" \
   "4 1 13 the tomb and the anthill" "5 1 40 the endless dungeon" "6 1 5 the swamp" \
   "7 1 4 the thicket"; do
-  read -r place first last name <<<"$spec"
+  read -r place first last name <<<"$row"
   counted levels "$place" "$first" "$last" "$repeat" | tee -a "$out/levels" |
     awk -v label="place $place, $name:" '{ sum += $3; n++; if ($3 > max) { max = $3; at = $2 } }
       END { printf "  %-36s mean %9.0f over %3d levels, heaviest %9d (level %d)\n",
