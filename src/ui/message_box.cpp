@@ -66,6 +66,8 @@ void RunOkDialog(Screen& screen, const Layer& layer, const ui::Rect& ok, bool cl
           return;
         }
         break;
+      case platform::KeyKind::kMouseMove:
+        break;
     }
   }
 }

@@ -252,6 +252,8 @@ bool NewGameWindow::HandleKey(const platform::Key& key) {
       }
       return started_;
     }
+    case platform::KeyKind::kMouseMove:
+      return false;
     case platform::KeyKind::kKey:
       break;
   }

@@ -114,7 +114,9 @@ bool SkillsWindow::HandleKey(const platform::Key& key) {
         }
       }
       return false;
-    default:
+    case platform::KeyKind::kMouseMove:
+      return false;
+    case platform::KeyKind::kKey:
       break;
   }
   if (key.code == keys::kEscape) return true;
