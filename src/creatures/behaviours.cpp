@@ -50,18 +50,13 @@ bool RoomToSummon(Game& game, const MonsterRecord& monster, int limit, const Mon
   return room;
 }
 
-bool Applicable(Game& game, int slot, int code, int weight, int limit, const MonsterSight& sight) {
-  const MonsterRecord& monster = game.world.level.Monster(slot);
-  if (code == kSpendTurn) return weight > 0;
-  if (code >= monster_action::kHit && code <= kLastBlow) {
-    return std::abs(game.world.hero.x - monster.x) < 2 &&
-           std::abs(game.world.hero.y - monster.y) < 2;
-  }
+// Any other action than waiting or a blow: a step, a summons or a special power.
+bool Applicable(Game& game, int slot, int code, int limit, const MonsterSight& sight) {
   if (code == monster_action::kApproach) return sight.distance() > limit;
   if (code == monster_action::kRetreat) return sight.distance() < limit;
   if (code == kSummonFew || code == kSummonMany || code == monster_action::kSummonSpider ||
       code == monster_action::kSummon) {
-    return RoomToSummon(game, monster, limit, sight);
+    return RoomToSummon(game, game.world.level.Monster(slot), limit, sight);
   }
   return SpecialApplicable(game, slot, code, limit, sight);
 }
@@ -73,14 +68,41 @@ void RaiseAlarm(Game& game) {
   }
 }
 
+bool NextToHero(const Game& game, const MonsterRecord& monster) {
+  return std::abs(game.world.hero.x - monster.x) < 2 && std::abs(game.world.hero.y - monster.y) < 2;
+}
+
+// Every turn of every awake monster asks this first, most of them far from the hero, where no
+// blow applies: whether anything but a blow or an empty entry is left to weigh. One pass without
+// branches, inline, so that a plain walker steps at once.
+bool OnlyBlowsOutOfReach(const Game& game, const MonsterRecord& monster,
+                         const MonsterTypeRecord& type) {
+  if (NextToHero(game, monster)) return false;
+  bool other = false;
+  for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
+    const int code = type.action_codes[i];
+    const bool blow = code >= monster_action::kHit && code <= kLastBlow;
+    other |= code == kSpendTurn ? type.action_weights[i] > 0 : !blow;
+  }
+  return !other;
+}
+
 ActionChoices ChekActions(Game& game, int slot, const MonsterTypeRecord& type,
                           const MonsterSight& sight) {
   ActionChoices choices;
+  const bool adjacent = NextToHero(game, game.world.level.Monster(slot));
   for (size_t i = 0; i < static_cast<size_t>(kMonsterActionEntries); ++i) {
     const int code = type.action_codes[i];
     const int weight = type.action_weights[i];
-    if (code == kSpendTurn && weight == 0) continue;  // an empty entry
-    if (!Applicable(game, slot, code, weight, type.action_limits[i], sight)) continue;
+    bool applies;
+    if (code == kSpendTurn) {
+      applies = weight > 0;  // weight 0 marks an empty entry
+    } else if (code >= monster_action::kHit && code <= kLastBlow) {
+      applies = adjacent;
+    } else {
+      applies = Applicable(game, slot, code, type.action_limits[i], sight);
+    }
+    if (!applies) continue;
     choices.actions[choices.count] = static_cast<uint8_t>(code);
     choices.weights[choices.count++] = static_cast<uint8_t>(weight);
   }
@@ -89,7 +111,11 @@ ActionChoices ChekActions(Game& game, int slot, const MonsterTypeRecord& type,
 
 // Without a type record nothing applies and the monster approaches.
 void Act(Game& game, int slot, const MonsterTypeRecord* type, const MonsterSight& sight) {
-  const ActionChoices choices = type != nullptr ? ChekActions(game, slot, *type, sight) : ActionChoices{};
+  if (type == nullptr || OnlyBlowsOutOfReach(game, game.world.level.Monster(slot), *type)) {
+    MoveToHero(game, slot, 1);
+    return;
+  }
+  const ActionChoices choices = ChekActions(game, slot, *type, sight);
   if (choices.count == 0) {
     MoveToHero(game, slot, 1);
     return;

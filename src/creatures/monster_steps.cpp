@@ -1,7 +1,5 @@
 #include "creatures/monster_steps.hpp"
 
-#include <array>
-
 #include "base/numbers.hpp"
 #include "combat/traps.hpp"
 #include "engine/monsters_on_level.hpp"
@@ -27,33 +25,36 @@ void SpendEnergy(Game& game, int slot, int amount) {
 }
 
 void MoveToHero(Game& game, int slot, int direction) {
-  if (slot < 1 || slot > game.world.level.monster_count) return;
-  const MonsterRecord& monster = game.world.level.Monster(slot);
+  Level& level = game.world.level;
+  if (slot < 1 || slot > level.monster_count) return;
+  const MonsterRecord& monster = level.Monster(slot);
   const Hero& hero = game.world.hero;
   const int x = monster.x;
   const int y = monster.y;
   const int sx = Sign(hero.x - x) * direction;
   const int sy = Sign(hero.y - y) * direction;
-  std::array<std::array<int, 2>, 3> tries{};
-  if (hero.x != x && hero.y != y) {
-    tries = {{{x + sx, y + sy}, {x + sx, y}, {x, y + sy}}};
-  } else if (hero.y == y) {
-    tries = {{{x + sx, y}, {x + sx, y + 1}, {x + sx, y - 1}}};
-  } else {
-    tries = {{{x, y + sy}, {x + 1, y + sy}, {x - 1, y + sy}}};
+  // The straight step first, then the two beside it. In a crowd most cells are refused, and
+  // only a monster that steps can be taken off the level (by a trap) and need following.
+  int now = slot;
+  const auto step = [&](int tx, int ty) {
+    if (!CellIsFree(game, tx, ty, false)) return false;
+    MonsterFollower follower(game, slot);
+    StepMonster(game, slot, tx, ty);
+    now = follower.Slot(game);
+    return true;
+  };
+  if (sx != 0 && sy != 0) {
+    step(x + sx, y + sy) || step(x + sx, y) || step(x, y + sy);
+  } else if (sx != 0) {
+    step(x + sx, y) || step(x + sx, y + 1) || step(x + sx, y - 1);
+  } else if (sy != 0) {
+    step(x, y + sy) || step(x + 1, y + sy) || step(x - 1, y + sy);
   }
-  MonsterFollower follower(game, slot);
-  if (sx != 0 || sy != 0) {
-    for (const auto& [tx, ty] : tries) {
-      if (!CellIsFree(game, tx, ty, false)) continue;
-      StepMonster(game, slot, tx, ty);
-      break;
-    }
-  }
-  // A trap on the new cell may have taken the monster off the level.
-  const int now = follower.Slot(game);
-  if (now != 0 && game.world.level.Monster(now).energy >= kLowestEnergyToPay) {
-    SpendEnergy(game, now, kStepCost);
+  if (now == 0) return;
+  MonsterRecord& stepped = level.Monster(now);
+  // At or above the lowest payable energy the step's cost stays within 16 bits.
+  if (stepped.energy >= kLowestEnergyToPay) {
+    stepped.energy = static_cast<int16_t>(stepped.energy - kStepCost);
   }
 }
 

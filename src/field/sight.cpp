@@ -60,25 +60,46 @@ void LOSLine(Game& game, int x1, int y1, int x2, int y2, int r) {
 
 namespace {
 
-constexpr uint16_t kLineEnd = 0xFFFF;
 constexpr int kLargestPlannedRadius = 60;
 constexpr size_t kMostPlans = 16384;
 
-// The cells of the field of view of radius r around (x, y), line by line in sweep order, each line
-// cut where it leaves the radius and ended by kLineEnd. Only which cells stop sight is left for the
-// sweep itself, so a plan depends on nothing but geometry and is kept for the next sweep from the
-// same cell.
-std::vector<uint16_t> MakeSightPlan(int x, int y, int r) {
-  std::vector<uint16_t> plan;
+// One cell of a sight plan and where the plan goes on when that cell stops sight.
+struct PlanCell {
+  uint16_t cell;  // x | y << 8
+  uint16_t past;  // the index after every cell seen only through this one
+};
+
+// The field of view of radius r around (x, y) as a tree: the lines of the sweep, each cut where it
+// leaves the radius, share their first cells, so every shared start is stored once and the lines
+// go on from it as branches. Laid out depth first, a blocking cell skips its branches with one
+// jump. A plan depends on nothing but geometry and is kept for the next sweep from the same cell.
+std::vector<PlanCell> MakeSightPlan(int x, int y, int r) {
+  // The tree while it grows: each node's branches as a chain of siblings, all in one vector.
+  struct Node {
+    uint16_t cell;
+    int first_branch;
+    int next_sibling;
+  };
+  std::vector<Node> nodes{{0, -1, -1}};  // node 0 is the root, before the first cell
   auto line = [&](int x2, int y2) {
     const bool vertical = x == x2;
+    int at = 0;
     StepLine(x, y, x2, y2, [&](int cx, int cy) {
       if (!Level::Inside(cx, cy)) return true;
       if (!vertical && BeyondRadius(cx - x, cy - y, r)) return false;
-      plan.push_back(static_cast<uint16_t>(cx | (cy << 8)));
+      const auto cell = static_cast<uint16_t>(cx | (cy << 8));
+      int next = nodes[static_cast<size_t>(at)].first_branch;
+      while (next >= 0 && nodes[static_cast<size_t>(next)].cell != cell) {
+        next = nodes[static_cast<size_t>(next)].next_sibling;
+      }
+      if (next < 0) {
+        next = static_cast<int>(nodes.size());
+        nodes.push_back({cell, -1, nodes[static_cast<size_t>(at)].first_branch});
+        nodes[static_cast<size_t>(at)].first_branch = next;
+      }
+      at = next;
       return true;
     });
-    plan.push_back(kLineEnd);
   };
   for (int i = 0; i <= r; ++i) {
     line(x + i, y - r);
@@ -90,11 +111,23 @@ std::vector<uint16_t> MakeSightPlan(int x, int y, int r) {
     line(x + r, y + i);
     line(x - r, y + i);
   }
+  std::vector<PlanCell> plan;
+  plan.reserve(nodes.size() - 1);
+  auto lay_out = [&](auto& self, int node) -> void {
+    for (int branch = nodes[static_cast<size_t>(node)].first_branch; branch >= 0;
+         branch = nodes[static_cast<size_t>(branch)].next_sibling) {
+      const size_t here = plan.size();
+      plan.push_back({nodes[static_cast<size_t>(branch)].cell, 0});
+      self(self, branch);
+      plan[here].past = static_cast<uint16_t>(plan.size());
+    }
+  };
+  lay_out(lay_out, 0);
   return plan;
 }
 
-const std::vector<uint16_t>& SightPlan(int x, int y, int r) {
-  static std::unordered_map<uint32_t, std::vector<uint16_t>> plans;
+const std::vector<PlanCell>& SightPlan(int x, int y, int r) {
+  static std::unordered_map<uint32_t, std::vector<PlanCell>> plans;
   const uint32_t key = (static_cast<uint32_t>(r) << 16) | static_cast<uint32_t>(y * kMapWidth + x);
   const auto found = plans.find(key);
   if (found != plans.end()) return found->second;
@@ -106,31 +139,24 @@ const std::vector<uint16_t>& SightPlan(int x, int y, int r) {
 
 void LOSRound(Game& game, int x, int y, int r) {
   if (Level::Inside(x, y) && r >= 0 && r <= kLargestPlannedRadius) {
-    // Each cell is drawn once per sweep however many lines cross it.
     FieldModel& field = game.view.field;
     // The stamp of a cell is the sweep number and, in its lowest bit, whether the cell stops sight:
-    // a cell crossed by many lines is drawn and looked at once.
+    // a cell reached along several branches is drawn and looked at once.
     const uint32_t sweep = ++field.sweep << 1;
-    const std::vector<uint16_t>& plan = SightPlan(x, y, r);
+    const std::vector<PlanCell>& plan = SightPlan(x, y, r);
     const Level& level = game.world.level;
     size_t i = 0;
     while (i < plan.size()) {
-      for (; plan[i] != kLineEnd; ++i) {
-        const int cx = plan[i] & 0xFF;
-        const int cy = plan[i] >> 8;
-        uint32_t& stamp = field.swept[static_cast<size_t>(cy * kMapWidth + cx)];
-        if ((stamp & ~1u) != sweep) {
-          Renew(game, cx, cy);
-          const bool blocks =
-              LetterBlocksSight(level.Terrain(cx, cy)) || FeatureBlocks(level.Cell(cx, cy).feature);
-          stamp = sweep | (blocks ? 1u : 0u);
-        }
-        if ((stamp & 1u) != 0) {
-          while (plan[i] != kLineEnd) ++i;
-          break;
-        }
+      const int cx = plan[i].cell & 0xFF;
+      const int cy = plan[i].cell >> 8;
+      uint32_t& stamp = field.swept[static_cast<size_t>(cy * kMapWidth + cx)];
+      if ((stamp & ~1u) != sweep) {
+        Renew(game, cx, cy);
+        const bool blocks =
+            LetterBlocksSight(level.Terrain(cx, cy)) || FeatureBlocks(level.Cell(cx, cy).feature);
+        stamp = sweep | (blocks ? 1u : 0u);
       }
-      ++i;
+      i = (stamp & 1u) != 0 ? plan[i].past : i + 1;
     }
     return;
   }

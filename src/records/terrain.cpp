@@ -8,9 +8,11 @@ namespace {
 
 constexpr int32_t Rgb(int r, int g, int b) { return PackColour(r, g, b); }
 
+}  // namespace
+
 // Glyph bytes of the code page: 0xA6 broken bar (fence), 0x86 dagger (crypt), 0x84 low double
 // quote (desert), 0x87 double dagger (chest), 0x9E small tshe (corpse), 0xA7 section sign (plant).
-constexpr std::array<TerrainType, 27> kTerrain = {{
+const std::array<TerrainType, kTerrainLetters> kTerrainTypes = {{
     {265, '#', Rgb(100, 100, 100), Rgb(150, 150, 100), true, true},    // A stone wall
     {266, '#', Rgb(0, 100, 200), Rgb(0, 150, 220), true, true},        // B metal wall
     {267, '.', Rgb(150, 150, 150), Rgb(220, 220, 220), false, false},  // C stone floor
@@ -40,6 +42,8 @@ constexpr std::array<TerrainType, 27> kTerrain = {{
     {291, 0x84, Rgb(230, 200, 0), Rgb(230, 200, 0), false, false},     // [ desert
 }};
 
+namespace {
+
 constexpr std::array<FeatureType, 22> kFeatures = {{
     {0, 0, 0, false},                        // -5 hidden trap
     {0, 0, 0, false},                        // -4 exit at the map edge
@@ -66,11 +70,6 @@ constexpr std::array<FeatureType, 22> kFeatures = {{
 }};
 
 }  // namespace
-
-const TerrainType& TerrainOf(char letter) {
-  if (!IsTerrainLetter(letter)) return kTerrain[0];
-  return kTerrain[static_cast<size_t>(letter - kFirstTerrainLetter)];
-}
 
 const FeatureType& FeatureOf(int feature) {
   if (feature < kFirstFeature || feature > kLastFeature) return kFeatures[5];

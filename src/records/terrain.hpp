@@ -2,6 +2,8 @@
 // movement.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace zaldrun {
@@ -31,9 +33,15 @@ constexpr bool IsTerrainLetter(char letter) {
   return letter >= kFirstTerrainLetter && letter <= kLastTerrainLetter;
 }
 
+inline constexpr int kTerrainLetters = kLastTerrainLetter - kFirstTerrainLetter + 1;
+extern const std::array<TerrainType, kTerrainLetters> kTerrainTypes;
+
 // The entry of a letter; letters outside "A".."[" read as stone wall so that a damaged cell can
-// never let the hero walk or see through it.
-const TerrainType& TerrainOf(char letter);
+// never let the hero walk or see through it. Inline: every sweep and step asks it.
+inline const TerrainType& TerrainOf(char letter) {
+  if (!IsTerrainLetter(letter)) return kTerrainTypes[0];
+  return kTerrainTypes[static_cast<size_t>(letter - kFirstTerrainLetter)];
+}
 // The entry of a feature id; ids outside -5..16 read as "no feature".
 const FeatureType& FeatureOf(int feature);
 

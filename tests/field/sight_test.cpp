@@ -54,6 +54,45 @@ TEST(Sight, WallsAndClosedDoorsStopSightAndAreSeen) {
   EXPECT_EQ(game.world.level.Cell(11, 1).seen, 0) << "beyond the radius";
 }
 
+// The kept plans of a sweep must see exactly what its lines, walked one by one, see: on maps with
+// walls and doors scattered at random, from the middle, the edges and the corners.
+TEST(Sight, PlannedSweepsSeeWhatTheirLinesSee) {
+  std::vector<std::string> picture(kMapHeight, std::string(kMapWidth, 'C'));
+  picture[0][0] = '@';
+  GameFixture fixture(picture);
+  Game& game = fixture.game();
+  Level& level = game.world.level;
+  auto seen_cells = [&] {
+    std::string seen;
+    for (const MapCell& cell : level.cells) seen += static_cast<char>('0' + cell.seen);
+    return seen;
+  };
+  const int spots[][3] = {{40, 19, 8}, {0, 0, 8}, {79, 37, 3}, {2, 30, 12}, {60, 1, 1}, {33, 20, 0}};
+  for (int seed = 0; seed < 6; ++seed) {
+    for (int y = 0; y < kMapHeight; ++y) {
+      for (int x = 0; x < kMapWidth; ++x) {
+        const double roll = game.random.Next();
+        level.SetTerrain(x, y, roll < 0.15 * seed / 5 ? 'A' : 'C');
+        level.Cell(x, y).feature = roll > 0.97 ? feature::kClosedDoor : 0;
+      }
+    }
+    for (const auto& [x, y, r] : spots) {
+      Clear(game);
+      LOSRound(game, x, y, r);
+      const std::string planned = seen_cells();
+      Clear(game);
+      for (int i = 0; i <= r; ++i) {
+        for (const auto& [ex, ey] : {std::pair{x + i, y - r}, {x + i, y + r}, {x - i, y - r},
+                                     {x - i, y + r}, {x + r, y - i}, {x - r, y - i},
+                                     {x + r, y + i}, {x - r, y + i}}) {
+          LOSLine(game, x, y, ex, ey, r);
+        }
+      }
+      EXPECT_EQ(planned, seen_cells()) << "seed " << seed << " at " << x << "," << y << " r " << r;
+    }
+  }
+}
+
 TEST(Sight, SeePlayerIsFalseWhenAnEndBlocks) {
   GameFixture fixture(kCorridor);
   Game& game = fixture.game();
