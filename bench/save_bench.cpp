@@ -86,5 +86,25 @@ void BM_LoadGame(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadGame)->ArgName("levels")->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// A checkpoint (the save at every level change, with its mark) and a load of it, as a player's
+// next session begins: the figure the 20 ms goal for a hundred levels is about.
+void BM_CheckpointThenLoad(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "zaldrun-bench-round";
+  std::string error;
+  auto game = TravelledGame(folder, static_cast<int>(state.range(0)) - kOtherLevels, &error);
+  if (!game) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    if (!SaveCheckpoint(*game, &error) || !LoadGame(*game, "Вася", &error)) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_CheckpointThenLoad)->ArgName("levels")->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace zaldrun

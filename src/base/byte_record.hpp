@@ -7,12 +7,21 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zaldrun {
 
 class RecordWriter {
  public:
+  RecordWriter() = default;
+  // Writes into `storage`, emptied first: its room is kept for a writer that fills megabytes
+  // again and again.
+  explicit RecordWriter(std::vector<uint8_t> storage) : bytes_(std::move(storage)) {
+    bytes_.clear();
+  }
+
+  void Reserve(size_t bytes) { bytes_.reserve(bytes); }
   void U8(uint8_t v) { bytes_.push_back(v); }
   void I16(int16_t v);
   void U16(uint16_t v);
@@ -26,6 +35,8 @@ class RecordWriter {
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
   std::vector<uint8_t> Take() { return std::move(bytes_); }
+  // What has been written so far, to be added to in place (a whole file read straight in).
+  std::vector<uint8_t>& Buffer() { return bytes_; }
   size_t size() const { return bytes_.size(); }
 
  private:

@@ -1,11 +1,12 @@
 #include "base/file_io.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "base/stored_files.hpp"
@@ -55,28 +56,52 @@ void KeepBackup(const std::filesystem::path& path, const std::filesystem::path& 
 
 }  // namespace
 
+bool AppendWholeFile(const std::filesystem::path& path, size_t max_bytes,
+                     std::vector<uint8_t>* out, std::string* error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = Describe(path, "Не удалось открыть файл", errno);
+    return false;
+  }
+  // A save of a hundred levels is megabytes: sized once from the file, read in one go. Whatever
+  // the size said, the file is read to its end, a byte past the limit being too much.
+  struct stat status {};
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  const size_t start = out->size();
+  out->resize(start + (regular ? std::min(static_cast<size_t>(status.st_size), max_bytes) + 1
+                               : 65536));
+  size_t filled = 0;
+  int err = 0;
+  while (true) {
+    if (start + filled == out->size()) {
+      if (filled > max_bytes) break;
+      out->resize(start + std::min(filled * 2, max_bytes + 1));
+    }
+    const ssize_t got = ::read(fd, out->data() + start + filled, out->size() - start - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) err = errno;
+    if (got <= 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  ::close(fd);
+  out->resize(start + std::min(filled, max_bytes));
+  if (err != 0) {
+    out->resize(start);
+    if (error) *error = Describe(path, "Не удалось прочитать файл", err);
+    return false;
+  }
+  if (filled > max_bytes) {
+    out->resize(start);
+    if (error) *error = "Файл " + path.string() + " слишком велик";
+    return false;
+  }
+  return true;
+}
+
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                   size_t max_bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = Describe(path, "Не удалось открыть файл", errno);
-    return std::nullopt;
-  }
   std::vector<uint8_t> bytes;
-  char buffer[65536];
-  while (in) {
-    in.read(buffer, sizeof buffer);
-    const auto got = static_cast<size_t>(in.gcount());
-    if (bytes.size() + got > max_bytes) {
-      if (error) *error = "Файл " + path.string() + " слишком велик";
-      return std::nullopt;
-    }
-    bytes.insert(bytes.end(), buffer, buffer + got);
-  }
-  if (in.bad()) {
-    if (error) *error = Describe(path, "Не удалось прочитать файл", errno);
-    return std::nullopt;
-  }
+  if (!AppendWholeFile(path, max_bytes, &bytes, error)) return std::nullopt;
   return bytes;
 }
 

@@ -15,6 +15,9 @@ namespace zaldrun {
 // Reads a whole file of at most max_bytes. Missing, unreadable or oversized: nothing, with *error.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                   size_t max_bytes, std::string* error);
+// The same, appended to *out; on failure *out is as it was.
+bool AppendWholeFile(const std::filesystem::path& path, size_t max_bytes,
+                     std::vector<uint8_t>* out, std::string* error);
 
 // Writes a temporary file beside the target, checks every write and the close, flushes it to
 // disk, renames it over the target and flushes the folder. The old file survives any failure.

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "model/hero.hpp"
@@ -33,6 +35,11 @@ struct World {
   std::array<ItemType, kItemTypeCount + 1> item_types{};
   // Monsters of each type the hero has killed (index 1..85).
   std::array<int32_t, kMonsterTypeCount + 1> kill_counts{};
+
+  // The bytes of every level the game keeps, by place and level: the levels of the loaded save,
+  // and every level the hero has left since (whose level file is written as well). Loading a long
+  // game creates no hundred files, and saving it reads none.
+  std::map<std::pair<int16_t, int16_t>, std::vector<uint8_t>> kept_levels;
 
   bool OnOverworld() const {
     return current_place == kOverworldPlace && current_level == kOverworldLevel;

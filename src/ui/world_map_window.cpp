@@ -79,8 +79,7 @@ std::vector<EntranceLabel> FoundEntrances(const Level& overworld) {
 std::unique_ptr<Level> RememberedOverworld(const Game& game) {
   if (game.world.OnOverworld()) return std::make_unique<Level>(game.world.level);
   std::string error;
-  const auto bytes =
-      ReadWholeFile(LevelFilePath(game, kOverworldPlace, kOverworldLevel), kLevelFileLimit, &error);
+  const auto bytes = KeptLevelBytes(game, kOverworldPlace, kOverworldLevel, &error);
   if (!bytes) return nullptr;
   // Read into a game of its own: the level the hero is on stays as it is.
   auto scratch = std::make_unique<Game>();

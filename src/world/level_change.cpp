@@ -103,7 +103,7 @@ ArrivalCell NearestStandingCell(const Game& game, int x, int y) {
 
 bool ChangeLevel(Game& game, int place, int level, int x, int y) {
   World& world = game.world;
-  const bool has_file = std::filesystem::exists(LevelFilePath(game, place, level));
+  const bool has_file = LevelIsKept(game, place, level);
   // Only a level the game can build is entered, so that a damaged file can always be replaced.
   if (!LevelCanBeBuilt(game, place, level)) {
     ShowMessage(game,

@@ -76,18 +76,50 @@ class In {
   bool failed_ = false;
 };
 
+// Reads without a check: for the start of a level file, whose size is fixed and known to be there.
+// Three thousand cells of twelve fields are most of a level, read at every level change and for
+// every level of a loaded save.
+class FixedIn {
+ public:
+  explicit FixedIn(std::span<const uint8_t> bytes) : start_(bytes.data()), at_(start_) {}
+  uint8_t U8() { return *at_++; }
+  int16_t I16() {
+    const auto v = static_cast<uint16_t>(at_[0] | (at_[1] << 8));
+    at_ += 2;
+    return static_cast<int16_t>(v);
+  }
+  int32_t I32() {
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(at_[i]) << (8 * i);
+    at_ += 4;
+    return static_cast<int32_t>(v);
+  }
+  size_t consumed() const { return static_cast<size_t>(at_ - start_); }
+
+ private:
+  const uint8_t* start_;
+  const uint8_t* at_;
+};
+
 void Field(Out& o, uint8_t v) { o.U8(v); }
 void Field(Out& o, int16_t v) { o.I16(v); }
 void Field(Out& o, int32_t v) { o.I32(v); }
 void Field(In& i, uint8_t& v) { v = i.U8(); }
 void Field(In& i, int16_t& v) { v = i.I16(); }
 void Field(In& i, int32_t& v) { v = i.I32(); }
+void Field(FixedIn& i, uint8_t& v) { v = i.U8(); }
+void Field(FixedIn& i, int16_t& v) { v = i.I16(); }
+void Field(FixedIn& i, int32_t& v) { v = i.I32(); }
 template <typename T, size_t N>
 void Field(Out& o, const std::array<T, N>& values) {
   for (const T& v : values) Field(o, v);
 }
 template <typename T, size_t N>
 void Field(In& i, std::array<T, N>& values) {
+  for (T& v : values) Field(i, v);
+}
+template <typename T, size_t N>
+void Field(FixedIn& i, std::array<T, N>& values) {
   for (T& v : values) Field(i, v);
 }
 
@@ -276,25 +308,31 @@ std::vector<uint8_t> EncodeLevel(const Game& game) {
   return w.Take();
 }
 
-std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
-  auto level = std::make_unique<Level>();
-  std::vector<PileRecord> piles(kPileCount);
-  In r(bytes);
-  level->monster_depth = r.U8();
-  level->spawn_rate = r.U8();
-  level->level_flags = r.I32();
-  level->item_min_price = r.I32();
-  level->item_max_price = r.I32();
-  level->item_min_level = r.U8();
-  level->item_max_level = r.U8();
-  for (MapCell& cell : level->cells) CellFields(r, cell);
+namespace {
+
+// Reads level file bytes into `level` and piles 1..260, every field the file holds overwritten,
+// and checks them. Returns what is wrong, or "".
+std::string ParseLevel(std::span<const uint8_t> bytes, Level* level,
+                       std::vector<PileRecord>* piles) {
+  // Everything before the piles has one size, well within the fixed part of every level file.
+  if (bytes.size() < kLevelFileFixedSize) return "файл обрезан";
+  FixedIn fixed(bytes);
+  level->monster_depth = fixed.U8();
+  level->spawn_rate = fixed.U8();
+  level->level_flags = fixed.I32();
+  level->item_min_price = fixed.I32();
+  level->item_max_price = fixed.I32();
+  level->item_min_level = fixed.U8();
+  level->item_max_level = fixed.U8();
+  for (MapCell& cell : level->cells) CellFields(fixed, cell);
   for (auto& row : level->terrain) {
-    for (char& letter : row) letter = static_cast<char>(r.U8());
+    for (char& letter : row) letter = static_cast<char>(fixed.U8());
   }
-  for (Room& room : level->rooms) RoomFields(r, room);
-  level->room_count = r.U8();
+  for (Room& room : level->rooms) RoomFields(fixed, room);
+  level->room_count = fixed.U8();
+  In r(bytes.subspan(fixed.consumed()));
   for (int p = 1; p <= kLevelPiles && !r.failed(); ++p) {
-    PileRecord& pile = piles[static_cast<size_t>(p)];
+    PileRecord& pile = (*piles)[static_cast<size_t>(p)];
     pile.first = r.U8();
     pile.count = r.I16();
     pile.x = r.U8();
@@ -318,7 +356,15 @@ std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
   for (int slot = 1; slot <= level->monster_count; ++slot) MonsterFields(r, level->Monster(slot));
   if (r.failed()) return "файл обрезан";
   if (r.remaining() != 0) return "после последнего чудовища лишние байты";
-  const std::string fault = CheckLevel(*level, piles);
+  return CheckLevel(*level, *piles);
+}
+
+}  // namespace
+
+std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
+  auto level = std::make_unique<Level>();
+  std::vector<PileRecord> piles(kPileCount);
+  const std::string fault = ParseLevel(bytes, level.get(), &piles);
   if (!fault.empty()) return fault;
   game.world.level = std::move(*level);
   for (int p = 1; p < kPileCount; ++p) {
@@ -327,25 +373,54 @@ std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes) {
   return "";
 }
 
+LevelFileChecker::LevelFileChecker() : level_(std::make_unique<Level>()), piles_(kPileCount) {}
+LevelFileChecker::~LevelFileChecker() = default;
+
+std::string LevelFileChecker::Check(std::span<const uint8_t> bytes) {
+  return ParseLevel(bytes, level_.get(), &piles_);
+}
+
+namespace {
+
+std::pair<int16_t, int16_t> KeptKey(int place, int level) {
+  return {static_cast<int16_t>(place), static_cast<int16_t>(level)};
+}
+
+}  // namespace
+
+bool LevelIsKept(const Game& game, int place, int level) {
+  std::error_code ec;
+  return game.world.kept_levels.contains(KeptKey(place, level)) ||
+         std::filesystem::exists(LevelFilePath(game, place, level), ec);
+}
+
+std::optional<std::vector<uint8_t>> KeptLevelBytes(const Game& game, int place, int level,
+                                                   std::string* error) {
+  const auto kept = game.world.kept_levels.find(KeptKey(place, level));
+  if (kept != game.world.kept_levels.end()) return kept->second;
+  return ReadWholeFile(LevelFilePath(game, place, level), kLevelFileLimit, error);
+}
+
 bool WriteLevel(Game& game, int place, int level, std::string* error) {
   std::error_code ec;
   std::filesystem::create_directories(game.session.SaveFolder(), ec);
-  const std::vector<uint8_t> bytes = EncodeLevel(game);
+  std::vector<uint8_t> bytes = EncodeLevel(game);
   // Level files live only while the game runs (a saved game keeps its own copy of them).
-  return ReplaceFile(LevelFilePath(game, place, level), bytes, error);
+  if (!ReplaceFile(LevelFilePath(game, place, level), bytes, error)) return false;
+  game.world.kept_levels[KeptKey(place, level)] = std::move(bytes);
+  return true;
 }
 
 bool ReadLevel(Game& game, int place, int level, std::string* error) {
-  const std::filesystem::path path = LevelFilePath(game, place, level);
   std::string why;
-  const auto bytes = ReadWholeFile(path, kLevelFileLimit, &why);
+  const auto bytes = KeptLevelBytes(game, place, level, &why);
   if (!bytes) {
     if (error) *error = why;
     return false;
   }
   why = DecodeLevel(game, *bytes);
   if (!why.empty()) {
-    if (error) *error = "Файл уровня " + path.filename().string() + " повреждён: " + why;
+    if (error) *error = "Файл уровня " + LevelFileName(place, level) + " повреждён: " + why;
     return false;
   }
   RelinkContainers(game);

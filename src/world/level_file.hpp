@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,6 +13,8 @@
 namespace zaldrun {
 
 struct Game;
+struct Level;
+struct PileRecord;
 
 // The fixed part of a level file; every item record in a pile adds 19 bytes, every monster 26.
 inline constexpr size_t kLevelFileFixedSize = 85699;
@@ -30,10 +34,31 @@ std::vector<uint8_t> EncodeLevel(const Game& game);
 // long or inconsistent file gives a message saying what is wrong, and the level is left as it was.
 std::string DecodeLevel(Game& game, std::span<const uint8_t> bytes);
 
-// Writes the current level to Save/ as the level file of (place, level). False, with a message
-// for the player in *error, when it could not be written.
+// Whether the game keeps the level (place, level): in memory (World::kept_levels) or as a level
+// file in Save/.
+bool LevelIsKept(const Game& game, int place, int level);
+// The kept bytes of the level: from memory, or else from its level file. Nothing, with the reason
+// in *error, when neither can be had.
+std::optional<std::vector<uint8_t>> KeptLevelBytes(const Game& game, int place, int level,
+                                                   std::string* error);
+
+// Checks level file bytes as DecodeLevel reads them, without a game to read them into: what is
+// wrong, or "". One checker goes through many files (a loaded save's) with one scratch level.
+class LevelFileChecker {
+ public:
+  LevelFileChecker();
+  ~LevelFileChecker();
+  std::string Check(std::span<const uint8_t> bytes);
+
+ private:
+  std::unique_ptr<Level> level_;
+  std::vector<PileRecord> piles_;
+};
+
+// Writes the current level to Save/ as the level file of (place, level) and keeps its bytes in
+// memory. False, with a message for the player in *error, when it could not be written.
 bool WriteLevel(Game& game, int place, int level, std::string* error);
-// Reads the level file of (place, level) into the current level, links the chests' contents to
+// Reads the kept level (place, level) into the current level, links the chests' contents to
 // their cells and draws the remembered map at once. False, with a message naming the file, when
 // the file is missing, short or damaged (the level is then left as it was).
 bool ReadLevel(Game& game, int place, int level, std::string* error);

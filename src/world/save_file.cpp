@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "base/file_io.hpp"
 #include "model/game.hpp"
 #include "records/handler_names.hpp"
 #include "world/record_fields.hpp"
@@ -278,7 +279,8 @@ std::string CheckImage(const SaveImage& image) {
   return std::string();
 }
 
-void ReadLevels(SaveReader& r, std::span<const uint8_t> bytes, SaveImage* image) {
+void ReadLevels(SaveReader& r, std::span<const uint8_t> bytes, bool copy_levels,
+                SaveImage* image) {
   std::set<std::pair<int, int>> seen;
   while (r.fault().empty()) {
     const int16_t place = r.I16();
@@ -302,7 +304,9 @@ void ReadLevels(SaveReader& r, std::span<const uint8_t> bytes, SaveImage* image)
       r.Fault(where + ": длина " + std::to_string(length));
       return;
     }
-    const auto level_bytes = bytes.subspan(r.position(), static_cast<size_t>(length));
+    // A save checked before it is written keeps the lengths only: its levels are already at hand.
+    const auto level_bytes =
+        copy_levels ? bytes.subspan(r.position(), static_cast<size_t>(length)) : bytes.first(0);
     image->levels.push_back(SavedLevel{place, level, {level_bytes.begin(), level_bytes.end()}});
     r.Skip(static_cast<size_t>(length));
   }
@@ -331,7 +335,19 @@ SaveImage SaveImageOf(const Game& game) {
 }
 
 std::vector<uint8_t> EncodeSave(const SaveImage& image) {
-  RecordWriter w;
+  std::vector<LevelSource> levels;
+  levels.reserve(image.levels.size());
+  for (const SavedLevel& level : image.levels) {
+    levels.push_back(LevelSource{level.place, level.level, level.bytes, {}});
+  }
+  std::vector<uint8_t> bytes;
+  EncodeSaveInto(image, levels, &bytes, nullptr);  // levels at hand always encode
+  return bytes;
+}
+
+bool EncodeSaveInto(const SaveImage& image, std::span<const LevelSource> levels,
+                    std::vector<uint8_t>* out, std::string* error) {
+  RecordWriter w(std::move(*out));
   HeroBlock(w, image);
   for (const bool shown : image.conditions) Label(w, shown);
   w.U8(image.hero.weapon_choice);
@@ -346,14 +362,32 @@ std::vector<uint8_t> EncodeSave(const SaveImage& image) {
   WriteEvents(w, image);
   ArrayRange(w, image.kill_counts, 1, kMonsterTypeCount);
   SkillFields(w, image.hero);
-  for (const SavedLevel& level : image.levels) {
+  bool ok = true;
+  for (const LevelSource& level : levels) {
     w.I16(level.place);
     w.I16(level.level);
-    w.I32(static_cast<int32_t>(level.bytes.size()));
-    w.Raw(level.bytes);
+    const size_t length_at = w.size();
+    w.I32(0);  // the length, known once the bytes are in
+    const size_t start = w.size();
+    if (level.file.empty()) {
+      w.Raw(level.bytes);
+    } else if (!AppendWholeFile(level.file, kLevelFileLimit, &w.Buffer(), error)) {
+      ok = false;
+      break;
+    } else if (w.size() - start < kLevelFileFixedSize) {
+      if (error) *error = "Файл уровня " + level.file.filename().string() + " слишком короток";
+      ok = false;
+      break;
+    }
+    const size_t length = w.size() - start;
+    const auto stored = static_cast<uint32_t>(length);
+    for (size_t i = 0; i < 4; ++i) {
+      w.Buffer()[length_at + i] = static_cast<uint8_t>(stored >> (8 * i));
+    }
   }
   w.I16(kSaveEndMark);
-  return w.Take();
+  *out = w.Take();
+  return ok;
 }
 
 std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault,
@@ -374,7 +408,7 @@ std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string*
   if (r.fault().empty()) ReadEvents(r, &image);
   ArrayRange(r, image.kill_counts, 1, kMonsterTypeCount);
   SkillFields(r, image.hero);
-  if (r.fault().empty() && !r.failed()) ReadLevels(r, bytes, &image);
+  if (r.fault().empty() && !r.failed()) ReadLevels(r, bytes, read_levels, &image);
   std::string what = r.fault();
   if (what.empty() && r.failed()) what = "файл обрывается";
   if (what.empty() && r.remaining() > 0) {
@@ -382,10 +416,10 @@ std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string*
   }
   if (what.empty()) what = CheckImage(image);
   if (what.empty() && read_levels) {
-    // Every level must read back as a level file does; a scratch game takes each.
-    auto scratch = std::make_unique<Game>();
+    // Every level must read back as a level file does.
+    LevelFileChecker checker;
     for (const SavedLevel& level : image.levels) {
-      const std::string level_fault = DecodeLevel(*scratch, level.bytes);
+      const std::string level_fault = checker.Check(level.bytes);
       if (!level_fault.empty()) {
         what = "уровень " + std::to_string(level.place) + "_" + std::to_string(level.level) + ": " +
                level_fault;

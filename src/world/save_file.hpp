@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,14 @@ struct SavedLevel {
   std::vector<uint8_t> bytes;
 };
 
+// A level as a save is written from: its bytes at hand, or the level file they are read from.
+struct LevelSource {
+  int16_t place = 0;
+  int16_t level = 0;
+  std::span<const uint8_t> bytes;
+  std::filesystem::path file;  // read when not empty
+};
+
 // What the hero knows of an item type in this game, and how it looks.
 struct ItemTypeKnowledge {
   uint8_t knowledge = 0;
@@ -64,10 +73,17 @@ struct SaveImage {
 // The game as the save file keeps it (without the level files, which come from the Save folder).
 SaveImage SaveImageOf(const Game& game);
 
+// The save file of the image and its levels.
 std::vector<uint8_t> EncodeSave(const SaveImage& image);
+// The save file of the image (its own levels left aside) and these levels, written into *out,
+// whose room is kept: megabytes a save, at every level change, are not asked for anew. False,
+// with the reason in *error, when a level file cannot be read or has a length no level has.
+bool EncodeSaveInto(const SaveImage& image, std::span<const LevelSource> levels,
+                    std::vector<uint8_t>* out, std::string* error);
 // Reads and checks a whole save file. Nothing, with what is wrong in *fault, for a short, long or
 // damaged file. Each level is read as a level file would be, unless `read_levels` is false (a save
-// about to be written, whose levels are the game's own files): then only their lengths count.
+// about to be written, whose levels are the game's own files): then only their lengths count, and
+// the image's levels come without their bytes.
 std::optional<SaveImage> DecodeSave(std::span<const uint8_t> bytes, std::string* fault,
                                     bool read_levels = true);
 

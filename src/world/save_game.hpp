@@ -1,6 +1,7 @@
-// Saving and loading a game: the level files of the Save folder gathered into the hero's save
-// file, written so that a crash or a full disk never costs the old save; a save read back, checked
-// whole before anything changes, its level files re-created and the hero put back where he was;
+// Saving and loading a game: the kept levels (in memory, and any other level files of the Save
+// folder) gathered into the hero's save file, written so that a crash or a full disk never costs
+// the old save; a save read back, checked whole before anything changes, its levels kept and the
+// hero put back where he was;
 // the list of saved heroes; and the removal of a lost hero's save.
 #pragma once
 
@@ -34,14 +35,14 @@ std::vector<std::string> SavedHeroes(const std::filesystem::path& save_folder);
 std::optional<std::string> FindSavedHero(const std::filesystem::path& save_folder,
                                          std::string_view name);
 
-// Writes the hero's save file from the game and the level files in the Save folder (the current
-// level must have been written to its file first). The previous save is kept as <name>.bak.
+// Writes the hero's save file from the game and its kept levels (the current level must have been
+// written to its file first). The previous save is kept as <name>.bak.
 // False, with the reason in *error, when the file could not be written; the old save is then
 // untouched.
 bool SaveGame(const Game& game, std::string* error);
 
-// Saving as the player asks for it: the save file of the level files in the Save folder and the
-// current level as it stands now (its level file may be older). False, with the reason in *error,
+// Saving as the player asks for it: the save file of the kept levels and the current level as it
+// stands now (its kept copy may be older). False, with the reason in *error,
 // when it could not be written (the old save is then untouched).
 bool SaveCurrentGame(Game& game, std::string* error);
 // The same save, marked as a checkpoint (written when the hero has entered another level).
@@ -59,12 +60,12 @@ inline constexpr std::string_view kRestoredFromCheckpoint =
 std::optional<SaveImage> ReadSaveFile(const std::filesystem::path& save_folder,
                                       std::string_view name, std::string* error);
 
-// Loads the saved hero `name`: the file is read and checked first; then the level files are
-// re-created, the data files loaded, the hero, his pack, knowledge, events and kills restored,
-// and the saved level entered with the hero on his cell; a checkpoint says so on the message
-// line. False, with the reason in *error and
-// the game as it was, when the file is missing or damaged (it stays on disk) or the level files
-// cannot be written.
+// Loads the saved hero `name`: the file is read and checked first; then the old level files are
+// removed and the saved levels kept in memory, the data files loaded, the hero, his pack, knowledge,
+// events and kills restored, and the saved level entered with the hero on his cell; a checkpoint
+// says so on the message line. False, with the reason in *error, when the file is missing or
+// damaged (it stays on disk and the game is as it was), or the data files or the saved level
+// cannot be read.
 bool LoadGame(Game& game, std::string_view name, std::string* error);
 
 // Removes a lost hero's save file, its backup and its checkpoint mark.

@@ -22,7 +22,10 @@ run_and_terminate() {
   "$BIN" --window --dir "$WORK" "$@" &
   local pid=$!
   for _ in $(seq 1 200); do [ -e "$ready" ] && break; sleep 0.05; done
-  [ -e "$ready" ] || fail "the game never began: $*"
+  if [ ! -e "$ready" ]; then
+    kill -KILL "$pid" 2>/dev/null || true
+    fail "the game never began: $*"
+  fi
   sleep 0.3
   kill -TERM "$pid"
   for _ in $(seq 1 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
@@ -40,7 +43,9 @@ run_and_terminate "$WORK/Save" --seed 3 --hero 1,1,1,0
 [ -f "$WORK/Save/Вася.sav" ] || fail "no save after SIGTERM"
 [ -f "$WORK/Вася.txt" ] && fail "SIGTERM wrote a record: the hero was lost"
 
-# Loading re-creates the level files of the save.
-run_and_terminate "$WORK/Save/Lev1_100.lev" --load Вася
-[ -f "$WORK/Save/Вася.sav" ] || fail "the loaded game was not saved again"
+# A loaded game keeps its levels in memory and shows no file of its own: the save is there from
+# the start, and a SIGTERM during the load is answered once the game runs. Saved over, the old
+# save becomes the backup.
+run_and_terminate "$WORK/Save/Вася.sav" --load Вася
+[ -f "$WORK/Save/Вася.bak" ] || fail "the loaded game was not saved again"
 echo "hang-up window: ok"

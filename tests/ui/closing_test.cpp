@@ -12,6 +12,7 @@
 #include "ui/end_screen.hpp"
 #include "ui/main_window.hpp"
 #include "world/hall_of_fame.hpp"
+#include "world/level_file.hpp"
 #include "world/sandbox.hpp"
 #include "world/save_game.hpp"
 
@@ -77,8 +78,8 @@ TEST(Closing, SaveWithSThenLoadResumesExactlyAndSavesTheSameBytes) {
   UseFolderOf(looking, first);
   EXPECT_EQ(looking.Keys(kLoadFirst).Run(), -1);
   EXPECT_TRUE(looking.game().session.game_in_progress);
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_1.lev")) << "the village, re-created";
-  EXPECT_TRUE(fs::exists(first.folder() / "Save" / "Lev1_100.lev"));
+  EXPECT_TRUE(LevelIsKept(looking.game(), 1, 1)) << "the village";
+  EXPECT_TRUE(LevelIsKept(looking.game(), 1, 100));
 
   // Load, and save again at once: the same bytes, so nothing was lost or changed on the way (the
   // hero's place, figures, pack and equipment are all in them).

@@ -109,6 +109,8 @@ TEST(LevelChange, ADamagedLevelFileIsBuiltAnew) {
   ASSERT_TRUE(fixture.StartOn(place::kEndless, 1));
   Game& game = fixture.game();
   ASSERT_TRUE(Change(fixture, place::kEndless, 2, 0, 0));
+  // Only its file is left, and that is damaged.
+  ASSERT_EQ(game.world.kept_levels.erase({place::kEndless, 1}), 1u);
   testing::WriteFileText(game.session.SaveFolder() / "Lev5_1.lev", "short");
   fixture.Keys("{Space}{Space}");
   bool changed = false;

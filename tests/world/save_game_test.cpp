@@ -133,7 +133,28 @@ TEST_F(SaveGameTest, AHeroDeepInTheEndlessDungeonSavesAndLoadsBack) {
   ASSERT_TRUE(LoadGame(*game_, "Вася", &error)) << error;
   EXPECT_EQ(game_->world.current_level, 32000);
   EXPECT_EQ(game_->world.level.monster_depth, 4) << "the saved level, not a new one";
-  EXPECT_TRUE(fs::exists(Save() / "Lev5_1000.lev"));
+  EXPECT_TRUE(LevelIsKept(*game_, 5, 1000));
+  EXPECT_FALSE(fs::exists(Save() / "Lev5_1000.lev")) << "loaded levels are not written out";
+
+  // A level left after the load has a file again; saved, the kept levels and a file put there by
+  // hand go in together in order, each with its own bytes.
+  game_->world.level.monster_depth = 6;
+  ASSERT_TRUE(WriteLevel(*game_, 5, 500, &error)) << error;
+  EXPECT_TRUE(fs::exists(Save() / "Lev5_500.lev"));
+  PutLevelFile("Lev5_700.lev", 7);
+  ASSERT_TRUE(SaveGame(*game_, &error)) << error;
+  const auto again = ReadSaveFile(Save(), "Вася", &error);
+  ASSERT_TRUE(again.has_value()) << error;
+  std::vector<std::pair<int, int>> order;
+  std::vector<int> depths;
+  for (const SavedLevel& level : again->levels) {
+    order.emplace_back(level.place, level.level);
+    depths.push_back(level.bytes[0]);
+  }
+  EXPECT_EQ(order, (std::vector<std::pair<int, int>>{
+                       {1, 100}, {5, 500}, {5, 700}, {5, 1000}, {5, 32000}}));
+  EXPECT_EQ(depths, (std::vector<int>{1, 6, 7, 3, 4}));
+  EXPECT_EQ(again->levels[3].bytes, image->levels[1].bytes);
 }
 
 TEST_F(SaveGameTest, AFailedWriteLeavesTheOldSaveAlone) {
