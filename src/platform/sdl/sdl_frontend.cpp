@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/hangup_signals.hpp"
@@ -70,6 +71,9 @@ class SdlFrontend final : public Frontend {
   void RunCommand(WindowCommand command);
   // Alt+Enter: full screen with the grid as large as the screen takes it, and back.
   void ToggleFullScreen();
+  bool InFullScreen() const;
+  bool ManagedByWindowManager() const;
+  void CoverScreen(bool cover);
   void ChangeFontSize(int step);
   // Takes `font` (of `font_px` pixels) for the cells; false when its atlas cannot be made.
   bool UseFont(std::unique_ptr<CellFont> font, int font_px, std::string* error);
@@ -104,6 +108,11 @@ class SdlFrontend final : public Frontend {
   int frame_bottom_ = 0;
   int frame_right_ = 0;
   bool frame_known_ = false;
+  // Full screen without a window manager (a bare X server), where nobody carries out SDL's
+  // request: the window itself is made frameless and as large as the screen.
+  bool covering_screen_ = false;
+  int x_before_full_screen_ = 0;
+  int y_before_full_screen_ = 0;
   bool font_fits_frame_ = false;  // the font was chosen with the frame counted
   FontFiles font_files_;
   int font_px_ = 0;
@@ -339,15 +348,25 @@ void SdlFrontend::RunCommand(WindowCommand command) {
 
 void SdlFrontend::ToggleFullScreen() {
   std::string ignored;  // a font that does not open leaves the one in use
-  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0) {
+  if (!InFullScreen()) {
     font_px_before_full_screen_ = font_px_;
     SDL_GetWindowSize(window_, &size_before_full_screen_.width, &size_before_full_screen_.height);
-    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_GetWindowPosition(window_, &x_before_full_screen_, &y_before_full_screen_);
+    if (ManagedByWindowManager()) {
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+      CoverScreen(true);
+    }
     // The whole layout grows with the screen: the largest step whose grid fits it.
     FitFontToScreen(NextFontSize(std::numeric_limits<int>::max(), -1), &ignored);
     font_px_full_screen_ = font_px_;
   } else {
-    SDL_SetWindowFullscreen(window_, 0);
+    const bool covered = covering_screen_;
+    if (covered) {
+      CoverScreen(false);
+    } else {
+      SDL_SetWindowFullscreen(window_, 0);
+    }
     // Back in a window: the font and the size it had, or, when the player chose another size
     // meanwhile, the grid's size at that one; within the screen either way.
     if (font_px_ != font_px_full_screen_) {
@@ -359,8 +378,39 @@ void SdlFrontend::ToggleFullScreen() {
       }
       PlaceWindow(size_before_full_screen_);
     }
+    // Without a window manager nobody puts the window back where it was.
+    if (covered) SDL_SetWindowPosition(window_, x_before_full_screen_, y_before_full_screen_);
   }
   needs_redraw_ = true;
+}
+
+bool SdlFrontend::InFullScreen() const {
+  return covering_screen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+// A window manager on X puts a frame around the window and says how wide it is; with no frame
+// reported on X there is none. Elsewhere SDL's full screen is trusted.
+bool SdlFrontend::ManagedByWindowManager() const {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || std::string_view(driver) != "x11") return true;
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
+  return SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 ||
+         top + left + bottom + right > 0;
+}
+
+void SdlFrontend::CoverScreen(bool cover) {
+  covering_screen_ = cover;
+  SDL_SetWindowBordered(window_, cover ? SDL_FALSE : SDL_TRUE);
+  if (!cover) return;
+  int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0) display = 0;
+  SDL_Rect bounds{};
+  if (SDL_GetDisplayBounds(display, &bounds) != 0) return;
+  SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+  SDL_SetWindowSize(window_, bounds.w, bounds.h);
 }
 
 void SdlFrontend::SetFontFace(FontFace face) {
@@ -432,7 +482,7 @@ void SdlFrontend::FitWindowToGrid() {
 
 void SdlFrontend::PlaceWindow(WindowSize size) {
   // A full-screen or maximised window keeps its size; the grid is centred in it.
-  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) return;
+  if (InFullScreen() || (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0) return;
   const std::optional<ScreenRect> area = UsableArea();
   // Cut to the screen as a last resort; the grid keeps its top-left corner in view.
   if (area) size = CutTo(size, *area);
@@ -462,7 +512,7 @@ std::optional<ScreenRect> SdlFrontend::UsableArea() {
   int display = SDL_GetWindowDisplayIndex(window_);
   if (display < 0) display = 0;
   // A full-screen window covers the panels too.
-  const bool full_screen = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+  const bool full_screen = InFullScreen();
   SDL_Rect usable{};
   const int failed = full_screen ? SDL_GetDisplayBounds(display, &usable)
                                  : SDL_GetDisplayUsableBounds(display, &usable);
