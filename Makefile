@@ -11,7 +11,7 @@ play: deps build-release
 
 # The install test checks the desktop entry, the AppStream data and the manual page with these.
 test: deps build-asan
-	@./scripts/install-deps.sh desktop-file-utils appstream man-db
+	@./scripts/install-deps.sh desktop-file-utils appstream man-db xdotool x11-utils
 	ctest --preset asan -j $(JOBS)
 
 deps:
